@@ -1,0 +1,30 @@
+// Windows-1251, the single-byte code page of the game's data files.
+//
+// Inside the game a word is a std::string of Windows-1251 bytes: one byte is
+// one letter, so lengths and comparisons are exact. Text is converted to and
+// from UTF-8 only where it meets the screen.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvel {
+
+char32_t Cp1251ToUnicode(unsigned char byte);
+std::optional<unsigned char> UnicodeToCp1251(char32_t code);
+
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// Characters the code page cannot hold, and malformed UTF-8, become '?'.
+std::string Utf8ToCp1251(std::string_view utf8);
+
+// The code page's capital of a byte (а → А, ё → Ё, z → Z); bytes without a
+// capital are returned unchanged.
+unsigned char Cp1251ToUpper(unsigned char byte);
+
+// The same mapping for one Unicode character, through the code page:
+// characters outside it are returned unchanged.
+char32_t UpperThroughCp1251(char32_t code);
+
+}  // namespace torvel

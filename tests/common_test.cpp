@@ -1,0 +1,148 @@
+// Tests of the shared text helpers: numbers in labels, the code page, lines.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+
+#include "common/cp1251.h"
+#include "common/data_file_error.h"
+#include "common/file_bytes.h"
+#include "common/leading_number.h"
+#include "common/line_reader.h"
+#include "common/number_text.h"
+
+namespace torvel {
+namespace {
+
+TEST(LeadingNumber, ReadsTheNumberATextStartsWith) {
+    struct Case {
+        const char* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"0", 0},         {"23", 23},          {"007", 7},
+        {"-50", -50},     {"+12", 12},         {"  42", 42},
+        {"1 2 3", 123},   {"\t-\n5", -5},      {"4 2 букв", 42},
+        {"3.25", 3.25},   {".5", 0.5},         {"5.", 5},
+        {"2,5", 2},       {"1e3", 1000},       {"1E+2x", 100},
+        {"25e-1", 2.5},   {"1D2", 100},        {"7e", 7},
+        {"7e+", 7},       {"&H1F", 31},        {"&hff", 255},
+        {"&O17", 15},     {"&o8", 0},          {"&X1", 0},
+        {"", 0},          {"abc", 0},          {"-", 0},
+        {".", 0},         {"Очки 5", 0},       {"12abc", 12},
+        {"--5", 0},       {"1.2.3", 1.2},      {"\r5", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+    }
+}
+
+TEST(LeadingNumber, HugeNumbersSaturateInsteadOfBecomingInfinite) {
+    const std::string huge = "1" + std::string(400, '0');
+    EXPECT_EQ(LeadingNumber(huge), std::numeric_limits<double>::max());
+    EXPECT_EQ(LeadingNumber("-" + huge), -std::numeric_limits<double>::max());
+    EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
+}
+
+TEST(NumberText, WritesTheShortestDecimalForm) {
+    struct Case {
+        double value;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, "0"},      {-0.0, "0"},     {7, "7"},         {303, "303"},
+        {-50, "-50"},  {2.5, "2.5"},    {-0.25, "-0.25"}, {1e20, "100000000000000000000"},
+        {0.1, "0.1"},  {123456789, "123456789"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), c.expected) << c.value;
+}
+
+TEST(NumberText, ReadsBackThroughLeadingNumber) {
+    for (const double value : {0.0, 1.0, -1.0, 303.0, -50.0, 4.5, 1e15, 123.456}) {
+        EXPECT_EQ(LeadingNumber(NumberText(value)), value);
+    }
+}
+
+TEST(Cp1251, ConvertsRussianTextBothWays) {
+    const std::string word = "\xD2\xCE\xD0\xC2\xC5\xCB\xDC";  // ТОРВЕЛЬ
+    EXPECT_EQ(Cp1251ToUtf8(word), "ТОРВЕЛЬ");
+    EXPECT_EQ(Utf8ToCp1251("ТОРВЕЛЬ"), word);
+    EXPECT_EQ(Utf8ToCp1251("ёЁ№«»"), "\xB8\xA8\xB9\xAB\xBB");
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(one)), one) << byte;
+    }
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(Utf8ToCp1251("Аня😀"), "\xC0\xED\xFF?");
+    EXPECT_EQ(Utf8ToCp1251("中文"), "??");
+    EXPECT_EQ(Utf8ToCp1251("a\xFFz"), "a?z");          // a stray byte
+    EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");               // a sequence cut short
+}
+
+TEST(Cp1251, UpperCaseMappingOfTheCodePage) {
+    struct Case {
+        char32_t small;
+        char32_t capital;
+    };
+    const Case cases[] = {
+        {U'а', U'А'}, {U'я', U'Я'}, {U'ё', U'Ё'}, {U'ж', U'Ж'}, {U'z', U'Z'},
+        {U'і', U'І'}, {U'ў', U'Ў'}, {U'А', U'А'}, {U'5', U'5'}, {U'-', U'-'},
+        {U'\b', U'\b'}, {U'\r', U'\r'}, {U'µ', U'µ'}, {U'é', U'é'}, {U'😀', U'😀'},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UpperThroughCp1251(c.small), c.capital) << static_cast<unsigned>(c.small);
+    }
+}
+
+TEST(SplitLines, EveryKindOfLineEndEndsALine) {
+    struct Case {
+        const char* bytes;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"A", {"A"}},
+        {"A\r\nB\r\n", {"A", "B"}},
+        {"A\rB\r", {"A", "B"}},
+        {"A\nB\n", {"A", "B"}},
+        {"A\r\n\r\nB", {"A", "", "B"}},
+        {"A\n\rB", {"A", "", "B"}},
+        {" A \r\n", {" A "}},
+        {"\r\n", {""}},
+        {"A\tB\r\n", {"A\tB"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitLines(c.bytes, 100), c.expected) << c.bytes;
+}
+
+TEST(SplitLines, StopsAtTheLimit) {
+    EXPECT_EQ(SplitLines("1\r\n2\r\n3\r\n", 2), (std::vector<std::string>{"1", "2"}));
+    EXPECT_TRUE(SplitLines("1\r\n", 0).empty());
+}
+
+TEST(ReadFileBytes, ErrorsNameTheFileAndTheProblem) {
+    const auto dir = std::filesystem::temp_directory_path() / "torvel_common_test";
+    std::filesystem::create_directories(dir);
+    const auto missing = (dir / "nothing.txt").string();
+    std::remove(missing.c_str());
+    try {
+        ReadFileBytes(missing);
+        FAIL() << "a missing file was read";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.file(), missing);
+        EXPECT_EQ(error.problem(), "не найден");
+        EXPECT_NE(std::string(error.what()).find(missing), std::string::npos);
+    }
+    EXPECT_THROW(ReadFileBytes(dir.string()), DataFileError);
+
+    const auto present = dir / "bytes.bin";
+    std::ofstream(present, std::ios::binary) << std::string("A\0B\r\n", 5);
+    EXPECT_EQ(ReadFileBytes(present.string()), std::string("A\0B\r\n", 5));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace torvel
