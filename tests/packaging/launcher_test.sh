@@ -9,7 +9,7 @@
 #   to the prefix, that it was configured for.
 set -euo pipefail
 
-launcher=$1 bindir=$2 programdir=$3 datadir=$4
+launcher=$(readlink -f "$1") bindir=$2 programdir=$3 datadir=$4
 fake_game=$(cd "$(dirname "$0")" && pwd)/fake_game.sh
 
 # Physical path, so that it reads the same in the launcher's messages.
