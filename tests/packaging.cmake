@@ -18,3 +18,22 @@ if(NOT TORVEL_SANITIZE)
                    ${with_program} ${TORVEL_HAVE_WORD_BASE})
   set_tests_properties(packaging_deb PROPERTIES LABELS packaging TIMEOUT 120)
 endif()
+
+# The game in real windows under its own X server, played as a player would.
+if(TARGET torvel-game)
+  add_test(NAME e2e_window_game
+           COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/window_e2e.sh
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+  set_tests_properties(e2e_window_game PROPERTIES LABELS e2e TIMEOUT 180)
+endif()
+
+find_program(SHELLCHECK shellcheck)
+if(SHELLCHECK)
+  add_test(NAME packaging_shellcheck
+           COMMAND ${SHELLCHECK} -x packaging/torvel.sh.in
+                   tests/packaging/launcher_test.sh tests/packaging/package_test.sh
+                   tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
+                   bench/measure_process.sh
+           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)
+endif()
