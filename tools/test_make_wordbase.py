@@ -101,6 +101,8 @@ class CorpusTest(unittest.TestCase):
         '   [brænt] _n. _pl. казарки',
         'brass',
         '   _n. (особ.) медь, латунь, особ. чай, особ. чай',
+        'East End',
+        '   _n. Ист-Энд, часть Лондона',
     ])
 
     def test_counts(self):
@@ -111,6 +113,10 @@ class CorpusTest(unittest.TestCase):
         self.assertEqual(counts.articles['чай'], 2)
         # "особ." is an abbreviation, not a form of ОСОБА.
         self.assertNotIn('особ', counts.articles)
+        # Names are no forms of common nouns.
+        self.assertEqual(counts.articles['часть'], 1)
+        self.assertNotIn('энд', counts.articles)
+        self.assertNotIn('Энд', counts.articles)
         # Translations ahead of the first English example, outside brackets.
         self.assertEqual(counts.noun_items['коньяк'], 1)
         self.assertEqual(counts.noun_items['бренди'], 1)

@@ -41,9 +41,9 @@ _SENSE_START = re.compile(r'^\s+(?:\d+[.)]|[а-я]\)|_[IVX]+\b)')
 _TRANSCRIPTION = re.compile(r'\[[^\]]*\]')
 _ITEM_SEPARATORS = re.compile(r'[,;]')
 _BRACKETED = re.compile(r'\([^()]*\)')
-_LATIN = re.compile(r'[a-z]')
-_LABEL_OR_WORD = re.compile(r'_([a-zа-я-]+)\.?|([а-я]+)(\.?)')
-_LABEL = re.compile(r'_[a-zа-я-]+\.?|\d+[.)]|\b[а-я]\)')
+_LATIN = re.compile(r'[A-Za-z]')
+_LABEL_OR_WORD = re.compile(r'_([A-Za-zа-я-]+)\.?|([А-Яа-я]+)(\.?)')
+_LABEL = re.compile(r'_[A-Za-zа-я-]+\.?|\d+[.)]|\b[а-я]\)')
 _SINGLE_WORD = re.compile(r'[а-я]+')
 
 
@@ -56,6 +56,12 @@ class CorpusCounts(NamedTuple):
 def fold(word: str) -> str:
     """Lower case with Ё written as Е, the form in which words are compared."""
     return word.lower().replace('ё', 'е')
+
+
+def _fold_yo(text: str) -> str:
+    # Case is kept: a capitalised word is a name (ЛОНДОН, ИСТ-ЭНД), not a
+    # form of a common noun.
+    return text.replace('ё', 'е').replace('Ё', 'Е')
 
 
 def read_dictd(path: str) -> str:
@@ -113,7 +119,7 @@ def count_forms(text: str) -> CorpusCounts:
             heading = index == 0 and not _SENSE_START.match(lines[0])
             special = article_special
             plural = False
-            sense = _TRANSCRIPTION.sub(' ', fold(' '.join(lines)))
+            sense = _TRANSCRIPTION.sub(' ', _fold_yo(' '.join(lines)))
             for match in _LABEL_OR_WORD.finditer(sense):
                 label, word, dot = match.groups()
                 if label in _POS_LABELS:
@@ -122,7 +128,7 @@ def count_forms(text: str) -> CorpusCounts:
                     plural = True
                 elif label in SPECIALIST_LABELS:
                     special = True
-                elif word and len(word) > 1:
+                elif word and len(word) > 1 and word[0].islower():
                     uses[word] += 1
                     dotted[word] += bool(dot)
                     weight = SPECIALIST_WEIGHT if special else 1.0

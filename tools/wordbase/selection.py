@@ -10,6 +10,7 @@ could use it.
 """
 
 import random
+import zlib
 from typing import Dict, List
 
 from .letters import LetterIndex
@@ -33,10 +34,12 @@ def is_long(word: str) -> bool:
 def ranked(scores: Dict[str, float], noun_items: Dict[str, int]) -> List[str]:
     """Words of a usable length common enough to take, most common first.
     Ties, frequent in a small text, go to the word more often used as a
-    translation by itself, then to the shorter word, then alphabetically."""
+    translation by itself, then to the shorter word, then in a fixed
+    scrambled order, so that no initial letter is favoured at the cut."""
     usable = [w for w, score in scores.items()
               if score >= MIN_SCORE and MIN_LENGTH <= len(w) <= MAX_LENGTH]
-    return sorted(usable, key=lambda w: (-scores[w], -noun_items.get(w, 0), len(w), w))
+    return sorted(usable, key=lambda w: (-scores[w], -noun_items.get(w, 0), len(w),
+                                         zlib.crc32(w.encode('utf-8')), w))
 
 
 def _playable_shorts(ranking: List[str], sources: List[str]) -> List[str]:
