@@ -1,6 +1,6 @@
 # Installation and the Debian package. The program goes into a private folder,
-# the data files it copies into the player's folder into share/torvel, and the
-# launcher bin/torvel ties the two together at run time.
+# the data files into share/torvel (the launcher copies them into each player's
+# own folder), and the launcher bin/torvel ties the two together at run time.
 include(GNUInstallDirs)
 
 set(TORVEL_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/torvel)
@@ -11,16 +11,8 @@ if(TARGET torvel-game)
   install(TARGETS torvel-game RUNTIME DESTINATION ${TORVEL_PROGRAM_DIR})
 endif()
 
-# The word base comes from its own generator; without it the game cannot play.
 set(TORVEL_ASSETS ${PROJECT_SOURCE_DIR}/assets)
-if(EXISTS ${TORVEL_ASSETS}/wmbase.txt)
-  install(FILES ${TORVEL_ASSETS}/wmbase.txt DESTINATION ${TORVEL_DATA_DIR})
-  set(TORVEL_HAVE_WORD_BASE ON)
-else()
-  message(WARNING "assets/wmbase.txt is missing: the installed game has no word base")
-  set(TORVEL_HAVE_WORD_BASE OFF)
-endif()
-install(FILES ${TORVEL_ASSETS}/results.tvl ${TORVEL_ASSETS}/fontvl.gif
+install(FILES ${TORVEL_ASSETS}/wmbase.txt ${TORVEL_ASSETS}/results.tvl ${TORVEL_ASSETS}/fontvl.gif
         DESTINATION ${TORVEL_DATA_DIR})
 install(FILES ${TORVEL_ASSETS}/resources/over.wav ${TORVEL_ASSETS}/resources/click.wav
         DESTINATION ${TORVEL_DATA_DIR}/resources)

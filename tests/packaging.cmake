@@ -15,7 +15,7 @@ if(NOT TORVEL_SANITIZE)
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging/package_test.sh
                    ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} ${PROJECT_VERSION}
                    ${CMAKE_INSTALL_BINDIR} ${TORVEL_PROGRAM_DIR} ${TORVEL_DATA_DIR}
-                   ${with_program} ${TORVEL_HAVE_WORD_BASE})
+                   ${with_program})
   set_tests_properties(packaging_deb PROPERTIES LABELS packaging TIMEOUT 120)
 endif()
 

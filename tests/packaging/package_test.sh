@@ -5,13 +5,13 @@
 # a valid desktop entry, icons of the right sizes, and a launcher that finds
 # the packaged program and data by itself.
 #
-# Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION BINDIR PROGRAMDIR DATADIR WITH_PROGRAM WITH_WORD_BASE
-#   the install folders relative to the prefix; WITH_* are ON when the build
-#   has the game program and the word base.
+# Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION BINDIR PROGRAMDIR DATADIR WITH_PROGRAM
+#   the install folders relative to the prefix; WITH_PROGRAM is ON when the
+#   build has the game program.
 set -euo pipefail
 
 source_dir=$1 build_dir=$2 version=$3 bindir=$4 programdir=$5 datadir=$6
-with_program=$7 with_word_base=$8
+with_program=$7
 fake_game=$(cd "$(dirname "$0")" && pwd)/fake_game.sh
 
 work=$(cd "$(mktemp -d)" && pwd -P)
@@ -62,8 +62,7 @@ if [[ $with_program == ON ]]; then
   expect_mode "$programdir/torvel-game" 755
   file "$prefix/$programdir/torvel-game" | grep -q 'ELF' || die "the program is not an ELF executable"
 fi
-data_files=(results.tvl fontvl.gif resources/over.wav resources/click.wav)
-[[ $with_word_base == ON ]] && data_files+=(wmbase.txt)
+data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
 for name in "${data_files[@]}"; do
   expect_mode "$datadir/$name" 644
   cmp -s "$source_dir/assets/$name" "$prefix/$datadir/$name" || die "the packaged $name differs from assets/$name"
