@@ -35,4 +35,14 @@ foreach(size IN LISTS TORVEL_ICON_SIZES)
           RENAME torvel.png)
 endforeach()
 
+# The manual page goes out compressed, as man-db and Debian expect.
+set(TORVEL_MAN_PAGE ${PROJECT_BINARY_DIR}/packaging/torvel.6)
+add_custom_command(OUTPUT ${TORVEL_MAN_PAGE}.gz
+                   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/torvel.6 ${TORVEL_MAN_PAGE}
+                   COMMAND gzip -9nf ${TORVEL_MAN_PAGE}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/torvel.6
+                   VERBATIM)
+add_custom_target(torvel_man_page ALL DEPENDS ${TORVEL_MAN_PAGE}.gz)
+install(FILES ${TORVEL_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

@@ -77,6 +77,9 @@ for size in 16 32 48 64 128 256; do
   file "$prefix/$icon" | grep -q "PNG image data, $size x $size," || die "/usr/$icon is not a $size × $size PNG"
 done
 
+expect_mode share/man/man6/torvel.6.gz 644
+zcat "$prefix/share/man/man6/torvel.6.gz" | grep -q '^\.TH TORVEL 6' || die "the manual page is not a section 6 page"
+
 # Nothing of the machine that built the package may leak into the launcher.
 if grep -Fq "$build_dir" "$prefix/$bindir/torvel" || grep -Fq "$source_dir" "$prefix/$bindir/torvel"; then
   die "the launcher names the build or source folder"
