@@ -206,6 +206,12 @@ chmod 0444 "$work/xdg/torvel/wmbase.txt"
 launch --as-player XDG_DATA_HOME="$work/xdg" --
 expect_started_in "$work/xdg/torvel"
 expect_copies "$work/xdg/torvel"
+# A table the player locked is left alone, with a word that results cannot be saved.
+chmod 0444 "$work/xdg/torvel/results.tvl"
+launch --as-player XDG_DATA_HOME="$work/xdg" --
+expect_started_in "$work/xdg/torvel"
+grep -Fxq 'results=read-only' "$record" || die "the player's locked results.tvl was made writable"
+expect_message "warning: $work/xdg/torvel/results.tvl is not writable"
 
 begin "a folder the player may not write stops the launcher with a message"
 rm -rf "$work/xdg"
