@@ -1,0 +1,6 @@
+# Tests of the button's model, its stored form and its Qt host services.
+torvel_add_gtest(button_model_test
+  SOURCES button_model_properties_test.cpp
+          button_model_interaction_test.cpp
+          button_model_stored_form_test.cpp
+  LIBS torvel_button)
