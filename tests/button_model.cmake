@@ -4,3 +4,9 @@ torvel_add_gtest(button_model_test
           button_model_interaction_test.cpp
           button_model_stored_form_test.cpp
   LIBS torvel_button)
+
+if(TORVEL_GUI)
+  torvel_add_gtest(button_model_qt_test
+    SOURCES button_model_qt_test.cpp
+    LIBS torvel_button_host Qt6::Test)
+endif()
