@@ -10,3 +10,6 @@ if(TORVEL_GUI)
     SOURCES button_model_qt_test.cpp
     LIBS torvel_button_host Qt6::Test)
 endif()
+
+torvel_add_fuzzer(button_stored_form_fuzz button_model_stored_form_fuzz.cpp torvel_button
+                  ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/button_stored_form)

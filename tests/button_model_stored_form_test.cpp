@@ -127,6 +127,7 @@ TEST(StoredForm, MalformedLinesAreReportedWithFileLineAndProblem) {
         {"[b]\nfont font \"Arial\" 8 400 300 0 0 0 0\n", 2, "0..255"},
         {"[b]\npicture picture metafile a.wmf\n", 2, "bitmap ФАЙЛ"},
         {"[b]\npicture picture bitmap images/missing.bmp\n", 2, "images/missing.bmp: не найден"},
+        {"[b]\npicture picture icon \"\"\n", 2, "пустое имя файла"},
         {"[b]\ncaption string A\nCAPTION string B\n", 3, "«CAPTION» повторяется"},
         {"[b]\n[B]\n", 2, "«B» описана дважды"},
         {"[b\n", 1, "[имя]"},

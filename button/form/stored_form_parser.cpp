@@ -62,6 +62,7 @@ Picture ParsePicture(std::string_view rest, PictureLoader& pictures) {
     if (tokens.size() == 1 && tokens[0] == "none") return Picture();
     if (tokens.size() == 1 && tokens[0] == "empty") return Picture::Empty();
     if (tokens.size() == 2 && (tokens[0] == "bitmap" || tokens[0] == "icon")) {
+        if (tokens[1].empty()) throw FormSyntaxError("пустое имя файла картинки");
         const auto type = tokens[0] == "bitmap" ? Picture::Type::Bitmap : Picture::Type::Icon;
         try {
             return pictures.Load(type, tokens[1]);
