@@ -156,15 +156,6 @@ TEST(ButtonInteraction, HeldButtonLooksReleasedWhileThePointerIsAwayAndClicksOnR
                                     "repaint", kClick, "Click", kNavigate, "MouseUp 1 0 5 5"}));
 }
 
-TEST(ButtonInteraction, ReleaseOutsideGivesNoClickAndNoClickSound) {
-    Placed p;
-    p.button.OnMouseDown(1, 0, 5, 5);
-    p.button.OnMouseUp(1, 0, 5, 25);
-    EXPECT_EQ(p.Count("Click") + p.Count(kClick) + p.Count(kNavigate), 0);
-    EXPECT_EQ(p.Count("MouseUp 1 0 5 25"), 1);
-    EXPECT_EQ(p.button.pressed(), 0);
-}
-
 TEST(ButtonInteraction, RightButtonNeverLooksPressedNorClicksAndTheMiddleOneDoes) {
     Placed right;
     right.button.OnMouseDown(2, 0, 5, 5);

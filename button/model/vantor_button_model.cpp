@@ -533,7 +533,7 @@ void VantorButtonModel::OnOverTimerTick() {
     }
 }
 
-// ---- Helpers ------------------------------------------------------------------------
+// ---- Shared steps ------------------------------------------------------------------
 
 void VantorButtonModel::Report(std::string_view key) { m_host.changes.PropertyChanged(key); }
 
