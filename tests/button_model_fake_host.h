@@ -248,7 +248,8 @@ struct FakeHost {
     RecordingEvents events{trace};
 
     ButtonHost Host() {
-        return ButtonHost{surface, changes, ambient, units, redraw, timer, pointer, eventLoop, sound, addresses, events};
+        return ButtonHost{surface, changes,   ambient, units,     redraw, timer,
+                          pointer, eventLoop, sound,   addresses, events};
     }
     // The trace since the last call.
     Trace Take() { return std::exchange(trace, {}); }

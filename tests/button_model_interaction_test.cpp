@@ -76,39 +76,91 @@ TEST(ButtonInteraction, EachInputOfTheStateTableRaisesItsEventsInOrder) {
         p.host.pointer.overSurface = false;
     };
     const std::vector<Row> rows = {
-        {"press, left", none, [](auto& b) { b.OnMouseDown(1, 0, 5, 5); }, {"repaint", "MouseDown 1 0 5 5"}, {0, 1, 0, 0}},
+        {"press, left",
+         none,
+         [](auto& b) { b.OnMouseDown(1, 0, 5, 5); },
+         {"repaint", "MouseDown 1 0 5 5"},
+         {0, 1, 0, 0}},
         {"press, right", none, [](auto& b) { b.OnMouseDown(2, 1, 5, 5); }, {"MouseDown 2 1 5 5"}, {0, 0, 0, 0}},
-        {"press, middle", none, [](auto& b) { b.OnMouseDown(4, 0, 5, 5); }, {"repaint", "MouseDown 4 0 5 5"}, {0, 1, 0, 0}},
-        {"move inside, not hovered", none, [](auto& b) { b.OnMouseMove(0, 2, 5, 5); },
-         {"timer on", "MouseIn 2", "repaint", "yield", kOver, "MouseMove 0 2 5 5"}, {0, 0, 1, 0}},
-        {"move inside, hovered", hovering, [](auto& b) { b.OnMouseMove(0, 0, 6, 6); }, {"MouseMove 0 0 6 6"}, {0, 0, 1, 0}},
+        {"press, middle",
+         none,
+         [](auto& b) { b.OnMouseDown(4, 0, 5, 5); },
+         {"repaint", "MouseDown 4 0 5 5"},
+         {0, 1, 0, 0}},
+        {"move inside, not hovered",
+         none,
+         [](auto& b) { b.OnMouseMove(0, 2, 5, 5); },
+         {"timer on", "MouseIn 2", "repaint", "yield", kOver, "MouseMove 0 2 5 5"},
+         {0, 0, 1, 0}},
+        {"move inside, hovered",
+         hovering,
+         [](auto& b) { b.OnMouseMove(0, 0, 6, 6); },
+         {"MouseMove 0 0 6 6"},
+         {0, 0, 1, 0}},
         {"move outside", none, [](auto& b) { b.OnMouseMove(0, 0, 80, 5); }, {"MouseMove 0 0 80 5"}, {0, 0, 0, 0}},
-        {"tick, pointer elsewhere", leaving, [](auto& b) { b.OnOverTimerTick(); },
-         {"timer off", "MouseOut 0", "repaint"}, {0, 0, 0, 0}},
-        {"tick, pointer elsewhere, held", heldHovering, [](auto& b) { b.OnOverTimerTick(); },
-         {"timer off", "MouseOut 0", "repaint", "repaint"}, {0, 1, 0, 0}},
+        {"tick, pointer elsewhere",
+         leaving,
+         [](auto& b) { b.OnOverTimerTick(); },
+         {"timer off", "MouseOut 0", "repaint"},
+         {0, 0, 0, 0}},
+        {"tick, pointer elsewhere, held",
+         heldHovering,
+         [](auto& b) { b.OnOverTimerTick(); },
+         {"timer off", "MouseOut 0", "repaint", "repaint"},
+         {0, 1, 0, 0}},
         {"tick, pointer still over", hovering, [](auto& b) { b.OnOverTimerTick(); }, {}, {0, 0, 1, 0}},
-        {"release inside", held, [](auto& b) { b.OnMouseUp(1, 0, 79.5f, 19.5f); },
-         {"repaint", kClick, "Click", kNavigate, "MouseUp 1 0 79.5 19.5"}, {0, 0, 0, 0}},
-        {"release outside", held, [](auto& b) { b.OnMouseUp(1, 0, 5, 20); }, {"repaint", "MouseUp 1 0 5 20"}, {0, 0, 0, 0}},
+        {"release inside",
+         held,
+         [](auto& b) { b.OnMouseUp(1, 0, 79.5f, 19.5f); },
+         {"repaint", kClick, "Click", kNavigate, "MouseUp 1 0 79.5 19.5"},
+         {0, 0, 0, 0}},
+        {"release outside",
+         held,
+         [](auto& b) { b.OnMouseUp(1, 0, 5, 20); },
+         {"repaint", "MouseUp 1 0 5 20"},
+         {0, 0, 0, 0}},
         {"release, right", held, [](auto& b) { b.OnMouseUp(2, 0, 5, 5); }, {"MouseUp 2 0 5 5"}, {0, 0, 0, 0}},
-        {"double click", [](Placed& p) { p.button.OnMouseDown(1, 3, 7, 8); p.button.OnMouseUp(1, 3, 7, 8); },
-         [](auto& b) { b.OnDblClick(); }, {"capture", "repaint", "MouseDown 1 3 7 8"}, {0, 1, 0, 0}},
+        {"double click",
+         [](Placed& p) {
+             p.button.OnMouseDown(1, 3, 7, 8);
+             p.button.OnMouseUp(1, 3, 7, 8);
+         },
+         [](auto& b) { b.OnDblClick(); },
+         {"capture", "repaint", "MouseDown 1 3 7 8"},
+         {0, 1, 0, 0}},
         {"key down, Space", none, [](auto& b) { b.OnKeyDown(32, 0); }, {"repaint", "KeyDown 32 0"}, {0, 1, 1, 1}},
         {"key down, other key", none, [](auto& b) { b.OnKeyDown(13, 0); }, {"KeyDown 13 0"}, {0, 0, 0, 1}},
-        {"key down, key held", [](Placed& p) { p.button.OnKeyDown(65, 0); }, [](auto& b) { b.OnKeyDown(32, 1); },
-         {"KeyDown 32 1"}, {0, 0, 0, 1}},
-        {"key up, Space", [](Placed& p) { p.button.OnKeyDown(32, 0); }, [](auto& b) { b.OnKeyUp(32, 1); },
-         {"repaint", "repaint", kClick, "Click", kNavigate, "MouseUp 1 1 0 0", "KeyUp 32 1"}, {0, 0, 0, 0}},
-        {"key up, other key", [](Placed& p) { p.button.OnKeyDown(13, 0); }, [](auto& b) { b.OnKeyUp(13, 0); },
-         {"KeyUp 13 0"}, {0, 0, 0, 0}},
+        {"key down, key held",
+         [](Placed& p) { p.button.OnKeyDown(65, 0); },
+         [](auto& b) { b.OnKeyDown(32, 1); },
+         {"KeyDown 32 1"},
+         {0, 0, 0, 1}},
+        {"key up, Space",
+         [](Placed& p) { p.button.OnKeyDown(32, 0); },
+         [](auto& b) { b.OnKeyUp(32, 1); },
+         {"repaint", "repaint", kClick, "Click", kNavigate, "MouseUp 1 1 0 0", "KeyUp 32 1"},
+         {0, 0, 0, 0}},
+        {"key up, other key",
+         [](Placed& p) { p.button.OnKeyDown(13, 0); },
+         [](auto& b) { b.OnKeyUp(13, 0); },
+         {"KeyUp 13 0"},
+         {0, 0, 0, 0}},
         {"key press", none, [](auto& b) { b.OnKeyPress(65); }, {"KeyPress 65"}, {0, 0, 0, 0}},
         {"access key", none, [](auto& b) { b.OnAccessKey(U'o'); }, {"Click", kNavigate}, {0, 0, 0, 0}},
-        {"access key, disabled", [](Placed& p) { p.button.SetEnabled(false); }, [](auto& b) { b.OnAccessKey(U'o'); },
-         {}, {0, 0, 0, 0}},
+        {"access key, disabled",
+         [](Placed& p) { p.button.SetEnabled(false); },
+         [](auto& b) { b.OnAccessKey(U'o'); },
+         {},
+         {0, 0, 0, 0}},
         {"focus entered", none, [](auto& b) { b.OnFocusIn(); }, {"repaint"}, {1, 0, 0, 0}},
-        {"focus left", [](Placed& p) { p.button.OnFocusIn(); p.button.OnMouseDown(1, 0, 5, 5); },
-         [](auto& b) { b.OnFocusOut(); }, {"repaint"}, {0, 0, 0, 0}},
+        {"focus left",
+         [](Placed& p) {
+             p.button.OnFocusIn();
+             p.button.OnMouseDown(1, 0, 5, 5);
+         },
+         [](auto& b) { b.OnFocusOut(); },
+         {"repaint"},
+         {0, 0, 0, 0}},
         {"ambient change", none, [](auto& b) { b.OnAmbientChanged(); }, {"repaint"}, {0, 0, 0, 0}},
     };
     for (const auto& row : rows) {
@@ -126,8 +178,8 @@ TEST(ButtonInteraction, InsideTestUsesTheClientSizeWithTheFarEdgesOutside) {
         float x, y;
         bool clicks;
     };
-    const Case cases[] = {{0, 0, true},     {-0.0f, 0, true},  {79.99f, 19.99f, true}, {80, 10, false},
-                          {10, 20, false},  {-0.01f, 5, false}, {5, -0.01f, false},    {1e9f, 5, false}};
+    const Case cases[] = {{0, 0, true},    {-0.0f, 0, true},   {79.99f, 19.99f, true}, {80, 10, false},
+                          {10, 20, false}, {-0.01f, 5, false}, {5, -0.01f, false},     {1e9f, 5, false}};
     for (const auto& c : cases) {
         Placed p;
         p.button.OnMouseDown(1, 0, 1, 1);
@@ -150,10 +202,30 @@ TEST(ButtonInteraction, HeldButtonLooksReleasedWhileThePointerIsAwayAndClicksOnR
     p.button.OnMouseMove(1, 0, 5, 5);
     EXPECT_EQ(p.PressedFrames(), "11101");
     p.button.OnMouseUp(1, 0, 5, 5);
-    EXPECT_EQ(p.host.Take(), (Trace{"repaint", "MouseDown 1 0 5 5", "timer on", "MouseIn 0", "repaint", "yield", kOver,
-                                    "MouseMove 1 0 5 5", "MouseMove 1 0 90 5", "timer off", "MouseOut 0", "repaint",
-                                    "repaint", "timer on", "MouseIn 0", "repaint", "yield", kOver, "MouseMove 1 0 5 5",
-                                    "repaint", kClick, "Click", kNavigate, "MouseUp 1 0 5 5"}));
+    EXPECT_EQ(p.host.Take(), (Trace{"repaint",
+                                    "MouseDown 1 0 5 5",
+                                    "timer on",
+                                    "MouseIn 0",
+                                    "repaint",
+                                    "yield",
+                                    kOver,
+                                    "MouseMove 1 0 5 5",
+                                    "MouseMove 1 0 90 5",
+                                    "timer off",
+                                    "MouseOut 0",
+                                    "repaint",
+                                    "repaint",
+                                    "timer on",
+                                    "MouseIn 0",
+                                    "repaint",
+                                    "yield",
+                                    kOver,
+                                    "MouseMove 1 0 5 5",
+                                    "repaint",
+                                    kClick,
+                                    "Click",
+                                    kNavigate,
+                                    "MouseUp 1 0 5 5"}));
 }
 
 TEST(ButtonInteraction, RightButtonNeverLooksPressedNorClicksAndTheMiddleOneDoes) {
@@ -197,7 +269,8 @@ TEST(ButtonInteraction, HoldingSpaceRepeatsOnlyKeyDownAndReleasingItClicksOnce) 
 TEST(ButtonInteraction, SpaceAfterAnotherKeyOrAfterFocusLeftWithAKeyHeldShowsNoPressedLookButClicks) {
     const std::vector<std::pair<const char*, std::function<void(VantorButtonModel&)>>> beforeSpace = {
         {"another key held", [](auto& b) { b.OnKeyDown(65, 0); }},
-        {"key held as focus left", [](auto& b) {
+        {"key held as focus left",
+         [](auto& b) {
              b.OnFocusIn();
              b.OnKeyDown(65, 0);
              b.OnFocusOut();
@@ -338,11 +411,10 @@ TEST(ButtonInteraction, AccessKeyIsTheCharacterAfterTheFirstSingleAmpersand) {
         char32_t key;  // 0: none
     };
     const Case cases[] = {
-        {"&Старт", U'с'},         {"&Exit", U'e'},        {"Вы&ход", U'х'},      {"A&&B &Далее", U'д'},
-        {"A&&B", 0},              {"Выход&", 0},          {"&", 0},              {"X", 0},
-        {"", 0},                  {"Выход", 0},           {"&&&Я", U'я'},        {"a&&b&&c", 0},
-        {"a&&b&", 0},             {"a&&b&c&d", U'c'},     {"&ё", U'ё'},          {"&Ё", U'ё'},
-        {"&1", U'1'},             {"Я&", 0},              {"&&", 0},             {"x&\xFF", 0xFFFD},
+        {"&Старт", U'с'}, {"&Exit", U'e'},    {"Вы&ход", U'х'}, {"A&&B &Далее", U'д'}, {"A&&B", 0},    {"Выход&", 0},
+        {"&", 0},         {"X", 0},           {"", 0},          {"Выход", 0},          {"&&&Я", U'я'}, {"a&&b&&c", 0},
+        {"a&&b&", 0},     {"a&&b&c&d", U'c'}, {"&ё", U'ё'},     {"&Ё", U'ё'},          {"&1", U'1'},   {"Я&", 0},
+        {"&&", 0},        {"x&\xFF", 0xFFFD},
     };
     for (const auto& c : cases) {
         const auto key = AccessKeyOf(c.caption);

@@ -50,17 +50,40 @@ TEST_F(ButtonModelTest, NewInstanceGivesEveryPropertyItsNewValueQuietly) {
     host.ambient.name = "cmdstart";
     button.NewInstance();
     testing::ExpectProperties(button, {
-        {"Enabled", "true"}, {"Font", "Arial 10 400 1 0000"}, {"hwnd", "4242"}, {"MousePointer", "99"},
-        {"MouseIcon", "icon images/test.bmp"}, {"ShowFocusRect", "true"}, {"URL", ""}, {"Caption", "cmdstart"},
-        {"ButtonStyle", "2"}, {"PicturePosition", "1"}, {"Picture", "none"}, {"PictureWidth", "32"},
-        {"PictureHeight", "32"}, {"PictureSize", "1"}, {"PictureHover", "empty"},
-        {"XPColor_Pressed", "0x80000014"}, {"XPColor_Hover", "0x80000016"}, {"XPDefaultColors", "true"},
-        {"BackColor", "0x8000000F"}, {"ForeColor", "0x80000012"}, {"SoundOver", ".\\resources\\over.wav"},
-        {"SoundClick", ".\\resources\\click.wav"}, {"version", "030102-155"}, {"DefCurHand", "true"},
-        {"XPShowBorderAlways", "false"}, {"MaskColor", "0x00000000"}, {"TransparentBG", "false"}, {"BEVEL", "1"},
-        {"BEVELDEPTH", "8"}, {"g_Font", "Arial 10 400 1 0000"}, {"normalPicture", "empty"},
-        {"OriginalPicSizeW", "0"}, {"OriginalPicSizeH", "0"},
-    });
+                                          {"Enabled", "true"},
+                                          {"Font", "Arial 10 400 1 0000"},
+                                          {"hwnd", "4242"},
+                                          {"MousePointer", "99"},
+                                          {"MouseIcon", "icon images/test.bmp"},
+                                          {"ShowFocusRect", "true"},
+                                          {"URL", ""},
+                                          {"Caption", "cmdstart"},
+                                          {"ButtonStyle", "2"},
+                                          {"PicturePosition", "1"},
+                                          {"Picture", "none"},
+                                          {"PictureWidth", "32"},
+                                          {"PictureHeight", "32"},
+                                          {"PictureSize", "1"},
+                                          {"PictureHover", "empty"},
+                                          {"XPColor_Pressed", "0x80000014"},
+                                          {"XPColor_Hover", "0x80000016"},
+                                          {"XPDefaultColors", "true"},
+                                          {"BackColor", "0x8000000F"},
+                                          {"ForeColor", "0x80000012"},
+                                          {"SoundOver", ".\\resources\\over.wav"},
+                                          {"SoundClick", ".\\resources\\click.wav"},
+                                          {"version", "030102-155"},
+                                          {"DefCurHand", "true"},
+                                          {"XPShowBorderAlways", "false"},
+                                          {"MaskColor", "0x00000000"},
+                                          {"TransparentBG", "false"},
+                                          {"BEVEL", "1"},
+                                          {"BEVELDEPTH", "8"},
+                                          {"g_Font", "Arial 10 400 1 0000"},
+                                          {"normalPicture", "empty"},
+                                          {"OriginalPicSizeW", "0"},
+                                          {"OriginalPicSizeH", "0"},
+                                      });
     EXPECT_EQ(host.surface.font, host.ambient.font);
     // The surface's colours are left as they were, and nothing is reported.
     EXPECT_EQ(host.surface.back, 0u);
@@ -82,17 +105,38 @@ TEST_F(ButtonModelTest, RestoringAnEmptyStoreGivesTheReadDefaults) {
     host.ambient.name = "VantorButton8";
     button.Restore(PropertyBag());
     testing::ExpectProperties(button, {
-        {"Enabled", "true"}, {"Font", "Arial 10 400 1 0000"}, {"MousePointer", "0"}, {"MouseIcon", "none"},
-        {"ShowFocusRect", "true"}, {"URL", ""}, {"Caption", "VantorButton8"}, {"ButtonStyle", "2"},
-        {"PicturePosition", "1"}, {"Picture", "none"}, {"PictureWidth", "32"}, {"PictureHeight", "32"},
-        {"PictureSize", "1"}, {"PictureHover", "none"}, {"XPColor_Pressed", "0x80000014"},
-        {"XPColor_Hover", "0x80000016"}, {"XPDefaultColors", "true"}, {"BackColor", "0x8000000F"},
-        {"ForeColor", "0x80000012"}, {"SoundOver", ".\\resources\\over.wav"},
-        {"SoundClick", ".\\resources\\click.wav"}, {"DefCurHand", "true"}, {"XPShowBorderAlways", "false"},
-        {"MaskColor", "0x00000000"}, {"TransparentBG", "false"}, {"BEVEL", "1"}, {"BEVELDEPTH", "8"},
-        {"g_Font", "Arial 10 400 1 0000"}, {"normalPicture", "none"}, {"OriginalPicSizeW", "32"},
-        {"OriginalPicSizeH", "32"},
-    });
+                                          {"Enabled", "true"},
+                                          {"Font", "Arial 10 400 1 0000"},
+                                          {"MousePointer", "0"},
+                                          {"MouseIcon", "none"},
+                                          {"ShowFocusRect", "true"},
+                                          {"URL", ""},
+                                          {"Caption", "VantorButton8"},
+                                          {"ButtonStyle", "2"},
+                                          {"PicturePosition", "1"},
+                                          {"Picture", "none"},
+                                          {"PictureWidth", "32"},
+                                          {"PictureHeight", "32"},
+                                          {"PictureSize", "1"},
+                                          {"PictureHover", "none"},
+                                          {"XPColor_Pressed", "0x80000014"},
+                                          {"XPColor_Hover", "0x80000016"},
+                                          {"XPDefaultColors", "true"},
+                                          {"BackColor", "0x8000000F"},
+                                          {"ForeColor", "0x80000012"},
+                                          {"SoundOver", ".\\resources\\over.wav"},
+                                          {"SoundClick", ".\\resources\\click.wav"},
+                                          {"DefCurHand", "true"},
+                                          {"XPShowBorderAlways", "false"},
+                                          {"MaskColor", "0x00000000"},
+                                          {"TransparentBG", "false"},
+                                          {"BEVEL", "1"},
+                                          {"BEVELDEPTH", "8"},
+                                          {"g_Font", "Arial 10 400 1 0000"},
+                                          {"normalPicture", "none"},
+                                          {"OriginalPicSizeW", "32"},
+                                          {"OriginalPicSizeH", "32"},
+                                      });
     EXPECT_EQ(host.surface.back, SystemColour(COLOR_BTNFACE));
     EXPECT_EQ(host.surface.fore, SystemColour(COLOR_BTNTEXT));
     // Only the MouseIcon setter reports; restoring ends with a re-lay-out.
@@ -137,17 +181,38 @@ TEST_F(ButtonModelTest, RestoreTakesEveryStoredValueAndSaveWritesItBack) {
     button.Restore(bag);
 
     testing::ExpectProperties(button, {
-        {"Caption", "&Старт"}, {"PicturePosition", "3"}, {"ButtonStyle", "4"}, {"Picture", "bitmap images/test.bmp"},
-        {"normalPicture", "bitmap images/test.bmp"}, {"PictureWidth", "50"}, {"PictureHeight", "40"},
-        {"PictureSize", "0"}, {"OriginalPicSizeW", "9"}, {"OriginalPicSizeH", "7"},
-        {"PictureHover", "bitmap images/test.bmp"}, {"Enabled", "false"}, {"Font", "MS Sans Serif 8.25 400 204 0000"},
-        {"g_Font", "MS Sans Serif 8.25 400 204 0000"}, {"MouseIcon", "icon images/test.bmp"}, {"MousePointer", "99"},
-        {"ShowFocusRect", "false"}, {"URL", "mailto:torvel@example.org"}, {"XPColor_Pressed", "0x000000FF"},
-        {"XPColor_Hover", "0x00FFFFFF"}, {"XPDefaultColors", "false"}, {"BackColor", "0x00C0C0C0"},
-        {"ForeColor", "0x00112233"}, {"SoundOver", "12"}, {"SoundClick", ""}, {"DefCurHand", "true"},
-        {"XPShowBorderAlways", "true"}, {"MaskColor", "0x00FF00FF"}, {"TransparentBG", "true"}, {"BEVEL", "2"},
-        {"BEVELDEPTH", "12"},
-    });
+                                          {"Caption", "&Старт"},
+                                          {"PicturePosition", "3"},
+                                          {"ButtonStyle", "4"},
+                                          {"Picture", "bitmap images/test.bmp"},
+                                          {"normalPicture", "bitmap images/test.bmp"},
+                                          {"PictureWidth", "50"},
+                                          {"PictureHeight", "40"},
+                                          {"PictureSize", "0"},
+                                          {"OriginalPicSizeW", "9"},
+                                          {"OriginalPicSizeH", "7"},
+                                          {"PictureHover", "bitmap images/test.bmp"},
+                                          {"Enabled", "false"},
+                                          {"Font", "MS Sans Serif 8.25 400 204 0000"},
+                                          {"g_Font", "MS Sans Serif 8.25 400 204 0000"},
+                                          {"MouseIcon", "icon images/test.bmp"},
+                                          {"MousePointer", "99"},
+                                          {"ShowFocusRect", "false"},
+                                          {"URL", "mailto:torvel@example.org"},
+                                          {"XPColor_Pressed", "0x000000FF"},
+                                          {"XPColor_Hover", "0x00FFFFFF"},
+                                          {"XPDefaultColors", "false"},
+                                          {"BackColor", "0x00C0C0C0"},
+                                          {"ForeColor", "0x00112233"},
+                                          {"SoundOver", "12"},
+                                          {"SoundClick", ""},
+                                          {"DefCurHand", "true"},
+                                          {"XPShowBorderAlways", "true"},
+                                          {"MaskColor", "0x00FF00FF"},
+                                          {"TransparentBG", "true"},
+                                          {"BEVEL", "2"},
+                                          {"BEVELDEPTH", "12"},
+                                      });
     EXPECT_EQ(button.Picture(), glyph);
     EXPECT_EQ(button.normalPicture(), glyph);
     EXPECT_EQ(button.PictureHover(), hover);
@@ -325,13 +390,10 @@ TEST_F(ButtonModelTest, PictureAssignmentMeasuresThePictureInPixels) {
         std::int32_t drawn[2];  // PictureWidth, PictureHeight afterwards
     };
     const Case cases[] = {
-        {MakePicture(9, 9), 96, 1, {9, 9}, {50, 40}},
-        {MakePicture(32, 16), 96, 2, {32, 16}, {32, 16}},
+        {MakePicture(9, 9), 96, 1, {9, 9}, {50, 40}},    {MakePicture(32, 16), 96, 2, {32, 16}, {32, 16}},
         {MakePicture(9, 9), 120, 2, {11, 11}, {11, 11}},  // 238 hundredths of a mm at 120 dpi
-        {MakePicture(9, 9), 96, 7, {9, 9}, {50, 40}},
-        {Picture(), 96, 2, {32, 32}, {32, 32}},
-        {Picture(), 96, 1, {32, 32}, {50, 40}},
-        {Picture::Empty(), 96, 2, {0, 0}, {0, 0}},
+        {MakePicture(9, 9), 96, 7, {9, 9}, {50, 40}},    {Picture(), 96, 2, {32, 32}, {32, 32}},
+        {Picture(), 96, 1, {32, 32}, {50, 40}},          {Picture::Empty(), 96, 2, {0, 0}, {0, 0}},
     };
     for (const auto& c : cases) {
         FakeHost fresh;
@@ -345,8 +407,8 @@ TEST_F(ButtonModelTest, PictureAssignmentMeasuresThePictureInPixels) {
         model.SetPictureHeight(40);
         fresh.Take();
         model.SetPicture(c.picture);
-        const std::string label = testing::Text(c.picture) + " at " + std::to_string(c.dpi) + " dpi, size " +
-                                  std::to_string(c.pictureSize);
+        const std::string label =
+            testing::Text(c.picture) + " at " + std::to_string(c.dpi) + " dpi, size " + std::to_string(c.pictureSize);
         EXPECT_EQ(model.Picture(), c.picture) << label;
         EXPECT_EQ(model.normalPicture(), c.picture) << label;
         EXPECT_EQ(model.OriginalPicSizeW(), c.original[0]) << label;

@@ -57,8 +57,16 @@ private:
 // A wave file of `samples` bytes of silence with the given format fields;
 // `before` is put between the RIFF header and the format chunk.
 QByteArray Wave(quint16 format, quint16 bits, quint32 samples = 16, const QByteArray& before = {}) {
-    auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; };
-    auto le16 = [](quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; };
+    auto le32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    auto le16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
     const QByteArray fmt = le16(format) + le16(1) + le32(8000) + le32(8000 * bits / 8) + le16(bits / 8) + le16(bits);
     const QByteArray body = before + "fmt " + le32(16) + fmt + "data" + le32(samples) + QByteArray(samples, '\x80');
     return "RIFF" + le32(static_cast<quint32>(4 + body.size())) + "WAVE" + body;

@@ -262,22 +262,39 @@ TEST(StoredForm, EachProgramButtonRestoresToItsStoredValues) {
         const std::string label = std::string(b.form) + "." + b.name;
         const bool glyph = b.glyph != nullptr;
         testing::ExpectProperties(button, {
-            {"Caption", b.caption}, {"ButtonStyle", std::to_string(b.style)},
-            {"XPColor_Hover", testing::Hex(b.hover)},
-            {"Picture", glyph ? std::string("bitmap ") + b.glyph : "none"},
-            {"normalPicture", glyph ? std::string("bitmap ") + b.glyph : "none"},
-            {"PictureWidth", glyph ? "9" : "32"}, {"PictureHeight", glyph ? "9" : "32"},
-            {"OriginalPicSizeW", glyph ? "9" : "0"}, {"OriginalPicSizeH", glyph ? "9" : "0"},
-            {"Font", "MS Sans Serif 8.25 400 204 0000"}, {"g_Font", "MS Sans Serif 8.25 400 204 0000"},
-            {"MouseIcon", "icon images/hand_cursor.png"}, {"MousePointer", "99"},
-            // Everything else at its read default.
-            {"Enabled", "true"}, {"ShowFocusRect", "true"}, {"URL", ""}, {"PicturePosition", "1"},
-            {"PictureSize", "1"}, {"PictureHover", "none"}, {"XPColor_Pressed", "0x80000014"},
-            {"XPDefaultColors", "true"}, {"BackColor", "0x8000000F"}, {"ForeColor", "0x80000012"},
-            {"SoundOver", ".\\resources\\over.wav"}, {"SoundClick", ".\\resources\\click.wav"},
-            {"DefCurHand", "true"}, {"XPShowBorderAlways", "false"}, {"MaskColor", "0x00000000"},
-            {"TransparentBG", "false"}, {"BEVEL", "1"}, {"BEVELDEPTH", "8"},
-        });
+                                              {"Caption", b.caption},
+                                              {"ButtonStyle", std::to_string(b.style)},
+                                              {"XPColor_Hover", testing::Hex(b.hover)},
+                                              {"Picture", glyph ? std::string("bitmap ") + b.glyph : "none"},
+                                              {"normalPicture", glyph ? std::string("bitmap ") + b.glyph : "none"},
+                                              {"PictureWidth", glyph ? "9" : "32"},
+                                              {"PictureHeight", glyph ? "9" : "32"},
+                                              {"OriginalPicSizeW", glyph ? "9" : "0"},
+                                              {"OriginalPicSizeH", glyph ? "9" : "0"},
+                                              {"Font", "MS Sans Serif 8.25 400 204 0000"},
+                                              {"g_Font", "MS Sans Serif 8.25 400 204 0000"},
+                                              {"MouseIcon", "icon images/hand_cursor.png"},
+                                              {"MousePointer", "99"},
+                                              // Everything else at its read default.
+                                              {"Enabled", "true"},
+                                              {"ShowFocusRect", "true"},
+                                              {"URL", ""},
+                                              {"PicturePosition", "1"},
+                                              {"PictureSize", "1"},
+                                              {"PictureHover", "none"},
+                                              {"XPColor_Pressed", "0x80000014"},
+                                              {"XPDefaultColors", "true"},
+                                              {"BackColor", "0x8000000F"},
+                                              {"ForeColor", "0x80000012"},
+                                              {"SoundOver", ".\\resources\\over.wav"},
+                                              {"SoundClick", ".\\resources\\click.wav"},
+                                              {"DefCurHand", "true"},
+                                              {"XPShowBorderAlways", "false"},
+                                              {"MaskColor", "0x00000000"},
+                                              {"TransparentBG", "false"},
+                                              {"BEVEL", "1"},
+                                              {"BEVELDEPTH", "8"},
+                                          });
         EXPECT_EQ(host.surface.pointer, 99) << label;
         EXPECT_EQ(host.surface.cursor.source(), "images/hand_cursor.png") << label;
         EXPECT_EQ(button.AccessKey(), std::nullopt) << label;

@@ -19,8 +19,8 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 void ExpectCount(const std::vector<std::string>& tokens, std::size_t count, std::string_view what) {
     if (tokens.size() != count) {
-        throw FormSyntaxError("значение типа " + std::string(what) + ": ожидалось частей — " +
-                              std::to_string(count) + ", найдено — " + std::to_string(tokens.size()));
+        throw FormSyntaxError("значение типа " + std::string(what) + ": ожидалось частей — " + std::to_string(count) +
+                              ", найдено — " + std::to_string(tokens.size()));
     }
 }
 

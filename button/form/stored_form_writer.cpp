@@ -50,10 +50,14 @@ std::string WriteReference(const std::string& reference) {
 std::string WritePicture(const Picture& picture) {
     if (picture.isNone()) return "none";
     switch (picture.type()) {
-        case Picture::Type::None: return "empty";
-        case Picture::Type::Bitmap: return "bitmap " + WriteReference(picture.source());
-        case Picture::Type::Icon: return "icon " + WriteReference(picture.source());
-        default: throw std::invalid_argument("метафайлы не записываются");
+        case Picture::Type::None:
+            return "empty";
+        case Picture::Type::Bitmap:
+            return "bitmap " + WriteReference(picture.source());
+        case Picture::Type::Icon:
+            return "icon " + WriteReference(picture.source());
+        default:
+            throw std::invalid_argument("метафайлы не записываются");
     }
 }
 

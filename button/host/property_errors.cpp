@@ -6,8 +6,7 @@
 namespace torvel {
 
 OverflowError::OverflowError(std::string_view key, std::int64_t value)
-    : std::overflow_error("«" + std::string(key) + "»: значение " + std::to_string(value) +
-                          " не помещается в 16 бит"),
+    : std::overflow_error("«" + std::string(key) + "»: значение " + std::to_string(value) + " не помещается в 16 бит"),
       m_key(key),
       m_value(value) {}
 

@@ -7,10 +7,10 @@ namespace torvel {
 
 char32_t ToLowerLetter(char32_t c) {
     if (c >= U'A' && c <= U'Z') return c + 0x20;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;      // Latin-1 capitals
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;     // Greek capitals
-    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                   // А..Я
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;                   // Ѐ..Џ, Ё among them
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;   // Latin-1 capitals
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek capitals
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                // А..Я
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Ѐ..Џ, Ё among them
     return c;
 }
 

@@ -15,7 +15,7 @@ QtButtonHost::QtButtonHost(QWidget* surface, QtSoundPlayer& sound)
       m_events(new QtButtonEvents(surface)) {}
 
 ButtonHost QtButtonHost::Host() {
-    return ButtonHost{*m_surface, *m_changes,   *m_ambient, m_units,      *m_redraw, *m_overTimer,
+    return ButtonHost{*m_surface, *m_changes,  *m_ambient, m_units,     *m_redraw, *m_overTimer,
                       *m_pointer, m_eventLoop, m_sound,    m_addresses, *m_events};
 }
 

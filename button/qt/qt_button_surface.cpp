@@ -26,10 +26,10 @@ std::int32_t NextHandle() {
 // The standard pointer shapes, by pointer kind 1 to 15.
 Qt::CursorShape StandardShape(std::int16_t kind) {
     static constexpr Qt::CursorShape kShapes[] = {
-        Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,   Qt::ArrowCursor,
-        Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor, Qt::SizeHorCursor,
-        Qt::UpArrowCursor,   Qt::WaitCursor,    Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor,
-        Qt::SizeAllCursor,
+        Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+        Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
     };
     return kind >= 0 && kind < static_cast<std::int16_t>(std::size(kShapes)) ? kShapes[kind] : Qt::ArrowCursor;
 }

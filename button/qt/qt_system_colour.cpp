@@ -11,14 +11,22 @@ namespace {
 // The palette role that plays the part of each system colour the button uses.
 QPalette::ColorRole RoleOf(int index) {
     switch (index) {
-        case COLOR_WINDOW: return QPalette::Base;
-        case COLOR_HIGHLIGHT: return QPalette::Highlight;
-        case COLOR_BTNSHADOW: return QPalette::Dark;
-        case COLOR_BTNTEXT: return QPalette::ButtonText;
-        case COLOR_BTNHIGHLIGHT: return QPalette::Light;
-        case COLOR_3DDKSHADOW: return QPalette::Shadow;
-        case COLOR_3DLIGHT: return QPalette::Midlight;
-        default: return QPalette::Button;  // COLOR_BTNFACE and the rest
+        case COLOR_WINDOW:
+            return QPalette::Base;
+        case COLOR_HIGHLIGHT:
+            return QPalette::Highlight;
+        case COLOR_BTNSHADOW:
+            return QPalette::Dark;
+        case COLOR_BTNTEXT:
+            return QPalette::ButtonText;
+        case COLOR_BTNHIGHLIGHT:
+            return QPalette::Light;
+        case COLOR_3DDKSHADOW:
+            return QPalette::Shadow;
+        case COLOR_3DLIGHT:
+            return QPalette::Midlight;
+        default:
+            return QPalette::Button;  // COLOR_BTNFACE and the rest
     }
 }
 
