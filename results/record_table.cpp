@@ -99,13 +99,23 @@ void RecordTable::insertRow(int position, double score, const NameQuestion& askN
     m_names[p] = CellFromUtf8(askName());
 }
 
+std::optional<int> RecordTable::enterResult(double score, const NameQuestion& askName) {
+    const std::optional<int> position = findPosition(score);
+    if (position) insertRow(*position, score, askName);
+    return position;
+}
+
 std::string RecordTable::nameUtf8(int row) const { return Cp1251ToUtf8(m_names[Row(row)]); }
 
 std::string RecordTable::scoreUtf8(int row) const { return Cp1251ToUtf8(m_scores[Row(row)]); }
 
-void RecordTable::setNameUtf8(int row, std::string_view text) { m_names[Row(row)] = CellFromUtf8(text); }
+void RecordTable::setNameUtf8(int row, std::string_view text) {
+    m_names[Row(row)] = CellFromUtf8(text);
+}
 
-void RecordTable::setScoreUtf8(int row, std::string_view text) { m_scores[Row(row)] = CellFromUtf8(text); }
+void RecordTable::setScoreUtf8(int row, std::string_view text) {
+    m_scores[Row(row)] = CellFromUtf8(text);
+}
 
 const std::string& RecordTable::nameBytes(int row) const { return m_names[Row(row)]; }
 

@@ -63,6 +63,10 @@ public:
     // 0..9 and std::invalid_argument for an empty question, changing nothing.
     void insertRow(int position, double score, const NameQuestion& askName);
 
+    // Both steps for a finished game: returns the row the score was entered
+    // at, or none, in which case nothing changed and `askName` was not called.
+    std::optional<int> enterResult(double score, const NameQuestion& askName);
+
     // Every cell accessor throws std::out_of_range for a row outside 0..9.
 
     // The cells as the windows show them: what will be saved, in UTF-8.
