@@ -12,8 +12,8 @@ namespace torvel::testing {
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "torvel-results-XXXXXX").string();
+TempFolder::TempFolder(const fs::path& parent) {
+    std::string pattern = (parent / "torvel-results-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_path = pattern;
 }

@@ -7,11 +7,12 @@
 
 namespace torvel::testing {
 
-// A fresh folder under the system's temporary folder, removed with its content
-// when the object goes away (even after its permissions were taken away).
+// A fresh folder under `parent` (by default the system's temporary folder),
+// removed with its content when the object goes away, even after its
+// permissions were taken away.
 class TempFolder {
 public:
-    TempFolder();
+    explicit TempFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
