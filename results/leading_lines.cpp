@@ -54,8 +54,7 @@ private:
     void append(std::string_view piece) {
         if (m_current.size() + piece.size() > m_maxLineBytes) {
             throw DataFileError(m_path, "строка " + std::to_string(m_lines.size() + 1) +
-                                            " длиннее " + std::to_string(m_maxLineBytes) +
-                                            " байт");
+                                            " длиннее " + std::to_string(m_maxLineBytes) + " байт");
         }
         m_current.append(piece);
     }

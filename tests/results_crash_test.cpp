@@ -31,9 +31,10 @@ using testing::TableText;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-const std::vector<std::string> kNames = {"Аня", "Боря", "Вера", "Гена", "Даша",
+const std::vector<std::string> kNames = {"Аня",  "Боря", "Вера", "Гена",  "Даша",
                                          "Егор", "Жора", "Зоя",  "Игорь", "Катя"};
-const std::vector<std::string> kScores = {"300", "250", "200", "150", "100", "50", "40", "30", "20", "10"};
+const std::vector<std::string> kScores = {"300", "250", "200", "150", "100",
+                                          "50",  "40",  "30",  "20",  "10"};
 
 // Exit codes of the forked children.
 constexpr int kReported = 0;
@@ -60,7 +61,8 @@ int SaveExpectingFailure(const RecordTable& table, const std::string& problem) {
         table.save();
     } catch (const DataFileError& error) {
         const bool named = error.file() == table.path();
-        return named && error.problem().find(problem) != std::string::npos ? kReported : kWrongReport;
+        return named && error.problem().find(problem) != std::string::npos ? kReported
+                                                                           : kWrongReport;
     }
     return kNotReported;
 }
@@ -91,7 +93,9 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
     tableA.load();
     // B is much longer than A, so that a half-written file could not pass for either.
     RecordTable tableB = tableA;
-    for (int row = 0; row < RecordTable::kRows; ++row) tableB.setNameUtf8(row, std::string(3000, 'b'));
+    for (int row = 0; row < RecordTable::kRows; ++row) {
+        tableB.setNameUtf8(row, std::string(3000, 'b'));
+    }
     tableB.save();
     const std::string textB = ReadBytes(path);
 
@@ -134,13 +138,17 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
         ++trials;
 
         const std::string text = ReadBytes(path);
-        if (text == textA) ++sawA;
-        else if (text == textB) ++sawB;
-        else FAIL() << "trial " << trials << ": results.tvl holds " << text.size() << " other bytes";
+        if (text == textA) {
+            ++sawA;
+        } else if (text == textB) {
+            ++sawB;
+        } else {
+            FAIL() << "trial " << trials << ": results.tvl holds " << text.size() << " other bytes";
+        }
     }
-    const std::string counts = "trials " + std::to_string(trials) + ", old " + std::to_string(sawA) +
-                               ", new " + std::to_string(sawB) + ", kills within " +
-                               std::to_string(latest) + " µs";
+    const std::string counts = "trials " + std::to_string(trials) + ", old " +
+                               std::to_string(sawA) + ", new " + std::to_string(sawB) +
+                               ", kills within " + std::to_string(latest) + " µs";
     // Hundreds of trials fit in the time on an idle machine; a busy one with
     // slow syncs manages fewer, still enough to hit every step of a save.
     EXPECT_GE(trials, 50) << counts;
@@ -148,7 +156,9 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
     EXPECT_GT(sawB, 0) << counts;
     std::printf("%s\n", counts.c_str());
     // A killed save may leave its temporary file behind, but nothing else.
-    for (const std::string& name : folder.entries()) EXPECT_EQ(name.rfind("results.tvl", 0), 0u) << name;
+    for (const std::string& name : folder.entries()) {
+        EXPECT_EQ(name.rfind("results.tvl", 0), 0u) << name;
+    }
 }
 
 TEST(RecordTableCrash, AReadOnlyFolderIsReportedAndTheFileKept) {
@@ -162,7 +172,9 @@ TEST(RecordTableCrash, AReadOnlyFolderIsReportedAndTheFileKept) {
         if (!DropRootPrivileges() || ::access(folder.path().c_str(), W_OK) == 0) return kCannotTest;
         return SaveExpectingFailure(table, "нет прав доступа");
     });
-    if (result == kCannotTest) GTEST_SKIP() << "cannot become a user for whom the folder is read-only";
+    if (result == kCannotTest) {
+        GTEST_SKIP() << "cannot become a user for whom the folder is read-only";
+    }
     EXPECT_EQ(result, kReported);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});

@@ -22,9 +22,9 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 // Windows-1251 bytes as they stand in the file: "Иван", "Ёлка", "Мария".
-const std::vector<std::string> kNames = {
-    "\xC8\xE2\xE0\xED", "  spaced  ", "", "\xA8\xEB\xEA\xE0", "Name4",
-    "Name5", "Name6", "Name7", "Name8", "\xCC\xE0\xF0\xE8\xFF"};
+const std::vector<std::string> kNames = {"\xC8\xE2\xE0\xED", "  spaced  ", "", "\xA8\xEB\xEA\xE0",
+                                         "Name4", "Name5", "Name6", "Name7", "Name8",
+                                         "\xCC\xE0\xF0\xE8\xFF"};
 // In order by their leading numbers: 300 250 200 150 100 50 0 -20 -40 -50.
 const std::vector<std::string> kScores = {"300", "250",  " 200", "0150", "100",
                                           "50",  "x5",   "-20",  "-40",  "-50"};
@@ -109,7 +109,8 @@ TEST(RecordTableFile, ReadsLinesSplitAcrossReadBuffers) {
     for (const std::size_t first : {65534u, 65535u, 65536u}) {
         TempFolder folder;
         const std::string path = folder.file("results.tvl");
-        const std::string bytes = std::string(first, 'a') + "\r\n" + TableText(kNames, kScores).substr(6);
+        const std::string rest = TableText(kNames, kScores).substr(6);
+        const std::string bytes = std::string(first, 'a') + "\r\n" + rest;
         WriteBytes(path, bytes);
         RecordTable table(path);
         table.load();
@@ -176,7 +177,8 @@ TEST(RecordTableFile, AFailedLoadKeepsTheCellsAndNeverSavesOverTheFile) {
         {"missing", [](const std::string& p) { std::filesystem::remove(p); }, "не найден"},
         {"empty", [](const std::string& p) { WriteBytes(p, ""); }, "0 строк вместо 20"},
         {"one line", [](const std::string& p) { WriteBytes(p, "Иван\r\n"); }, "1 строка вместо 20"},
-        {"three lines", [](const std::string& p) { WriteBytes(p, "a\nb\nc"); }, "3 строки вместо 20"},
+        {"three lines", [](const std::string& p) { WriteBytes(p, "a\nb\nc"); },
+         "3 строки вместо 20"},
         {"nineteen lines",
          [](const std::string& p) {
              const std::string full = TableText(kNames, kScores);
@@ -213,7 +215,8 @@ TEST(RecordTableFile, AFailedLoadKeepsTheCellsAndNeverSavesOverTheFile) {
             ADD_FAILURE() << c.what << ": loaded";
         } catch (const DataFileError& error) {
             EXPECT_EQ(error.file(), path) << c.what;
-            EXPECT_NE(error.problem().find(c.problem), std::string::npos) << c.what << ": " << error.what();
+            EXPECT_NE(error.problem().find(c.problem), std::string::npos)
+                << c.what << ": " << error.what();
             EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << c.what;
         }
         EXPECT_FALSE(table.isLoaded()) << c.what;

@@ -48,7 +48,8 @@ void SavedTableLoadsBack(const RecordTable& table) {
 std::filesystem::path ScratchParent() {
     const std::filesystem::path memory = "/dev/shm";
     std::error_code error;
-    return std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
+    return std::filesystem::is_directory(memory, error) ? memory
+                                                        : std::filesystem::temp_directory_path();
 }
 
 }  // namespace
@@ -73,7 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input's own bytes serve as the new score and as the name typed.
     const double score = torvel::LeadingNumber(bytes.substr(0, 24));
     table.enterResult(score, [&] { return bytes.substr(0, 200); });
-    for (const std::string& cell : Cells(table)) Check(cell.find_first_of("\r\n") == std::string::npos);
+    for (const std::string& cell : Cells(table)) {
+        Check(cell.find_first_of("\r\n") == std::string::npos);
+    }
     SavedTableLoadsBack(table);
     return 0;
 }

@@ -16,7 +16,8 @@ using Column = std::array<std::string, RecordTable::kRows>;
 // Leading numbers 300 250 200 150 150 100 7 0 -40 -50: in order, with a
 // zero-padded score and a score that is not a number.
 const Column kScores = {"300", "250", "200", "150", "150", "100", "007", "x5", "-40", "-50"};
-const Column kNames = {"Аня", "Боря", "Вера", "Гена", "Даша", "Егор", "Жора", "Зоя", "Игорь", "Катя"};
+const Column kNames = {"Аня",  "Боря", "Вера", "Гена",  "Даша",
+                       "Егор", "Жора", "Зоя",  "Игорь", "Катя"};
 
 RecordTable MakeTable() {
     RecordTable table;

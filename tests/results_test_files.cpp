@@ -26,7 +26,9 @@ TempFolder::~TempFolder() {
 
 std::vector<std::string> TempFolder::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_path)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(m_path)) {
+        names.push_back(entry.path().filename());
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

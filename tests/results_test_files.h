@@ -12,7 +12,8 @@ namespace torvel::testing {
 // permissions were taken away.
 class TempFolder {
 public:
-    explicit TempFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
+    explicit TempFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
