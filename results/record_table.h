@@ -61,6 +61,8 @@ public:
     // unchanged, and only then is `askName` called for the row's name. The
     // last row drops out. Throws std::out_of_range for a position outside
     // 0..9 and std::invalid_argument for an empty question, changing nothing.
+    // An exception from `askName` passes through with the rows already moved
+    // and the row still holding the name it had.
     void insertRow(int position, double score, const NameQuestion& askName);
 
     // Both steps for a finished game: returns the row the score was entered

@@ -107,6 +107,16 @@ TEST(RecordTableInsertRow, AsksForTheNameOnlyAfterTheRowsHaveMoved) {
     EXPECT_EQ(table.nameUtf8(2), "Лена");
 }
 
+TEST(RecordTableInsertRow, AFailedQuestionLeavesTheRowsMovedAndTheRowsNameInPlace) {
+    RecordTable table = MakeTable();
+    EXPECT_THROW(table.insertRow(5, 120, []() -> std::string { throw std::runtime_error("closed"); }),
+                 std::runtime_error);
+    EXPECT_EQ(table.scoreUtf8(5), "120");
+    EXPECT_EQ(table.nameUtf8(5), "Егор");
+    EXPECT_EQ(table.nameUtf8(6), "Егор");
+    EXPECT_EQ(table.nameUtf8(9), "Игорь");
+}
+
 TEST(RecordTableEnterResult, EntersAtTheFoundRowOrLeavesTheTableAlone) {
     RecordTable table = MakeTable();
     bool asked = false;
