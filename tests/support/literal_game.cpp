@@ -2,6 +2,7 @@
 // checked against.
 #include "tests/support/literal_game.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -28,23 +29,37 @@ public:
     LineFile& operator=(const LineFile&) = delete;
 
     std::string ReadLine() {
-        int c = std::getc(m_file);
-        if (c == EOF) throw DataFileError(m_path, "чтение за концом файла");
+        if (!Fill()) throw DataFileError(m_path, "чтение за концом файла");
         std::string line;
-        while (c != EOF && c != '\r' && c != '\n') {
-            line.push_back(static_cast<char>(c));
-            c = std::getc(m_file);
+        for (;;) {
+            const char* begin = m_buffer.data() + m_next;
+            const char* end = m_buffer.data() + m_size;
+            const char* stop = begin;
+            while (stop != end && *stop != '\r' && *stop != '\n') ++stop;
+            line.append(begin, stop);
+            m_next += static_cast<std::size_t>(stop - begin);
+            if (stop != end) break;
+            if (!Fill()) return line;
         }
-        if (c == '\r') {
-            const int next = std::getc(m_file);
-            if (next != '\n' && next != EOF) std::ungetc(next, m_file);
-        }
+        const char terminator = m_buffer[m_next++];
+        if (terminator == '\r' && Fill() && m_buffer[m_next] == '\n') ++m_next;
         return line;
     }
 
 private:
+    // Makes sure an unread byte is buffered; false at the end of the file.
+    bool Fill() {
+        if (m_next < m_size) return true;
+        m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        m_next = 0;
+        return m_size > 0;
+    }
+
     std::string m_path;
     std::FILE* m_file;
+    std::array<char, 1 << 16> m_buffer{};
+    std::size_t m_size = 0;
+    std::size_t m_next = 0;
 };
 
 }  // namespace
