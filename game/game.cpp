@@ -45,8 +45,8 @@ void Game::Start() {
     m_captionsVisible = true;
     m_playerList.clear();
     m_computerList.clear();
-    m_playerTotal = "0";
-    m_computerTotal = "0";
+    m_playerTotal = NumberText(0);
+    m_computerTotal = NumberText(0);
     m_wordcount = 0;
 }
 
