@@ -29,11 +29,13 @@ std::string BasePath() {
 
 // The distinct words a player could still enter in `game`.
 template <typename AnyGame>
-std::vector<std::string> PlayableWords(AnyGame& game, WordBase& base, const std::set<std::string>& played) {
+std::vector<std::string> PlayableWords(AnyGame& game, WordBase& base,
+                                       const std::set<std::string>& played) {
     std::vector<std::string> words;
     for (const int line : base.FittingLines(game.sourceWord())) {
         const std::string& word = base.Line(line);
-        if (!word.empty() && !played.count(word) && std::find(words.begin(), words.end(), word) == words.end()) {
+        if (!word.empty() && !played.count(word) &&
+            std::find(words.begin(), words.end(), word) == words.end()) {
             words.push_back(word);
         }
     }
@@ -78,7 +80,9 @@ void PlayerMoves(benchmark::State& state, AnyGame& game, WordBase& base) {
         if (outcome.computerMove->evaluation) next = words.size();
     }
     if (!times.empty()) {
-        std::nth_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2), times.end());
+        std::nth_element(times.begin(),
+                         times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2),
+                         times.end());
         state.counters["median_us"] = times[times.size() / 2] * 1e6;
     }
 }

@@ -12,7 +12,8 @@ ClockRandom::ClockRandom() { Reseed(); }
 
 void ClockRandom::Reseed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    m_engine.seed(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    m_engine.seed(static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 double ClockRandom::Next() { return UnitInterval(m_engine()); }

@@ -66,7 +66,8 @@ public:
     const std::string& sourceWord() const { return m_source; }
     const std::string& playerTotal() const { return m_playerTotal; }      // number text
     const std::string& computerTotal() const { return m_computerTotal; }  // number text
-    const std::string& playerList() const { return m_playerList; }        // newest first, CR LF after each
+    // The word lists: newest word first, each followed by CR LF.
+    const std::string& playerList() const { return m_playerList; }
     const std::string& computerList() const { return m_computerList; }
     const std::string& computerLastWord() const { return m_computerLastWord; }
     int wordcount() const { return m_wordcount; }

@@ -5,11 +5,14 @@ namespace torvel {
 
 std::uint64_t LetterMask(std::string_view word) {
     std::uint64_t mask = 0;
-    for (const char letter : word) mask |= std::uint64_t{1} << (static_cast<unsigned char>(letter) & 63U);
+    for (const char letter : word) {
+        mask |= std::uint64_t{1} << (static_cast<unsigned char>(letter) & 63U);
+    }
     return mask;
 }
 
-LetterPool::LetterPool(std::string_view source) : m_mask(LetterMask(source)), m_size(source.size()) {
+LetterPool::LetterPool(std::string_view source)
+    : m_mask(LetterMask(source)), m_size(source.size()) {
     for (const char letter : source) ++m_counts[static_cast<unsigned char>(letter)];
 }
 

@@ -38,7 +38,8 @@ std::vector<std::string> ParseLines(std::string_view bytes, const std::string& n
         }
     }
     if (lines.size() < static_cast<std::size_t>(WordBase::kLines)) {
-        throw DataFileError(name, LineCountText(lines.size()) + " вместо " + std::to_string(WordBase::kLines));
+        throw DataFileError(
+            name, LineCountText(lines.size()) + " вместо " + std::to_string(WordBase::kLines));
     }
     return lines;
 }
@@ -85,8 +86,9 @@ std::string WordBase::DrawSourceWord(RandomSource& random) {
     Load();
     if (m_drawable == 0) {
         throw DataFileError(m_path, "среди строк 1–" + std::to_string(kLines - 1) +
-                                        " нет ни одного слова длиной от " + std::to_string(kMinSourceLength) +
-                                        " до " + std::to_string(kMaxSourceLength) +
+                                        " нет ни одного слова длиной от " +
+                                        std::to_string(kMinSourceLength) + " до " +
+                                        std::to_string(kMaxSourceLength) +
                                         " букв: исходное слово выбрать не из чего");
     }
     random.Reseed();

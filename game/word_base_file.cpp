@@ -18,7 +18,8 @@ struct FileCloser {
 
 }  // namespace
 
-std::string ReadWordBaseFile(const std::string& path, std::size_t lines, std::size_t maxLineLength) {
+std::string ReadWordBaseFile(const std::string& path, std::size_t lines,
+                             std::size_t maxLineLength) {
     errno = 0;
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) {

@@ -34,7 +34,8 @@ TEST(ComputerMove, FindsTheOnlyWordOnLine10OnlyFromStartsBelow10) {
         int start;
         bool found;
     };
-    const Case cases[] = {{0, true}, {1, true}, {9, true}, {10, false}, {11, false}, {19, false}, {4999, false}};
+    const Case cases[] = {{0, true},   {1, true},   {9, true},    {10, false},
+                          {11, false}, {19, false}, {4999, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start);
         ScriptedRandom random({DrawOf(20), StartAfter(c.start)});
@@ -59,7 +60,8 @@ TEST(ComputerMove, FindsTheOnlyWordOnLine10OnlyFromStartsBelow10) {
 
 TEST(ComputerMove, PlaysAWordAndListsItOnTop) {
     WordBase base = BaseWith({{30, "ПАРОМ"}, {40, "ГРАММА"}, {50, "ПАРОМ"}, {60, "ГОРА"}});
-    ScriptedRandom random({DrawOf(20), StartAfter(35), StartAfter(35), StartAfter(0), StartAfter(0)});
+    ScriptedRandom random(
+        {DrawOf(20), StartAfter(35), StartAfter(35), StartAfter(0), StartAfter(0)});
     Game game(base, random);
     game.Start();
     // Two passes in a row give two words, each on top of the one before.

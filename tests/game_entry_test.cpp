@@ -16,7 +16,8 @@ namespace torvel {
 namespace {
 
 constexpr int kLines = WordBase::kLines;
-const char* const kLetterMissing = "Одной из букв нет в исходном слове! Возможно, она уже использована";
+const char* const kLetterMissing =
+    "Одной из букв нет в исходном слове! Возможно, она уже использована";
 
 double DrawOf(int n) { return (n + 0.5) / kLines; }
 // The random number that makes the computer start after line s.
@@ -29,7 +30,9 @@ std::vector<std::string> ProgrammaLines() {
         {10, "РОГ"},   {20, "МАМА"},  {30, "РАМА"}, {40, "МАМАМ"},     {50, "ГРАММ"},
         {60, "ПОРА "}, {70, "мама"},  {80, "АРГО"}, {100, "ПРОГРАММА"}, {200, "ПАР"},
     };
-    for (const auto& [number, word] : words) lines[static_cast<std::size_t>(number - 1)] = Utf8ToCp1251(word);
+    for (const auto& [number, word] : words) {
+        lines[static_cast<std::size_t>(number - 1)] = Utf8ToCp1251(word);
+    }
     return lines;
 }
 
@@ -48,7 +51,7 @@ TEST(Entry, TestsLettersThenTheBaseThenRepeatsInThisOrder) {
 
     const Step steps[] = {
         {"МАМАМ", EntryResult::LetterMissing, nullptr},  // a third М; МАМАМ is in the base
-        {"мама", EntryResult::LetterMissing, nullptr},   // small letters are not the source's letters
+        {"мама", EntryResult::LetterMissing, nullptr},   // small letters are other letters
         {"ПОРА", EntryResult::UnknownWord, nullptr},     // the base has "ПОРА " with a space
         {"ПОРА ", EntryResult::LetterMissing, nullptr},  // and the source word has no space
         {"АРАП", EntryResult::UnknownWord, nullptr},
@@ -74,8 +77,8 @@ TEST(Entry, TestsLettersThenTheBaseThenRepeatsInThisOrder) {
         }
         // The field keeps a word that fails the letters or the base, and is
         // emptied from the repeat test on.
-        EXPECT_EQ(outcome.clearEntry,
-                  step.result == EntryResult::Accepted || step.result == EntryResult::AlreadyPlayed);
+        EXPECT_EQ(outcome.clearEntry, step.result == EntryResult::Accepted ||
+                                          step.result == EntryResult::AlreadyPlayed);
         ASSERT_EQ(outcome.computerMove.has_value(), step.computerWord != nullptr);
         if (step.computerWord != nullptr) {
             EXPECT_EQ(outcome.computerMove->word, Utf8ToCp1251(step.computerWord));
@@ -205,7 +208,8 @@ TEST(Entry, RepeatsAreCaughtPastThreeHundredWords) {
     for (const auto& word : words) {
         if (played.size() >= 400) break;
         const EntryOutcome outcome = game.entr(word);
-        ASSERT_EQ(outcome.result, played.count(word) ? EntryResult::AlreadyPlayed : EntryResult::Accepted);
+        ASSERT_EQ(outcome.result,
+                  played.count(word) ? EntryResult::AlreadyPlayed : EntryResult::Accepted);
         if (outcome.result != EntryResult::Accepted) continue;
         played.insert(word);
         order.push_back(word);
@@ -216,7 +220,8 @@ TEST(Entry, RepeatsAreCaughtPastThreeHundredWords) {
     }
     ASSERT_GT(order.size(), 380U);
     // Early and late words, of either side, are all still known.
-    for (const std::size_t index : {std::size_t{0}, std::size_t{1}, std::size_t{299}, std::size_t{300}, order.size() - 1}) {
+    for (const std::size_t index :
+         {std::size_t{0}, std::size_t{1}, std::size_t{299}, std::size_t{300}, order.size() - 1}) {
         EXPECT_EQ(game.entr(order[index]).result, EntryResult::AlreadyPlayed) << index;
     }
     EXPECT_EQ(game.wordcount() * 2, static_cast<int>(order.size()));

@@ -37,11 +37,13 @@ TEST(Evaluate, GivesTheVerdictStatisticsAndPoints) {
         {"150", "3", 20, "Вы выиграли!", "147", "8", 100 + 150 + 1470 + 160},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.player) + " : " + c.computer + ", n = " + std::to_string(c.wordcount));
+        SCOPED_TRACE(std::string(c.player) + " : " + c.computer +
+                     ", n = " + std::to_string(c.wordcount));
         const Evaluation e = Evaluate(c.player, c.computer, c.wordcount);
         EXPECT_EQ(e.verdict, c.verdict);
         EXPECT_EQ(e.sumLine, std::string("Сумма букв в набранных вами словах равна ") + c.player);
-        EXPECT_EQ(e.differenceLine, std::string("Разница с компьютером ") + c.difference + " букв.");
+        EXPECT_EQ(e.differenceLine,
+                  std::string("Разница с компьютером ") + c.difference + " букв.");
         if (c.average == nullptr) {
             EXPECT_EQ(e.averageLine, "Средняя длина слова 0");
         } else {

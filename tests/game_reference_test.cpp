@@ -71,10 +71,12 @@ void Count(const MoveOutcome& move, Tally& tally) {
 
 // Runs `games` started games (and a few actions before the first start of
 // each window) on the base in `path`, whose lines are `lines`.
-void PlayAlongside(const std::string& path, const std::vector<std::string>& lines, std::uint32_t seed, int games,
-                   Tally& tally) {
+void PlayAlongside(const std::string& path, const std::vector<std::string>& lines,
+                   std::uint32_t seed, int games, Tally& tally) {
     std::mt19937 chooser(seed);
-    const auto chance = [&](double p) { return std::uniform_real_distribution<double>(0, 1)(chooser) < p; };
+    const auto chance = [&](double p) {
+        return std::uniform_real_distribution<double>(0, 1)(chooser) < p;
+    };
     const auto pick = [&](std::size_t size) { return static_cast<std::size_t>(chooser() % size); };
     const std::string junkLetters = Utf8ToCp1251("АБВГДЕЖЗИКЛМНОПРСТабв #");
     std::map<std::string, std::vector<std::string>> fittingBySource;
@@ -98,6 +100,10 @@ void PlayAlongside(const std::string& path, const std::vector<std::string>& line
         const int actions = 10 + static_cast<int>(pick(60));
         bool startNow = chance(0.85);
         for (int action = 0; action < actions; ++action) {
+            const auto where = [&](const std::string& what) {
+                return "seed " + std::to_string(seed) + ", window " + std::to_string(window) +
+                       ", action " + std::to_string(action) + ": " + what;
+            };
             std::string done;
             if (startNow) {
                 game.Start();
@@ -129,24 +135,20 @@ void PlayAlongside(const std::string& path, const std::vector<std::string>& line
                 done = "entry \"" + Cp1251ToUtf8(entry) + "\"";
                 const EntryOutcome engineOutcome = game.entr(entry);
                 const EntryOutcome literalOutcome = literal.entr(entry);
-                ASSERT_TRUE(engineOutcome == literalOutcome) << "seed " << seed << ", window " << window
-                                                             << ", action " << action << ": " << done;
+                ASSERT_TRUE(engineOutcome == literalOutcome) << where(done);
                 ++tally.entries[engineOutcome.result];
                 if (engineOutcome.computerMove) Count(*engineOutcome.computerMove, tally);
             } else if (chance(0.8)) {
                 done = "pass";
                 const MoveOutcome engineOutcome = game.pchod();
-                ASSERT_TRUE(engineOutcome == literal.pchod())
-                    << "seed " << seed << ", window " << window << ", action " << action << ": " << done;
+                ASSERT_TRUE(engineOutcome == literal.pchod()) << where(done);
                 ++tally.passes;
                 Count(engineOutcome, tally);
             } else {
                 done = "end";
-                ASSERT_TRUE(game.endgame() == literal.endgame())
-                    << "seed " << seed << ", window " << window << ", action " << action << ": " << done;
+                ASSERT_TRUE(game.endgame() == literal.endgame()) << where(done);
             }
-            ASSERT_TRUE(SameState(game, literal))
-                << "seed " << seed << ", window " << window << ", action " << action << ": " << done;
+            ASSERT_TRUE(SameState(game, literal)) << where(done);
             startNow = chance(0.06);
         }
     }
@@ -193,7 +195,9 @@ std::vector<std::string> CraftedLines(const Mix& mix, std::uint32_t seed, std::s
             switch (engine() % 3) {
                 case 0: lines.push_back(word(1, 8) + " "); break;
                 case 1: lines.push_back(Utf8ToCp1251("ба")); break;
-                default: lines.push_back(lines.empty() ? word(1, 8) : lines[engine() % lines.size()]); break;
+                default:
+                    lines.push_back(lines.empty() ? word(1, 8) : lines[engine() % lines.size()]);
+                    break;
             }
         } else {
             lines.emplace_back(kFiller);
@@ -203,16 +207,17 @@ std::vector<std::string> CraftedLines(const Mix& mix, std::uint32_t seed, std::s
 }
 
 void ExpectEveryPath(const Tally& tally) {
-    for (const EntryResult result : {EntryResult::Accepted, EntryResult::LetterMissing, EntryResult::UnknownWord,
-                                     EntryResult::AlreadyPlayed}) {
-        EXPECT_GT(tally.entries.count(result) ? tally.entries.at(result) : 0, 20) << static_cast<int>(result);
+    for (const EntryResult result : {EntryResult::Accepted, EntryResult::LetterMissing,
+                                     EntryResult::UnknownWord, EntryResult::AlreadyPlayed}) {
+        EXPECT_GT(tally.entries.count(result) ? tally.entries.at(result) : 0, 20)
+            << static_cast<int>(result);
     }
     EXPECT_GT(tally.passes, 100);
     EXPECT_GT(tally.endedByComputer, 20);
     EXPECT_GT(tally.lastLinePlayedAfterEnd, 5);
-    std::cout << "entries accepted " << tally.entries.at(EntryResult::Accepted) << ", passes " << tally.passes
-              << ", games ended by the computer " << tally.endedByComputer << ", line 11031 played after the end "
-              << tally.lastLinePlayedAfterEnd << "\n";
+    std::cout << "entries accepted " << tally.entries.at(EntryResult::Accepted) << ", passes "
+              << tally.passes << ", games ended by the computer " << tally.endedByComputer
+              << ", line 11031 played after the end " << tally.lastLinePlayedAfterEnd << "\n";
 }
 
 struct CraftedCase {
@@ -238,7 +243,8 @@ TEST(ReferenceGame, CraftedBasesPlayTheSameGames) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<std::string> lines = CraftedLines(c.mix, seed, c.extraLines);
-        const std::string path = dir.Write(std::string(c.name) + ".txt", JoinLines(lines, c.ending));
+        const std::string path =
+            dir.Write(std::string(c.name) + ".txt", JoinLines(lines, c.ending));
         PlayAlongside(path, lines, seed, c.games, tally);
         ++seed;
     }

@@ -51,12 +51,15 @@ TEST(WordBase, RefusesUnusableFilesNamingFileAndProblem) {
         {"three lines", "А\r\nБ\r\nВ\r\n", "3 строки вместо 11031"},
         {"twelve lines", JoinLines(std::vector<std::string>(12, "#")), "12 строк вместо 11031"},
         {"21 lines", JoinLines(std::vector<std::string>(21, "#")), "21 строка вместо 11031"},
-        {"one line short", JoinLines(std::vector<std::string>(kLines - 1, "#")), "11030 строк вместо 11031"},
+        {"one line short", JoinLines(std::vector<std::string>(kLines - 1, "#")),
+         "11030 строк вместо 11031"},
         {"overlong line", withLine(5, tooLong), "строка 5 длиннее 1000 символов"},
         // The overlong line is named even when the file is short as well.
-        {"overlong line in a short file", withLine(7, tooLong, 8), "строка 7 длиннее 1000 символов"},
+        {"overlong line in a short file", withLine(7, tooLong, 8),
+         "строка 7 длиннее 1000 символов"},
         {"overlong last line", withLine(kLines, tooLong), "строка 11031 длиннее 1000 символов"},
-        {"overlong last line without terminator", JoinLines(std::vector<std::string>(kLines - 1, "#")) + tooLong,
+        {"overlong last line without terminator",
+         JoinLines(std::vector<std::string>(kLines - 1, "#")) + tooLong,
          "строка 11031 длиннее 1000 символов"},
     };
     TempDir dir;
@@ -130,9 +133,12 @@ TEST(WordBase, EndsLinesAtCrLfLoneCrAndLoneLf) {
     // CR LF is one end of line; CR CR and LF CR are two, and a last line needs
     // no terminator.
     WordBase mixed = WordBase::FromBytes(
-        "A\r\nB\r\rC\n\rD\n" + JoinLines(std::vector<std::string>(kLines - 7, "#")) + "Z", "wmbase.txt");
+        "A\r\nB\r\rC\n\rD\n" + JoinLines(std::vector<std::string>(kLines - 7, "#")) + "Z",
+        "wmbase.txt");
     const char* const expected[] = {"A", "B", "", "C", "", "D", "#"};
-    for (int number = 1; number <= 7; ++number) EXPECT_EQ(mixed.Line(number), expected[number - 1]) << number;
+    for (int number = 1; number <= 7; ++number) {
+        EXPECT_EQ(mixed.Line(number), expected[number - 1]) << number;
+    }
     EXPECT_EQ(mixed.Line(kLines), "Z");
 }
 
@@ -223,7 +229,7 @@ TEST(WordBase, DrawsTheLineChosenByEachRandomNumber) {
         {"n = 0 on the first attempt has no candidate", {0.0, DrawOf(2)}, "ПРОГРАММА", "RNN"},
         {"n = 0 keeps a refused candidate", {DrawOf(1), 0.0, 0.0, DrawOf(2)}, "ПРОГРАММА", "RNNNN"},
         {"n = 0 right below 1/11031", {0.99 / kLines, DrawOf(2)}, "ПРОГРАММА", "RNN"},
-        {"the largest number reaches line 11030", {std::nextafter(1.0, 0.0)}, "ПРЕДПОСЛЕДНЯЯ", "RN"},
+        {"the largest r gives line 11030", {std::nextafter(1.0, 0.0)}, "ПРЕДПОСЛЕДНЯЯ", "RN"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -316,15 +322,20 @@ TEST(WordBase, ListsTheLinesWhoseLettersFit) {
         {3, "МАМА"}, {5, ""}, {8, "МАМАМ"}, {13, "ПРОГРАММА"}, {21, "РАМА "}, {34, "мама"},
         {55, "РОГ"}, {89, "ГРАММОФОН"}, {kLines, "ПАР"},
     };
-    for (const auto& [number, word] : placed) lines[static_cast<std::size_t>(number - 1)] = Utf8ToCp1251(word);
+    for (const auto& [number, word] : placed) {
+        lines[static_cast<std::size_t>(number - 1)] = Utf8ToCp1251(word);
+    }
     lines.push_back(Utf8ToCp1251("МАРГО"));  // beyond the base
     WordBase base = WordBase::FromBytes(JoinLines(lines), "wmbase.txt");
-    EXPECT_EQ(base.FittingLines(Utf8ToCp1251("ПРОГРАММА")), (std::vector<int>{3, 5, 13, 55, kLines}));
+    EXPECT_EQ(base.FittingLines(Utf8ToCp1251("ПРОГРАММА")),
+              (std::vector<int>{3, 5, 13, 55, kLines}));
     EXPECT_EQ(base.FittingLines(""), (std::vector<int>{5}));
     EXPECT_EQ(base.FittingLines("#"), [] {
         std::vector<int> all;
         for (int n = 1; n <= kLines; ++n) {
-            if (n != 3 && n != 8 && n != 13 && n != 21 && n != 34 && n != 55 && n != 89 && n != kLines) all.push_back(n);
+            const bool placedWord = n == 3 || n == 8 || n == 13 || n == 21 || n == 34 ||
+                                    n == 55 || n == 89 || n == kLines;
+            if (!placedWord) all.push_back(n);
         }
         return all;
     }());

@@ -36,7 +36,9 @@ int main(int argc, char** argv) {
             for (const int line : base.FittingLines(source)) words.insert(base.Line(line));
             words.erase(source);
             words.erase("");
-            if (counts.empty() || words.size() < *std::min_element(counts.begin(), counts.end())) fewest = source;
+            if (counts.empty() || words.size() < *std::min_element(counts.begin(), counts.end())) {
+                fewest = source;
+            }
             counts.push_back(words.size());
         }
         std::vector<std::size_t> sorted = counts;
@@ -44,12 +46,14 @@ int main(int argc, char** argv) {
         double sum = 0;
         for (const std::size_t count : sorted) sum += static_cast<double>(count);
         const std::size_t middle = sorted.size() / 2;
-        const double median = sorted.size() % 2 == 1 ? static_cast<double>(sorted[middle])
-                                                     : (static_cast<double>(sorted[middle - 1] + sorted[middle])) / 2;
+        const double median = sorted.size() % 2 == 1
+                                  ? static_cast<double>(sorted[middle])
+                                  : (static_cast<double>(sorted[middle - 1] + sorted[middle])) / 2;
         std::printf("%s: %d source words drawn (seed %lu)\n", path.c_str(), draws, seed);
-        std::printf("playable words per source word: median %g, minimum %zu (%s), mean %.1f, maximum %zu\n", median,
-                    sorted.front(), torvel::Cp1251ToUtf8(fewest).c_str(), sum / static_cast<double>(sorted.size()),
-                    sorted.back());
+        std::printf(
+            "playable words per source word: median %g, minimum %zu (%s), mean %.1f, maximum %zu\n",
+            median, sorted.front(), torvel::Cp1251ToUtf8(fewest).c_str(),
+            sum / static_cast<double>(sorted.size()), sorted.back());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

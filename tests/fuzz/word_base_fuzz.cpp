@@ -24,7 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         torvel::SeededRandom random(size);
         const std::string source = base.DrawSourceWord(random);
-        if (source.size() < WordBase::kMinSourceLength || source.size() > WordBase::kMaxSourceLength) std::abort();
+        if (source.size() < WordBase::kMinSourceLength ||
+            source.size() > WordBase::kMaxSourceLength) {
+            std::abort();
+        }
     } catch (const torvel::DataFileError& error) {
         if (error.file() != "wmbase.txt" || error.problem().empty()) std::abort();
     }

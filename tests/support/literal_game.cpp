@@ -21,7 +21,8 @@ constexpr int kBaseLines = 11031;
 // CR and a lone LF end a line; reading past the end is an error.
 class LineFile {
 public:
-    explicit LineFile(std::string path) : m_path(std::move(path)), m_file(std::fopen(m_path.c_str(), "rb")) {
+    explicit LineFile(std::string path)
+        : m_path(std::move(path)), m_file(std::fopen(m_path.c_str(), "rb")) {
         if (m_file == nullptr) throw DataFileError(m_path, "не найден");
     }
     ~LineFile() { std::fclose(m_file); }
@@ -64,7 +65,8 @@ private:
 
 }  // namespace
 
-LiteralGame::LiteralGame(std::string path, RandomSource& random) : m_path(std::move(path)), m_random(random) {}
+LiteralGame::LiteralGame(std::string path, RandomSource& random)
+    : m_path(std::move(path)), m_random(random) {}
 
 void LiteralGame::Start() {
     m_random.Reseed();

@@ -15,7 +15,9 @@ class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<double> numbers = {}) : m_numbers(std::move(numbers)) {}
 
-    void Add(std::vector<double> numbers) { m_numbers.insert(m_numbers.end(), numbers.begin(), numbers.end()); }
+    void Add(std::vector<double> numbers) {
+        m_numbers.insert(m_numbers.end(), numbers.begin(), numbers.end());
+    }
 
     void Reseed() override { m_log += 'R'; }
 

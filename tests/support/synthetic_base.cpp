@@ -25,7 +25,9 @@ public:
     }
 
     // A whole number from `low` to `high`, the same on every standard library.
-    int Between(int low, int high) { return low + static_cast<int>(m_engine() % static_cast<std::uint32_t>(high - low + 1)); }
+    int Between(int low, int high) {
+        return low + static_cast<int>(m_engine() % static_cast<std::uint32_t>(high - low + 1));
+    }
 
     char Letter() {
         int pick = Between(0, m_total - 1);
@@ -44,7 +46,9 @@ public:
 
     // Some of the letters of `word`, in a new order.
     std::string Part(std::string word, int length) {
-        for (int i = static_cast<int>(word.size()) - 1; i > 0; --i) std::swap(word[i], word[Between(0, i)]);
+        for (int i = static_cast<int>(word.size()) - 1; i > 0; --i) {
+            std::swap(word[i], word[Between(0, i)]);
+        }
         return word.substr(0, static_cast<std::size_t>(length));
     }
 

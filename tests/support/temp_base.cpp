@@ -29,7 +29,9 @@ std::string TempDir::Write(const std::string& name, std::string_view bytes) cons
     return file.string();
 }
 
-std::vector<std::string> FillerLines() { return std::vector<std::string>(11031, std::string(kFiller)); }
+std::vector<std::string> FillerLines() {
+    return std::vector<std::string>(11031, std::string(kFiller));
+}
 
 std::string JoinLines(const std::vector<std::string>& lines, std::string_view ending) {
     std::string bytes;
