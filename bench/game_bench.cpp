@@ -182,7 +182,7 @@ void BM_ComputerScanWorstCase_Reference(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputerScanWorstCase_Reference)->Unit(benchmark::kMicrosecond);
 
-// The first use of the base in a session: reading, splitting and indexing.
+// The first use of the base after the game starts: reading, splitting and indexing.
 void BM_LoadWordBase(benchmark::State& state) {
     try {
         for (auto _ : state) {
