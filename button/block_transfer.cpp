@@ -64,9 +64,15 @@ void ForBlock(Dst& dst, int dx, int dy, int w, int h, const Src& src, int sx, in
     }
 }
 
-// The source indices [first, last) that merge into destination index d when
-// `from` pixels are scaled to `to`.
+// The source indices [first, last) that go into destination index d when
+// `from` pixels are scaled to `to`: enlarging takes the source pixel under
+// the destination pixel's centre; shrinking takes every source pixel that
+// starts inside the destination pixel.
 Span ScaleSpan(int d, int from, int to) {
+    if (from <= to) {
+        const auto index = static_cast<int>((2 * std::int64_t{d} + 1) * from / (2 * std::int64_t{to}));
+        return {index, index + 1};
+    }
     const auto first = static_cast<int>(std::int64_t{d} * from / to);
     const auto next = static_cast<int>((std::int64_t{d} + 1) * from / to);
     return {first, std::max(first + 1, next)};

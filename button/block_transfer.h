@@ -38,8 +38,8 @@ void BitBlt(MonoBitmap& dst, int dx, int dy, int w, int h, const Surface& src, i
 // Copies the source rectangle onto the destination rectangle (SRCCOPY) in the
 // default stretch mode of a new surface: where the copy shrinks, the source
 // pixels that merge into one destination pixel are combined with AND, so
-// black survives; where it enlarges, pixels repeat. Each axis is scaled on
-// its own. Rectangles that are empty draw nothing.
+// black survives; where it enlarges, pixels repeat (each destination pixel
+// takes the source pixel under its centre). Each axis is scaled on its own. Rectangles that are empty draw nothing.
 void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect);
 
 }  // namespace torvel

@@ -51,8 +51,10 @@ void DrawDisabled(const Canvas& canvas, const PaintInput& input, int w, int h) {
 }
 
 void DrawRest(const Canvas& canvas, const PaintInput& input, int w, int h, bool hoverRing) {
-    const Colour light = ShadeColor(canvas.Resolve(input.BackColor), 48);
-    for (int i = 1; i <= h; ++i) canvas.DrawLine(0, i, w, i, ShadeColor(light, -GradientStep(25, h, i)));
+    const Colour back = canvas.Resolve(input.BackColor);
+    const Colour light = ShadeColor(back, 48);
+    // Row 0 keeps BackColor until the outline covers it.
+    for (int i = 1; i <= h; ++i) canvas.DrawLine(0, i, w, i, SkinRowColour(SkinState::Rest, back, h, i));
     DrawOutline(canvas, w, h, SystemColour(COLOR_3DDKSHADOW), canvas.System(COLOR_3DDKSHADOW));
 
     const Colour focus = input.XPDefaultColors ? Rgb(140, 170, 230) : input.XPColor_Pressed;
@@ -75,9 +77,9 @@ void DrawRest(const Canvas& canvas, const PaintInput& input, int w, int h, bool 
 }
 
 void DrawPressed(const Canvas& canvas, const PaintInput& input, int w, int h) {
-    const Colour dark = ShadeColor(ShadeColor(canvas.Resolve(input.BackColor), 48), -32);
-    // Lightest at the bottom: row h - i takes step i.
-    for (int i = 1; i <= h; ++i) canvas.DrawLine(0, h - i, w, h - i, ShadeColor(dark, -GradientStep(15, h, i)));
+    const Colour back = canvas.Resolve(input.BackColor);
+    const Colour dark = ShadeColor(ShadeColor(back, 48), -32);
+    for (int i = 1; i <= h; ++i) canvas.DrawLine(0, h - i, w, h - i, SkinRowColour(SkinState::Pressed, back, h, h - i));
     DrawOutline(canvas, w, h, SystemColour(COLOR_3DDKSHADOW), canvas.System(COLOR_3DDKSHADOW));
     DrawLines(canvas, {
                           {2, h - 2, w - 2, h - 2, ShadeColor(dark, 16)},
@@ -102,6 +104,13 @@ int GradientStep(int steps, int height, int i) {
     auto n = static_cast<int>(low);
     if (fraction > 0.5 || (fraction == 0.5 && n % 2 != 0)) ++n;
     return n;
+}
+
+Colour SkinRowColour(SkinState state, Colour back, int height, int row) {
+    const Colour light = ShadeColor(back, 48);
+    if (state == SkinState::Rest) return ShadeColor(light, -GradientStep(25, height, row));
+    // Lightest at the bottom: row height - i takes step i.
+    return ShadeColor(ShadeColor(light, -32), -GradientStep(15, height, height - row));
 }
 
 void DrawSkin(const Canvas& canvas, const PaintInput& input, int width, int height, SkinState state, bool hoverRing) {

@@ -1,0 +1,7 @@
+# Pixel tests of the button painter, and of its Qt text and widget.
+torvel_add_gtest(button_paint_test
+  SOURCES
+    button_paint_colour_test.cpp
+    button_paint_layout_test.cpp
+    button_paint_primitives_test.cpp
+  LIBS torvel_button)
