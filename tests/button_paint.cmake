@@ -6,3 +6,10 @@ torvel_add_gtest(button_paint_test
     button_paint_painter_test.cpp
     button_paint_primitives_test.cpp
   LIBS torvel_button)
+
+if(TORVEL_GUI)
+  torvel_add_gtest(button_paint_qt_test
+    SOURCES
+      button_paint_qt_text_test.cpp
+    LIBS torvel_button_qt)
+endif()
