@@ -14,7 +14,6 @@ public:
     Canvas(Surface& surface, const SystemPalette& palette) : m_surface(surface), m_palette(palette) {}
 
     Surface& surface() const { return m_surface; }
-    const SystemPalette& palette() const { return m_palette; }
     int width() const { return m_surface.width(); }
     int height() const { return m_surface.height(); }
 

@@ -15,7 +15,6 @@ public:
 
     int width() const { return m_width; }
     int height() const { return m_height; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
     bool bit(int x, int y) const { return m_bits[Index(x, y)] != 0; }
     void setBit(int x, int y, bool value) { m_bits[Index(x, y)] = value ? 1 : 0; }

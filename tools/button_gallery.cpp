@@ -24,7 +24,7 @@ using namespace torvel;
 
 constexpr int kCellWidth = 132;
 constexpr int kCellHeight = 40;
-constexpr int kLabelWidth = 150;
+constexpr int kLabelWidth = 170;
 constexpr int kHeaderHeight = 22;
 constexpr QRgb kSheetColour = qRgb(236, 233, 216);
 
@@ -252,8 +252,9 @@ int main(int argc, char** argv) {
         xp.ButtonStyle = XPButton;
         xp.Caption = "Старт";
         xp.XPDefaultColors = false;
-        xp.XPColor_Hover = Rgb(255, 255, 255);
-        rows.push_back({"XPButton, white hover", xp, 120, 29});
+        xp.XPColor_Hover = Rgb(60, 170, 60);
+        xp.XPColor_Pressed = Rgb(150, 80, 200);
+        rows.push_back({"XPButton, own ring colours", xp, 120, 29});
         PaintInput small;
         small.ButtonStyle = XPButton;
         small.Caption = "OK";
