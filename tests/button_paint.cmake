@@ -11,6 +11,7 @@ if(TORVEL_GUI)
   torvel_add_gtest(button_paint_qt_test
     SOURCES
       button_paint_qt_image_test.cpp
+      button_paint_qt_input_test.cpp
       button_paint_qt_text_test.cpp
     LIBS torvel_button_qt)
 endif()
