@@ -10,8 +10,10 @@ torvel_add_gtest(button_paint_test
 if(TORVEL_GUI)
   torvel_add_gtest(button_paint_qt_test
     SOURCES
+      button_paint_qt_app.cpp
       button_paint_qt_image_test.cpp
       button_paint_qt_input_test.cpp
       button_paint_qt_text_test.cpp
-    LIBS torvel_button_qt)
+      button_paint_widget_test.cpp
+    LIBS torvel_button_qt Qt6::Test)
 endif()

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <string>
 
 #include "button/qt/qt_text_renderer.h"
@@ -11,15 +10,7 @@
 namespace torvel {
 namespace {
 
-class QtTextTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "button_paint_qt_text_test";
-        static char* argv[] = {name, nullptr};
-        if (QGuiApplication::instance() == nullptr) static QGuiApplication app(argc, argv);
-    }
-};
+using QtTextTest = ::testing::Test;
 
 TEST_F(QtTextTest, FontsAreSizedInPixelsAt96DpiWithMetricCompatibleFallbacks) {
     struct Case {
