@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <vector>
 
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/vantor_button.h"
@@ -92,6 +93,39 @@ TEST_F(WidgetTest, AnXPButtonIsShapedWithTwelvePixelsCut) {
     QApplication::processEvents();
     EXPECT_EQ(button.width(), 10);
     EXPECT_EQ(button.painter().surface().width(), 10);
+}
+
+TEST_F(WidgetTest, TheHandCursorHasItsHotSpotAtTheTopLeft) {
+    Image hand{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFFFFFFu)};
+    VantorButton button(m_sound, Picture::FromImage(Picture::Type::Icon, hand));
+    EXPECT_EQ(button.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(button.cursor().hotSpot(), QPoint(0, 0));
+    button.model().SetMousePointer(0);
+    EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WidgetTest, ATransparentButtonShowsThePartOfItsParentsPictureUnderIt) {
+    QImage picture(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) picture.setPixel(x, y, qRgb(x, y, 77));
+    }
+    QPalette palette = m_window.palette();
+    palette.setBrush(QPalette::Window, QBrush(picture));
+    m_window.setPalette(palette);
+    m_window.resize(200, 100);
+    auto* button = new VantorButton(m_sound, Picture{}, &m_window);
+    button->model().SetCaption("");
+    button->model().SetTransparentBG(true);
+    button->setGeometry(30, 20, 60, 25);
+    m_window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    button->Refresh();
+    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(35, 26, 77));
+
+    // An explicit picture takes the place of the window brush's.
+    picture.fill(qRgb(9, 8, 7));
+    button->SetParentPicture(picture);
+    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(9, 8, 7));
 }
 
 }  // namespace
