@@ -1,0 +1,15 @@
+// Decoding UTF-8 captions and stored texts into characters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace torvel {
+
+// Each malformed byte (bad lead, missing continuation, overlong form,
+// surrogate, beyond U+10FFFF) becomes one U+FFFD.
+std::u32string DecodeUtf8(std::string_view text);
+
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace torvel

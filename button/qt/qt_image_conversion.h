@@ -1,0 +1,13 @@
+// Moving pictures between the button's images and Qt images.
+#pragma once
+
+#include <QImage>
+
+#include "button/image.h"
+
+namespace torvel {
+
+Image ImageFromQImage(const QImage& image);
+QImage QImageFromImage(const Image& image);
+
+}  // namespace torvel

@@ -1,0 +1,95 @@
+// The table of best results: ten rows of a name and a score, and its file.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvel {
+
+// Row 0 is the top of the table. Names and scores are held as the file's
+// Windows-1251 bytes, so that a cell that is never touched is written back
+// byte for byte; the windows read and write UTF-8 through the *Utf8 members.
+//
+// The file is ten names, then ten scores, one per line. Lines end at CR LF, a
+// lone CR or a lone LF when read, and are written with CR LF.
+class RecordTable {
+public:
+    static constexpr int kRows = 10;
+    static constexpr std::size_t kLines = 2 * kRows;
+
+    // The longest cell, in bytes, that is read from the file or stored. A file
+    // with a longer line is refused whole; a longer text given to a setter is
+    // cut there, so that everything saved can be loaded again. Far beyond what
+    // a name cell can show, and beyond the 32767 characters a line edit takes.
+    static constexpr std::size_t kMaxCellBytes = 65536;
+
+    // Asks the player for a name. Returns the UTF-8 text typed; an empty text
+    // for Cancel.
+    using NameQuestion = std::function<std::string()>;
+
+    explicit RecordTable(std::string path = "results.tvl");
+
+    const std::string& path() const { return m_path; }
+
+    // Reads the file into all twenty cells. Throws DataFileError when the file
+    // is missing or unreadable, has fewer than twenty lines, or has a line
+    // longer than kMaxCellBytes; the cells are then left as they were, but the
+    // table no longer counts as loaded, so it cannot be saved over a file it
+    // failed to read.
+    void load();
+
+    // True after a successful load, until a load fails.
+    bool isLoaded() const { return m_loaded; }
+
+    // Replaces the file atomically with the ten names and ten scores. Throws
+    // DataFileError, leaving the file as it was, when the table is not loaded
+    // or the file cannot be written.
+    void save() const;
+
+    // The row a new score is entered at: the first row whose score, read by
+    // its leading number, is not greater (so the newest of equal scores stands
+    // highest); none when every row's score is greater.
+    std::optional<int> findPosition(double score) const;
+
+    // Enters a result at `position`: the scores below move down one row (from
+    // the bottom up, each rewritten as the number text of its leading number),
+    // the new score's number text goes into the row, the names move down
+    // unchanged, and only then is `askName` called for the row's name. The
+    // last row drops out. Throws std::out_of_range for a position outside
+    // 0..9 and std::invalid_argument for an empty question, changing nothing.
+    // An exception from `askName` passes through with the rows already moved
+    // and the row still holding the name it had.
+    void insertRow(int position, double score, const NameQuestion& askName);
+
+    // Both steps for a finished game: returns the row the score was entered
+    // at, or none, in which case nothing changed and `askName` was not called.
+    std::optional<int> enterResult(double score, const NameQuestion& askName);
+
+    // Every cell accessor throws std::out_of_range for a row outside 0..9.
+
+    // The cells as the windows show them: what will be saved, in UTF-8.
+    std::string nameUtf8(int row) const;
+    std::string scoreUtf8(int row) const;
+
+    // Stores UTF-8 text in a cell. CR and LF become spaces, since a line break
+    // in a cell would shift every later line of the file; characters that
+    // Windows-1251 cannot hold become '?'.
+    void setNameUtf8(int row, std::string_view text);
+    void setScoreUtf8(int row, std::string_view text);
+
+    // The cells' Windows-1251 bytes, exactly as they will be saved.
+    const std::string& nameBytes(int row) const;
+    const std::string& scoreBytes(int row) const;
+
+private:
+    std::string m_path;
+    std::array<std::string, kRows> m_names;
+    std::array<std::string, kRows> m_scores;
+    bool m_loaded = false;
+};
+
+}  // namespace torvel

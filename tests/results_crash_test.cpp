@@ -1,0 +1,241 @@
+// Saving results.tvl when things go wrong: the process is killed mid-save,
+// the folder is read-only, the file may not grow, the file is a folder.
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/data_file_error.h"
+#include "results/record_table.h"
+#include "results_test_files.h"
+
+namespace torvel {
+namespace {
+
+using testing::ReadBytes;
+using testing::TableText;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+const std::vector<std::string> kNames = {"Аня",  "Боря", "Вера", "Гена",  "Даша",
+                                         "Егор", "Жора", "Зоя",  "Игорь", "Катя"};
+const std::vector<std::string> kScores = {"300", "250", "200", "150", "100",
+                                          "50",  "40",  "30",  "20",  "10"};
+
+// Exit codes of the forked children.
+constexpr int kReported = 0;
+constexpr int kNotReported = 1;
+constexpr int kWrongReport = 2;
+constexpr int kCannotTest = 77;
+
+// Runs `body` in a child process and returns its exit code, or -1 when a
+// signal ended it. A child that hangs is ended by its alarm.
+int RunInChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(20);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Saves and says whether the failure was reported with `problem` for `path`.
+int SaveExpectingFailure(const RecordTable& table, const std::string& problem) {
+    try {
+        table.save();
+    } catch (const DataFileError& error) {
+        const bool named = error.file() == table.path();
+        return named && error.problem().find(problem) != std::string::npos ? kReported
+                                                                           : kWrongReport;
+    }
+    return kNotReported;
+}
+
+// A root process ignores permission bits, so it becomes "nobody" first.
+bool DropRootPrivileges() {
+    if (::geteuid() != 0) return true;
+    const gid_t nogroup = 65534;
+    const uid_t nobody = 65534;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(nogroup) == 0 && ::setuid(nobody) == 0 &&
+           ::geteuid() == nobody;
+}
+
+RecordTable LoadedTable(const std::string& path) {
+    WriteBytes(path, TableText(kNames, kScores));
+    RecordTable table(path);
+    table.load();
+    table.enterResult(500, [] { return std::string("Лена"); });
+    return table;
+}
+
+TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
+    TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    const std::string textA = TableText(kNames, kScores);
+    WriteBytes(path, textA);
+    RecordTable tableA(path);
+    tableA.load();
+    // B is much longer than A, so that a half-written file could not pass for either.
+    RecordTable tableB = tableA;
+    for (int row = 0; row < RecordTable::kRows; ++row) {
+        tableB.setNameUtf8(row, std::string(3000, 'b'));
+    }
+    tableB.save();
+    const std::string textB = ReadBytes(path);
+
+    // Kills are spread over about two saves' time, whatever the disk's speed;
+    // the median keeps one slow sync from stretching the spread.
+    std::vector<std::chrono::microseconds> saveTimes;
+    for (int i = 0; i < 11; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        tableA.save();
+        saveTimes.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start));
+    }
+    std::nth_element(saveTimes.begin(), saveTimes.begin() + 5, saveTimes.end());
+    const long latest = 2 * saveTimes[5].count() + 300;
+
+    std::mt19937 random(7);
+    std::uniform_int_distribution<long> delay(0, latest);
+    int trials = 0;
+    int sawA = 0;
+    int sawB = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (trials < 500 && std::chrono::steady_clock::now() < deadline) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            try {
+                for (;;) {
+                    tableB.save();
+                    tableA.save();
+                }
+            } catch (...) {
+                ::_exit(kWrongReport);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
+        ++trials;
+
+        const std::string text = ReadBytes(path);
+        if (text == textA) {
+            ++sawA;
+        } else if (text == textB) {
+            ++sawB;
+        } else {
+            FAIL() << "trial " << trials << ": results.tvl holds " << text.size() << " other bytes";
+        }
+    }
+    const std::string counts = "trials " + std::to_string(trials) + ", old " +
+                               std::to_string(sawA) + ", new " + std::to_string(sawB) +
+                               ", kills within " + std::to_string(latest) + " µs";
+    // Hundreds of trials fit in the time on an idle machine; a busy one with
+    // slow syncs manages fewer, still enough to hit every step of a save.
+    EXPECT_GE(trials, 50) << counts;
+    EXPECT_GT(sawA, 0) << counts;
+    EXPECT_GT(sawB, 0) << counts;
+    std::printf("%s\n", counts.c_str());
+    // A killed save may leave its temporary file behind, but nothing else.
+    for (const std::string& name : folder.entries()) {
+        EXPECT_EQ(name.rfind("results.tvl", 0), 0u) << name;
+    }
+}
+
+TEST(RecordTableCrash, AReadOnlyFolderIsReportedAndTheFileKept) {
+    TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    const RecordTable table = LoadedTable(path);
+    const std::string before = ReadBytes(path);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+
+    const int result = RunInChild([&] {
+        if (!DropRootPrivileges() || ::access(folder.path().c_str(), W_OK) == 0) return kCannotTest;
+        return SaveExpectingFailure(table, "нет прав доступа");
+    });
+    if (result == kCannotTest) {
+        GTEST_SKIP() << "cannot become a user for whom the folder is read-only";
+    }
+    EXPECT_EQ(result, kReported);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+TEST(RecordTableCrash, AnUnreadableFileIsReportedAndNotSavedOver) {
+    TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    RecordTable table = LoadedTable(path);
+    const std::string before = ReadBytes(path);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+
+    const int result = RunInChild([&] {
+        if (!DropRootPrivileges() || ::access(path.c_str(), R_OK) == 0) return kCannotTest;
+        try {
+            table.load();
+            return kNotReported;
+        } catch (const DataFileError& error) {
+            if (error.problem() != "не удалось открыть: нет прав доступа") return kWrongReport;
+        }
+        return SaveExpectingFailure(table, "не была из него прочитана");
+    });
+    if (result == kCannotTest) GTEST_SKIP() << "cannot become a user who may not read the file";
+    EXPECT_EQ(result, kReported);
+    ::chmod(path.c_str(), 0644);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+TEST(RecordTableCrash, AWriteCutShortByTheFileSizeLimitIsReported) {
+    TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    RecordTable table = LoadedTable(path);
+    const std::string before = ReadBytes(path);
+    table.setNameUtf8(3, std::string(20000, 'x'));
+
+    const int result = RunInChild([&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return kCannotTest;
+        return SaveExpectingFailure(table, "превышен допустимый размер файла");
+    });
+    ASSERT_NE(result, kCannotTest) << "setrlimit failed";
+    EXPECT_EQ(result, kReported);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+TEST(RecordTableCrash, AFolderInTheFilesPlaceIsReportedAndKept) {
+    TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    const RecordTable table = LoadedTable(path);
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    WriteBytes(path + "/inside", "kept");
+
+    EXPECT_EQ(SaveExpectingFailure(table, "не удалось заменить"), kReported);
+    EXPECT_EQ(ReadBytes(path + "/inside"), "kept");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+}  // namespace
+}  // namespace torvel

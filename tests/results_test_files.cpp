@@ -1,0 +1,57 @@
+// Scratch folders and whole-file helpers for the results table's tests.
+#include "results_test_files.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace torvel::testing {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder(const fs::path& parent) {
+    std::string pattern = (parent / "torvel-results-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
+}
+
+std::vector<std::string> TempFolder::entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_path)) {
+        names.push_back(entry.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TableText(const std::vector<std::string>& names, const std::vector<std::string>& scores,
+                      const std::string& lineEnd) {
+    std::string text;
+    for (const auto* column : {&names, &scores}) {
+        for (const std::string& cell : *column) text += cell + lineEnd;
+    }
+    return text;
+}
+
+}  // namespace torvel::testing

@@ -1,0 +1,266 @@
+"""Tests of the word base generator's rules on tiny inputs, and of the
+invariants of the shipped word base."""
+
+import collections
+import contextlib
+import gzip
+import io
+import itertools
+import os
+import random
+import tempfile
+import unittest
+from unittest import mock
+
+import make_wordbase
+from wordbase import basefile, corpus, hunspell, nouns, ranking, selection, stats
+from wordbase.letters import LetterIndex, fits
+
+SHIPPED = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets', 'wmbase.txt')
+
+AFF = '''SET UTF-8
+SFX H Y 3
+SFX H   а    ы    [^гкх]а
+SFX H   а    и    [гкх]а
+SFX H   а    ой   а
+SFX K Y 2
+SFX K   0    а    [^аь]
+SFX K   ь    и    ь
+SFX L Y 3
+SFX L   ть   л    ать
+SFX L   ть   ли   ать
+SFX L   сть  ла   [^ч].сть
+'''.splitlines()
+
+DIC = '''5
+сталь/K
+стать/L
+нога/H
+книга/H
+Москва/H
+'''.splitlines()
+
+
+def counts_of(articles=(), nouns_=(), others=()):
+    return corpus.CorpusCounts(collections.Counter(articles), collections.Counter(nouns_),
+                               collections.Counter(others))
+
+
+class AffixTest(unittest.TestCase):
+    def test_suffix_rules_respect_strip_and_condition(self):
+        rules = hunspell.parse_aff(AFF)
+        self.assertEqual(set(rules), {'H', 'K', 'L'})
+        self.assertEqual(hunspell.expand('нога', 'H', rules), {'нога', 'ноги', 'ногой'})
+        self.assertEqual(hunspell.expand('сталь', 'K', rules), {'сталь', 'стали'})
+        self.assertEqual(hunspell.expand('стол', 'K', rules), {'стол', 'стола'})
+        self.assertEqual(hunspell.expand('стать', 'L', rules), {'стать', 'стал', 'стали'})
+        # "[^ч].сть": any letter but Ч two places before СТЬ.
+        self.assertEqual(hunspell.expand('месть', 'L', rules), {'месть', 'мела'})
+        self.assertEqual(hunspell.expand('честь', 'L', rules), {'честь'})
+        self.assertEqual(hunspell.expand('нога', 'HKL', rules), {'нога', 'ноги', 'ногой'})
+        self.assertEqual(hunspell.parse_dic(DIC)[-2:], [('книга', 'H'), ('Москва', 'H')])
+
+
+class NounTest(unittest.TestCase):
+    def test_plain_words_in_base_form(self):
+        self.assertEqual(nouns.base_form('ребёнок'), 'РЕБЕНОК')
+        for word in ('Москва', 'ЧПУ', 'как-то', 'euro', 'вдв2', 'вкз'):
+            self.assertFalse(nouns.is_plain_word(word), word)
+        for word in ('ёж', 'слово'):
+            self.assertTrue(nouns.is_plain_word(word), word)
+
+    def test_declension_flags(self):
+        self.assertTrue(nouns.declined_noun('книга', 'I'))
+        self.assertFalse(nouns.declined_noun('рожей', 'H'))  # instrumental form
+        self.assertTrue(nouns.declined_noun('отец', 'O'))
+        self.assertFalse(nouns.declined_noun('вёдра', 'O'))  # plural
+        self.assertFalse(nouns.declined_noun('волчий', 'O'))  # possessive adjective
+        self.assertTrue(nouns.declined_noun('толчея', 'E'))
+        self.assertFalse(nouns.declined_noun('смешнее', 'E'))  # comparative
+        self.assertFalse(nouns.declined_noun('светлый', 'AZ'))
+
+    def test_lemmas(self):
+        entries = [('книга', 'I'), ('Москва', 'H'), ('жопа', 'I'), ('стать', 'NLRY'),
+                   ('знать', 'FBLMP'), ('пять', 'F'), ('долг', 'K'), ('кофе', ''),
+                   ('долга', ''), ('вовремя', ''), ('как-то', '')]
+        counts = counts_of({'кофе': 5, 'долга': 3, 'вовремя': 9},
+                           {'знать': 1, 'кофе': 3, 'долга': 2, 'вовремя': 2},
+                           {'вовремя': 4})
+        self.assertEqual(sorted(nouns.noun_lemmas(entries, counts)),
+                         ['долг', 'знать', 'книга', 'кофе'])
+
+
+class CorpusTest(unittest.TestCase):
+    TEXT = '\n'.join([
+        'brandy',
+        '   [↗brændɪ] _n. коньяк, бренди; brandy snap имбирный пряник',
+        'bran',
+        '   1. _n. _тех. отруби',
+        '   2. _v. (особ. коньяк) гнать, коньяк и напр. чай',
+        'brant',
+        '   [brænt] _n. _pl. казарки',
+        'brass',
+        '   _n. (особ.) медь, латунь, особ. чай, особ. чай',
+        'East End',
+        '   _n. Ист-Энд, часть Лондона',
+    ])
+
+    def test_counts(self):
+        counts = corpus.count_forms(self.TEXT)
+        # Once per article; a specialist sense weighs a quarter.
+        self.assertEqual(counts.articles['коньяк'], 2)
+        self.assertEqual(counts.articles['отруби'], corpus.SPECIALIST_WEIGHT)
+        self.assertEqual(counts.articles['чай'], 2)
+        # "особ." is an abbreviation, not a form of ОСОБА.
+        self.assertNotIn('особ', counts.articles)
+        # Names are no forms of common nouns.
+        self.assertEqual(counts.articles['часть'], 1)
+        self.assertNotIn('энд', counts.articles)
+        self.assertNotIn('Энд', counts.articles)
+        # Translations ahead of the first English example, outside brackets.
+        self.assertEqual(counts.noun_items['коньяк'], 1)
+        self.assertEqual(counts.noun_items['бренди'], 1)
+        self.assertEqual(counts.noun_items['медь'], 1)
+        self.assertNotIn('пряник', counts.noun_items)
+        self.assertNotIn('казарки', counts.noun_items)
+        self.assertNotIn('особ', counts.noun_items)
+        self.assertEqual(counts.other_items['гнать'], 1)
+        self.assertNotIn('гнать', counts.noun_items)
+
+    def test_yo_is_folded(self):
+        counts = corpus.count_forms('x\n   _n. ёлка')
+        self.assertEqual(counts.noun_items['елка'], 1)
+
+
+class RankingTest(unittest.TestCase):
+    def test_shared_form_follows_each_words_own_forms(self):
+        rules = hunspell.parse_aff(AFF)
+        counts = counts_of({'сталь': 2, 'стали': 23, 'стал': 10, 'стала': 10,
+                            'нога': 3, 'ногой': 1, 'москва': 7})
+        scores = ranking.noun_scores(hunspell.parse_dic(DIC), rules, counts)
+        self.assertEqual(set(scores), {'СТАЛЬ', 'НОГА', 'КНИГА'})
+        self.assertEqual(scores['НОГА'], 4)
+        self.assertEqual(scores['КНИГА'], 0)
+        # СТАЛИ: the noun has 2 of its own (СТАЛЬ), the verb 10 (СТАЛ; СТАЛА
+        # is no form of it under these rules), each plus the floor.
+        floor = ranking.PRIOR_FLOOR
+        self.assertAlmostEqual(scores['СТАЛЬ'], 2 + 23 * (2 + floor) / (12 + 2 * floor))
+
+
+class SelectionTest(unittest.TestCase):
+    WORDS = ['КАРАНДАШИК', 'ЮЮЮЮЮЮЮЮЮЮ', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ',
+             'НАСТРОЕНИЕ', 'ПАР', 'ОКО', 'НОС', 'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'СОН', 'НОРА',
+             'ТИР', 'КИНО']
+
+    def ranking(self):
+        scores = {w: 10.0 - i * 0.1 for i, w in enumerate(self.WORDS)}
+        scores['РОК'] = selection.MIN_SCORE / 2
+        return selection.ranked(scores, {})
+
+    def test_exact_total_of_playable_words(self):
+        with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
+            words = selection.select(self.ranking(), 12, 3)
+        # Gone: the rare РОК, the long word nothing fits, and short words
+        # that fit fewer than two long ones (ПАР fits one, ОКО, ЭХО, ЖЮРИ none).
+        self.assertEqual(words, ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ',
+                                 'НАСТРОЕНИЕ', 'НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР',
+                                 'КИНО'])
+
+    def test_too_few_words_is_an_error(self):
+        with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
+            with self.assertRaisesRegex(selection.TooFewWords, '13 lines'):
+                selection.select(self.ranking(), 13, 3)
+
+    def test_shuffle_is_reproducible(self):
+        words = [str(i) for i in range(50)]
+        self.assertEqual(selection.shuffled(words, 7), selection.shuffled(words, 7))
+        self.assertNotEqual(selection.shuffled(words, 7), words)
+        self.assertEqual(sorted(selection.shuffled(words, 7)), sorted(words))
+
+
+class LettersTest(unittest.TestCase):
+    def test_index_agrees_with_the_letter_test(self):
+        rng = random.Random(3)
+        words = [''.join(rng.choice('АБВГО') for _ in range(rng.randint(2, 9)))
+                 for _ in range(300)]
+        index = LetterIndex(words)
+        for probe in words[:40]:
+            self.assertEqual(index.count_fitting(probe), sum(fits(w, probe) for w in words))
+            self.assertEqual(index.count_sources(probe), sum(fits(probe, w) for w in words))
+        self.assertTrue(fits('МАМА', 'ПРОГРАММА'))
+        self.assertFalse(fits('МАМАМ', 'ПРОГРАММА'))
+
+
+class StatsTest(unittest.TestCase):
+    class Scripted:
+        def __init__(self, *values):
+            self.values = iter(values)
+
+        def random(self):
+            return next(self.values)
+
+    def test_draw_like_the_game(self):
+        lines = ['ДОМ', 'ДЛИННОЕСЛОВО', 'КОТ', 'ПОСЛЕДНЕЕСЛОВО']
+        # 0 reads no line, 0.3 gives line 1 and 0.99 line 3, both short; the
+        # last line can never be drawn.
+        rng = self.Scripted(0.0, 0.3, 0.99, 0.6)
+        self.assertEqual(stats.draw_source(lines, rng), 'ДЛИННОЕСЛОВО')
+        self.assertEqual(list(rng.values), [])
+
+    def test_playable_counts_exclude_the_source(self):
+        lines = ['ПРОГРАММИСТ', 'МАМА', 'ГРОТ', 'ТИС', 'ЖУК', 'МИР', 'КОТ', 'ОКО']
+        play = stats.playable_stats(lines, 20, 1)
+        self.assertEqual(play, (3, 3, 'ПРОГРАММИСТ'))
+
+
+class OutputTest(unittest.TestCase):
+    def test_cp1251_with_crlf(self):
+        self.assertEqual(basefile.encode(['ЕЖ', 'ЯМА']), b'\xc5\xc6\r\n\xdf\xcc\xc0\r\n')
+        for bad in ('ЁЖ', 'еж', 'ЕЖ ', ''):
+            with self.assertRaises(ValueError):
+                basefile.encode(['ДОМ', bad])
+
+    def test_missing_input_is_named(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            missing = os.path.join(tmp, 'none.aff')
+            err = io.StringIO()
+            with contextlib.redirect_stderr(err):
+                code = make_wordbase.main(['--aff', missing, '--output', os.path.join(tmp, 'out')])
+            self.assertEqual(code, 1)
+            self.assertIn(missing, err.getvalue())
+            self.assertFalse(os.path.exists(os.path.join(tmp, 'out')))
+
+    def test_tiny_inputs_give_a_clear_error(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            paths = {name: os.path.join(tmp, name) for name in ('x.aff', 'x.dic', 'm.dz')}
+            with open(paths['x.aff'], 'w', encoding='utf-8') as out:
+                out.write('\n'.join(AFF))
+            with open(paths['x.dic'], 'w', encoding='utf-8') as out:
+                out.write('\n'.join(DIC))
+            with gzip.open(paths['m.dz'], 'wt', encoding='utf-8') as out:
+                out.write(CorpusTest.TEXT)
+            with self.assertRaisesRegex(selection.TooFewWords, '11031'):
+                make_wordbase.build(paths['x.aff'], paths['x.dic'], paths['m.dz'])
+
+
+class ShippedBaseTest(unittest.TestCase):
+    def test_invariants(self):
+        with open(SHIPPED, 'rb') as base:
+            data = base.read()
+        self.assertTrue(data.endswith(b'\r\n'))
+        self.assertNotIn(b'\n', data.replace(b'\r\n', b''))
+        self.assertNotIn(b'\r', data.replace(b'\r\n', b''))
+        lines = data.decode('cp1251').split('\r\n')[:-1]
+        self.assertEqual(len(lines), 11031)
+        self.assertEqual(len(set(lines)), len(lines))
+        for line in lines:
+            self.assertTrue(2 <= len(line) <= 20, line)
+            self.assertTrue(all('А' <= ch <= 'Я' for ch in line), line)
+        self.assertGreaterEqual(sum(len(w) >= 9 for w in lines[:11030]), 3000)
+        # Lengths are mixed through the file, as the computer scans it.
+        for part in itertools.islice(zip(*[iter(lines)] * 1000), 11):
+            self.assertGreater(sum(len(w) <= 6 for w in part), 250)
+
+
+if __name__ == '__main__':
+    unittest.main()

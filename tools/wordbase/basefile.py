@@ -1,0 +1,22 @@
+"""The word base file format: one word per line in capitals А to Я,
+Windows-1251, every line ended by CR LF."""
+
+import re
+from typing import List
+
+ENCODING = 'cp1251'
+LINE_END = '\r\n'
+_WORD = re.compile(r'[А-Я]+')
+
+
+def encode(words: List[str]) -> bytes:
+    for number, word in enumerate(words, 1):
+        if not _WORD.fullmatch(word):
+            raise ValueError(f'line {number}: {word!r} is not a word of capitals А to Я')
+    return ''.join(word + LINE_END for word in words).encode(ENCODING)
+
+
+def write(path: str, words: List[str]) -> None:
+    data = encode(words)
+    with open(path, 'wb') as out:
+        out.write(data)
