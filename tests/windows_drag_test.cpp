@@ -74,8 +74,10 @@ TEST_F(DragTest, APressOnALabelFieldOrListDoesNotMoveTheWindow) {
     const struct {
         const char* name;
         QPoint at;
-    } controls[] = {{"Label1", QPoint(200, 30)}, {"Label8", QPoint(280, 310)},
-                    {"Label2", QPoint(110, 245)}, {"Text1", QPoint(60, 62)}};
+    } controls[] = {{"Label1", QPoint(200, 30)},
+                    {"Label8", QPoint(280, 310)},
+                    {"Label2", QPoint(110, 245)},
+                    {"Text1", QPoint(60, 62)}};
     for (const auto& control : controls) {
         SCOPED_TRACE(control.name);
         ASSERT_EQ(Under(control.at)->objectName(), QString::fromLatin1(control.name));

@@ -50,7 +50,9 @@ protected:
         return TopLevel("frmtvlstat")->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
     QString Cell(const char* column, int row) const {
-        return TopLevel("frmbre")->findChild<QLabel*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row))->text();
+        return TopLevel("frmbre")
+            ->findChild<QLabel*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(row))
+            ->text();
     }
 
     GameFolder folder;
@@ -107,10 +109,10 @@ TEST_F(MainWindowTest, EnterInEveryFormAndOkSubmitAlike) {
     random.numbers = {DrawSourceWord(), ComputerStartsAfter(0), ComputerStartsAfter(0)};
     Click(&window, "cmdstart");
 
-    Submit(QStringLiteral("мама"), Qt::Key_Enter, Qt::KeypadModifier);  // answered with РАМА
-    Submit(QStringLiteral("гамма"), Qt::Key_Return, Qt::ShiftModifier);  // not in the base
-    SubmitWithOk(QStringLiteral("пора"));                                // answered with ГРАММ
-    Submit(QStringLiteral("рама"), Qt::Key_Return, Qt::ControlModifier); // played by the computer
+    Submit(QStringLiteral("мама"), Qt::Key_Enter, Qt::KeypadModifier);    // answered with РАМА
+    Submit(QStringLiteral("гамма"), Qt::Key_Return, Qt::ShiftModifier);   // not in the base
+    SubmitWithOk(QStringLiteral("пора"));                                 // answered with ГРАММ
+    Submit(QStringLiteral("рама"), Qt::Key_Return, Qt::ControlModifier);  // played by the computer
 
     const std::vector<QString> expected{QStringLiteral("Неверное слово"), QStringLiteral("Уже было.")};
     EXPECT_EQ(messages.shown, expected);

@@ -24,20 +24,20 @@ struct Place {
 };
 
 const Place kMainWindow[] = {
-    {"Shape1", 14, 14, 414, 323},       {"Label1", 133, 21, 274, 36},     {"Label2", 98, 238, 43, 29},
-    {"Label3", 308, 238, 43, 29},       {"Label4", 35, 28, 99, 22},       {"Label6", 308, 84, 106, 22},
-    {"Label7", 266, 56, 155, 22},       {"Shape2", 21, 49, 200, 211},     {"Shape3", 224, 49, 200, 211},
-    {"Label5_0", 28, 238, 78, 15},      {"Label5_1", 231, 238, 78, 15},   {"Shape4", 161, 301, 246, 29},
-    {"Label8", 168, 301, 232, 29},      {"Label9", 21, -2, 50, 15},       {"Text2", 28, 112, 190, 120},
-    {"Text3", 231, 112, 190, 120},      {"Text1", 28, 56, 148, 22},       {"VantorButton4", 182, 56, 36, 22},
-    {"VantorButton6", 28, 84, 92, 22},  {"VantorButton5", 126, 84, 92, 22}, {"cmdstart", 37, 266, 120, 29},
-    {"cmdhel", 162, 266, 120, 29},      {"cmdexi", 287, 266, 120, 29},    {"VantorButton1", 37, 301, 119, 29},
-    {"VantorButton8", 409, 0, 10, 10},  {"VantorButton9", 420, 0, 10, 10},
+    {"Shape1", 14, 14, 414, 323},      {"Label1", 133, 21, 274, 36},       {"Label2", 98, 238, 43, 29},
+    {"Label3", 308, 238, 43, 29},      {"Label4", 35, 28, 99, 22},         {"Label6", 308, 84, 106, 22},
+    {"Label7", 266, 56, 155, 22},      {"Shape2", 21, 49, 200, 211},       {"Shape3", 224, 49, 200, 211},
+    {"Label5_0", 28, 238, 78, 15},     {"Label5_1", 231, 238, 78, 15},     {"Shape4", 161, 301, 246, 29},
+    {"Label8", 168, 301, 232, 29},     {"Label9", 21, -2, 50, 15},         {"Text2", 28, 112, 190, 120},
+    {"Text3", 231, 112, 190, 120},     {"Text1", 28, 56, 148, 22},         {"VantorButton4", 182, 56, 36, 22},
+    {"VantorButton6", 28, 84, 92, 22}, {"VantorButton5", 126, 84, 92, 22}, {"cmdstart", 37, 266, 120, 29},
+    {"cmdhel", 162, 266, 120, 29},     {"cmdexi", 287, 266, 120, 29},      {"VantorButton1", 37, 301, 119, 29},
+    {"VantorButton8", 409, 0, 10, 10}, {"VantorButton9", 420, 0, 10, 10},
 };
 
 const Place kStatistics[] = {
-    {"Shape1", 7, 7, 295, 211},  {"Label1", 35, 14, 239, 29},  {"Label2", 14, 42, 281, 36},
-    {"Label3", 14, 84, 281, 43}, {"Label4", 14, 126, 281, 29}, {"Label5", 35, 154, 239, 29},
+    {"Shape1", 7, 7, 295, 211},   {"Label1", 35, 14, 239, 29},         {"Label2", 14, 42, 281, 36},
+    {"Label3", 14, 84, 281, 43},  {"Label4", 14, 126, 281, 29},        {"Label5", 35, 154, 239, 29},
     {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22},
 };
 
@@ -94,9 +94,9 @@ TEST_F(LayoutTest, EveryControlOfTheThreeWindowsStandsInItsPlace) {
 }
 
 TEST_F(LayoutTest, ControlsStackFromBackToFrontAsLaidOut) {
-    const char* const mainOrder[] = {"Shape1", "Label1", "Label2", "Label3", "Label4", "Label6", "Label7",
-                                     "Shape2", "Shape3", "Label5_0", "Label5_1", "Shape4", "Label8", "Label9",
-                                     "Text2", "Text3", "Text1"};
+    const char* const mainOrder[] = {"Shape1", "Label1", "Label2", "Label3",   "Label4",   "Label6",
+                                     "Label7", "Shape2", "Shape3", "Label5_0", "Label5_1", "Shape4",
+                                     "Label8", "Label9", "Text2",  "Text3",    "Text1"};
     for (std::size_t i = 1; i < std::size(mainOrder); ++i) {
         EXPECT_LT(Depth(&window, mainOrder[i - 1]), Depth(&window, mainOrder[i])) << mainOrder[i];
     }
@@ -246,16 +246,29 @@ TEST(RoundRectRegionTest, CutsTheCornersAlongTheEllipsesAndKeepsTheRest) {
     };
     const Point points[] = {
         // Corners cut, symmetrically.
-        {0, 0, false}, {444, 0, false}, {0, 348, false}, {444, 348, false},
-        {5, 5, false}, {439, 343, false},
+        {0, 0, false},
+        {444, 0, false},
+        {0, 348, false},
+        {444, 348, false},
+        {5, 5, false},
+        {439, 343, false},
         // The first row keeps only what lies inside the ellipse: pixel 16 of it.
-        {15, 0, false}, {16, 0, true}, {428, 0, true}, {429, 0, false},
+        {15, 0, false},
+        {16, 0, true},
+        {428, 0, true},
+        {429, 0, false},
         // The straight edges and the middle.
-        {222, 0, true}, {0, 174, true}, {444, 174, true}, {222, 348, true}, {20, 20, true},
+        {222, 0, true},
+        {0, 174, true},
+        {444, 174, true},
+        {222, 348, true},
+        {20, 20, true},
         // Along the diagonal of a corner: the ellipse passes between 5 and 6.
-        {6, 6, true}, {438, 342, true},
+        {6, 6, true},
+        {438, 342, true},
         // Outside the rectangle.
-        {445, 174, false}, {222, 349, false},
+        {445, 174, false},
+        {222, 349, false},
     };
     for (const Point& point : points) {
         EXPECT_EQ(region.contains(QPoint(point.x, point.y)), point.inside) << point.x << "," << point.y;

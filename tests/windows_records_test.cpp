@@ -1,12 +1,12 @@
 // The statistics and best-results windows: entering a result or not, closing
 // them, reopening the table, and a results file that cannot be used.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
@@ -102,8 +102,7 @@ struct BrokenResults {
 std::vector<BrokenResults> BrokenResultsCases() {
     return {
         {"missing", [](GameFolder& folder) { folder.Remove(QStringLiteral("results.tvl")); }, "не найден"},
-        {"short",
-         [](GameFolder& folder) { folder.Write(QStringLiteral("results.tvl"), "a\r\nb\r\n1\r\n"); }, ""},
+        {"short", [](GameFolder& folder) { folder.Write(QStringLiteral("results.tvl"), "a\r\nb\r\n1\r\n"); }, ""},
         {"a folder",
          [](GameFolder& folder) {
              folder.Remove(QStringLiteral("results.tvl"));

@@ -27,8 +27,8 @@ struct BaseWord {
     const char* word;
 };
 inline constexpr BaseWord kBaseWords[] = {
-    {50, "РАМА"}, {kSourceLine, "ПРОГРАММА"}, {150, "ГРАММ"}, {300, "ПАРОМ"},
-    {400, "ПОРА"}, {450, "МАМА"}, {600, "ДОМ"},
+    {50, "РАМА"}, {kSourceLine, "ПРОГРАММА"}, {150, "ГРАММ"}, {300, "ПАРОМ"}, {400, "ПОРА"}, {450, "МАМА"},
+    {600, "ДОМ"},
 };
 
 // The random numbers that make the game draw the source word, and make the

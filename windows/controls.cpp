@@ -5,8 +5,8 @@
 
 namespace torvel {
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                 const QColor& colour, Qt::Alignment horizontal, const QString& text) {
+QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                 Qt::Alignment horizontal, const QString& text) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setGeometry(geometry);

@@ -13,8 +13,8 @@ namespace torvel {
 // A label as the layouts use it: transparent, its plain text at the top of its
 // rectangle, clipped to it. It takes mouse presses for itself, so a press on a
 // label never reaches (or drags) the window beneath.
-QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
-                 const QColor& colour, Qt::Alignment horizontal, const QString& text = {});
+QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                 Qt::Alignment horizontal, const QString& text = {});
 
 Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry);
 

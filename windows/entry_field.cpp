@@ -29,9 +29,9 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     }
     // Only the character changes: the key, its modifiers and the native codes
     // stay, so shortcuts and editing keys work as before.
-    QKeyEvent typed(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
-                    event->nativeVirtualKey(), event->nativeModifiers(), capitals,
-                    event->isAutoRepeat(), static_cast<quint16>(event->count()), event->device());
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), event->nativeScanCode(), event->nativeVirtualKey(),
+                    event->nativeModifiers(), capitals, event->isAutoRepeat(), static_cast<quint16>(event->count()),
+                    event->device());
     QLineEdit::keyPressEvent(&typed);
     event->setAccepted(typed.isAccepted());
 }

@@ -27,7 +27,7 @@ QLabel* AddCell(QWidget* window, const QString& name, const QRect& geometry) {
 
 }  // namespace
 
-frmbre::frmbre(MessageBox& messages) : m_messages(messages) {
+frmbre::frmbre(MessageBox& messages, ButtonServices& buttons) : m_messages(messages) {
     setObjectName(QStringLiteral("frmbre"));
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), TwipsRect(0, 0, 4530, 5145).size());
     QIcon icon;
@@ -46,8 +46,8 @@ frmbre::frmbre(MessageBox& messages) : m_messages(messages) {
     for (int k = 0; k < RecordTable::kRows; ++k) {
         m_Label2[k] = AddCell(this, QStringLiteral("Label2_%1").arg(k), TwipsRect(210, 420 + 420 * k, 2955, 330));
     }
-    FormButtons buttons(this, QStringLiteral("frmbre"));
-    buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
+    FormButtons(this, QStringLiteral("frmbre"), buttons)
+        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
 }
 
 bool frmbre::LoadTable() {

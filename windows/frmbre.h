@@ -10,6 +10,7 @@ class QLabel;
 
 namespace torvel {
 
+class ButtonServices;
 class MessageBox;
 
 // Holds the table while it is shown: every opening reads results.tvl afresh,
@@ -18,7 +19,7 @@ class MessageBox;
 class frmbre final : public QWidget {
     Q_OBJECT
 public:
-    explicit frmbre(MessageBox& messages);
+    frmbre(MessageBox& messages, ButtonServices& buttons);
 
     // Reads results.tvl into the cells. When the file cannot be used, tells the
     // player, puts the window away without saving (a file that could not be read

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cstdlib>
 
+#include "button/qt/vantor_button.h"
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "game/clock_random.h"
@@ -48,17 +49,17 @@ struct frmtorvel::OwnServices {
 
 frmtorvel::frmtorvel() : frmtorvel(std::make_unique<OwnServices>()) {}
 
-frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own)
-    : frmtorvel(own->messages, own->names, own->random) {
+frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages, own->names, own->random) {
     m_own = std::move(own);
 }
 
 frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
     : m_messages(messages),
+      m_buttons(std::make_unique<ButtonServices>()),
       m_base("wmbase.txt"),
       m_game(m_base, random),
-      m_frmbre(std::make_unique<frmbre>(messages)),
-      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_frmbre, names)) {
+      m_frmbre(std::make_unique<frmbre>(messages, *m_buttons)),
+      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_frmbre, names, *m_buttons)) {
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
@@ -90,8 +91,8 @@ void frmtorvel::BuildControls() {
                         Qt::AlignHCenter, QStringLiteral("0"));
     m_Label4 = AddLabel(this, QStringLiteral("Label4"), TwipsRect(525, 420, 1485, 330), font(), kGrey, Qt::AlignLeft,
                         QStringLiteral("Исходное слово"));
-    m_Label6 = AddLabel(this, QStringLiteral("Label6"), TwipsRect(4620, 1260, 1590, 330), font(), kGrey,
-                        Qt::AlignRight, QStringLiteral("Слово компьютера"));
+    m_Label6 = AddLabel(this, QStringLiteral("Label6"), TwipsRect(4620, 1260, 1590, 330), font(), kGrey, Qt::AlignRight,
+                        QStringLiteral("Слово компьютера"));
     m_Label7 = AddLabel(this, QStringLiteral("Label7"), TwipsRect(3990, 840, 2325, 330), UiFont(arial, 14.25), kGrey,
                         Qt::AlignRight);
     AddShape(this, QStringLiteral("Shape2"), Shape::Kind::Outline, TwipsRect(315, 735, 3000, 3165));
@@ -101,10 +102,12 @@ void frmtorvel::BuildControls() {
     m_Label5[1] = AddLabel(this, QStringLiteral("Label5_1"), TwipsRect(3465, 3570, 1170, 225), font(), kGrey,
                            Qt::AlignLeft, QStringLiteral("Сумма букв"));
     AddShape(this, QStringLiteral("Shape4"), Shape::Kind::RoundedOutline, TwipsRect(2415, 4515, 3690, 435));
-    AddLabel(this, QStringLiteral("Label8"), TwipsRect(2520, 4515, 3480, 435), font(), kGrey, Qt::AlignHCenter,
-             QStringLiteral("© 2026 Торвель · игра в слова"));
-    AddLabel(this, QStringLiteral("Label9"), TwipsRect(315, -30, 750, 225), UiFont(QStringLiteral("MS Sans Serif"), 8.25, true),
-             Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    QLabel* const credit = AddLabel(this, QStringLiteral("Label8"), TwipsRect(2520, 4515, 3480, 435), font(), kGrey,
+                                    Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+    // Centred in the outline around it.
+    credit->setAlignment(Qt::AlignCenter);
+    AddLabel(this, QStringLiteral("Label9"), TwipsRect(315, -30, 750, 225),
+             UiFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
 
     m_Text2 = new WordList(this);
@@ -129,16 +132,25 @@ void frmtorvel::BuildControls() {
     m_Text1->setPalette(entryColours);
     connect(m_Text1, &EntryField::enterPressed, this, [this] { entr(); });
 
-    FormButtons buttons(this, QStringLiteral("frmtorvel"));
-    QWidget* const ok = buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), [this] { entr(); });
-    QWidget* const pass = buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330), [this] { pchod(); });
-    QWidget* const end = buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330), [this] { endgame(); });
-    QWidget* const start = buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435), [this] { cmdstart_Click(); });
-    QWidget* const help = buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435), [this] { cmdhel_Click(); });
-    QWidget* const exit = buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
-    QWidget* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435), [this] { VantorButton1_Click(); });
-    QWidget* const minimise = buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
-    QWidget* const shut = buttons.Restore(QStringLiteral("VantorButton9"), TwipsRect(6300, 0, 150, 150), [this] { close(); });
+    FormButtons buttons(this, QStringLiteral("frmtorvel"), *m_buttons);
+    QWidget* const ok =
+        buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), [this] { entr(); });
+    QWidget* const pass =
+        buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330), [this] { pchod(); });
+    QWidget* const end =
+        buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330), [this] { endgame(); });
+    QWidget* const start =
+        buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435), [this] { cmdstart_Click(); });
+    QWidget* const help =
+        buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435), [this] { cmdhel_Click(); });
+    QWidget* const exit =
+        buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
+    QWidget* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
+                                             [this] { VantorButton1_Click(); });
+    QWidget* const minimise =
+        buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
+    QWidget* const shut =
+        buttons.Restore(QStringLiteral("VantorButton9"), TwipsRect(6300, 0, 150, 150), [this] { close(); });
     minimise->setToolTip(QStringLiteral("Свернуть"));
     shut->setToolTip(QStringLiteral("Выход"));
 
@@ -177,17 +189,13 @@ void frmtorvel::mouseMoveEvent(QMouseEvent* event) {
     if (m_dragging) move(event->globalPosition().toPoint() - m_drag);
 }
 
-void frmtorvel::mouseReleaseEvent(QMouseEvent*) {
-    m_dragging = false;
-}
+void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 
 void frmtorvel::cmdstart_Click() {
     if (Play([this] { m_game.Start(); })) ShowGame();
 }
 
-void frmtorvel::cmdhel_Click() {
-    m_messages.Show(kHelp);
-}
+void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 
 void frmtorvel::VantorButton1_Click() {
     if (m_frmbre->LoadTable()) m_frmbre->ShowTable();
@@ -212,9 +220,7 @@ void frmtorvel::pchod() {
     if (outcome.evaluation) m_frmtvlstat->ShowEvaluation(*outcome.evaluation);
 }
 
-void frmtorvel::endgame() {
-    m_frmtvlstat->ShowEvaluation(m_game.endgame());
-}
+void frmtorvel::endgame() { m_frmtvlstat->ShowEvaluation(m_game.endgame()); }
 
 void frmtorvel::ShowGame() {
     m_Label1->setText(Text(m_game.sourceWordUtf8()));

@@ -15,6 +15,7 @@ class QLabel;
 
 namespace torvel {
 
+class ButtonServices;
 class DataFileError;
 class EntryField;
 class MessageBox;
@@ -70,6 +71,7 @@ private:
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
+    std::unique_ptr<ButtonServices> m_buttons;
     WordBase m_base;
     Game m_game;
     std::unique_ptr<frmbre> m_frmbre;

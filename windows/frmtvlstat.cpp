@@ -15,7 +15,8 @@
 
 namespace torvel {
 
-frmtvlstat::frmtvlstat(frmbre& records, NameDialog& names) : m_records(records), m_names(names) {
+frmtvlstat::frmtvlstat(frmbre& records, NameDialog& names, ButtonServices& buttons)
+    : m_records(records), m_names(names) {
     setObjectName(QStringLiteral("frmtvlstat"));
     MakeToolWindow(this, QStringLiteral("Статистика игры"), TwipsRect(0, 0, 4680, 3315).size());
     SetBackgroundColour(this, QColor(255, 224, 192));
@@ -33,12 +34,12 @@ frmtvlstat::frmtvlstat(frmbre& records, NameDialog& names) : m_records(records),
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
     m_Label5 = AddLabel(this, QStringLiteral("Label5"), TwipsRect(525, 2310, 3585, 435), UiFont(arial, 15.75),
                         QColor(0, 128, 0), Qt::AlignHCenter);
-    m_Label6 = AddLabel(this, QStringLiteral("Label6"), TwipsRect(3360, 2940, 855, 225), font(), Qt::black,
-                        Qt::AlignLeft);
+    m_Label6 =
+        AddLabel(this, QStringLiteral("Label6"), TwipsRect(3360, 2940, 855, 225), font(), Qt::black, Qt::AlignLeft);
     m_Label6->hide();
 
-    FormButtons buttons(this, QStringLiteral("frmtvlstat"));
-    buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(1680, 2835, 1275, 330), [this] { func(); });
+    FormButtons(this, QStringLiteral("frmtvlstat"), buttons)
+        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1680, 2835, 1275, 330), [this] { func(); });
 }
 
 void frmtvlstat::ShowEvaluation(const Evaluation& evaluation) {

@@ -8,6 +8,7 @@ class QLabel;
 
 namespace torvel {
 
+class ButtonServices;
 struct Evaluation;
 class NameDialog;
 class frmbre;
@@ -16,7 +17,7 @@ class frmtvlstat final : public QWidget {
     Q_OBJECT
 public:
     // The best-results window receives the entered result.
-    frmtvlstat(frmbre& records, NameDialog& names);
+    frmtvlstat(frmbre& records, NameDialog& names, ButtonServices& buttons);
 
     // Fills the six labels and shows the window, or shows it again with the
     // newer evaluation.

@@ -5,8 +5,6 @@
 
 namespace torvel {
 
-int FontPixels(double points) {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
+int FontPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 }  // namespace torvel
