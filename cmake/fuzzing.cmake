@@ -10,6 +10,9 @@ function(torvel_add_fuzzer name source library corpus)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE ${library})
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    # The library under test needs coverage instrumentation too, or the
+    # fuzzer cannot see which inputs reach new code in it.
+    target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)

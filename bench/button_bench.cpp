@@ -1,0 +1,61 @@
+// Full repaints of the program's buttons: the 120 x 29 XPButton at rest and
+// hovered, and the 10 x 10 Standard glyph button.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdint>
+#include <vector>
+
+#include "button/button_painter.h"
+#include "button/qt/qt_text_renderer.h"
+
+namespace {
+
+using namespace torvel;
+
+void BM_RefreshXPButton(benchmark::State& state) {
+    QtTextRenderer text;
+    ButtonPainter painter(text);
+    PaintInput input;
+    input.ButtonStyle = XPButton;
+    input.Caption = "Таблица рекордов";
+    input.hovered = static_cast<std::uint8_t>(state.range(0));
+    painter.Resize(input, 120, 29);
+    for (auto _ : state) {
+        painter.Refresh(input);
+        benchmark::DoNotOptimize(painter.surface().pixel(60, 14));
+    }
+    state.SetLabel(state.range(0) != 0 ? "hovered" : "rest");
+}
+BENCHMARK(BM_RefreshXPButton)->Arg(0)->Arg(1);
+
+void BM_RefreshStandardWithPicture(benchmark::State& state) {
+    QtTextRenderer text;
+    ButtonPainter painter(text);
+    PaintInput input;
+    input.ButtonStyle = Standard;
+    input.Caption.clear();
+    Image glyph{9, 9, std::vector<std::uint32_t>(81, 0xFFF4F4F4u)};
+    for (int i = 10; i < 71; ++i) glyph.pixels[static_cast<std::size_t>(i)] = 0xFF2058E0u;
+    input.picture = Picture::FromImage(Picture::Type::Bitmap, glyph);
+    input.PictureWidth = input.PictureHeight = input.OriginalPicSizeW = input.OriginalPicSizeH = 9;
+    painter.Resize(input, 10, 10);
+    for (auto _ : state) {
+        painter.Refresh(input);
+        benchmark::DoNotOptimize(painter.surface().pixel(5, 5));
+    }
+}
+BENCHMARK(BM_RefreshStandardWithPicture);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Text needs a GUI application; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

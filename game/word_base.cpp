@@ -1,0 +1,135 @@
+// The word base wmbase.txt: the game's dictionary, loaded once and indexed.
+#include "game/word_base.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/data_file_error.h"
+#include "common/line_reader.h"
+#include "game/letter_pool.h"
+#include "game/random_source.h"
+#include "game/word_base_file.h"
+
+namespace torvel {
+
+namespace {
+
+// "1 строка", "3 строки", "11 строк", "21 строка".
+std::string LineCountText(std::size_t count) {
+    const std::size_t lastTwo = count % 100;
+    const std::size_t last = count % 10;
+    const char* noun = "строк";
+    if (last == 1 && lastTwo != 11) {
+        noun = "строка";
+    } else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
+        noun = "строки";
+    }
+    return std::to_string(count) + " " + noun;
+}
+
+std::vector<std::string> ParseLines(std::string_view bytes, const std::string& name) {
+    std::vector<std::string> lines = SplitLines(bytes, WordBase::kLines);
+    // Checked before the count: the file reader stops just past an overlong
+    // line, and the file must then get the same message as its full bytes.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > WordBase::kMaxLineLength) {
+            throw DataFileError(name, "строка " + std::to_string(i + 1) + " длиннее " +
+                                          std::to_string(WordBase::kMaxLineLength) + " символов");
+        }
+    }
+    if (lines.size() < static_cast<std::size_t>(WordBase::kLines)) {
+        throw DataFileError(
+            name, LineCountText(lines.size()) + " вместо " + std::to_string(WordBase::kLines));
+    }
+    return lines;
+}
+
+bool Drawable(std::size_t length) {
+    return length >= WordBase::kMinSourceLength && length <= WordBase::kMaxSourceLength;
+}
+
+}  // namespace
+
+WordBase::WordBase(std::string path) : m_path(std::move(path)) {}
+
+WordBase WordBase::FromBytes(std::string_view bytes, std::string name) {
+    WordBase base(std::move(name));
+    base.Index(ParseLines(bytes, base.m_path));
+    return base;
+}
+
+void WordBase::Load() {
+    if (m_loaded) return;
+    Index(ParseLines(ReadWordBaseFile(m_path, kLines, kMaxLineLength), m_path));
+}
+
+void WordBase::Index(std::vector<std::string> lines) {
+    m_lines = std::move(lines);
+    m_masks.resize(m_lines.size());
+    m_lengths.resize(m_lines.size());
+    m_firstLineOf.resize(m_lines.size());
+    m_firstLine.clear();
+    m_firstLine.reserve(m_lines.size());
+    m_drawable = 0;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const std::string& line = m_lines[i];
+        const int number = static_cast<int>(i) + 1;
+        m_masks[i] = LetterMask(line);
+        m_lengths[i] = static_cast<std::uint16_t>(line.size());
+        m_firstLineOf[i] = m_firstLine.emplace(line, number).first->second;
+        if (number < kLines && Drawable(line.size())) ++m_drawable;
+    }
+    m_loaded = true;
+}
+
+std::string WordBase::DrawSourceWord(RandomSource& random) {
+    Load();
+    if (m_drawable == 0) {
+        throw DataFileError(m_path, "среди строк 1–" + std::to_string(kLines - 1) +
+                                        " нет ни одного слова длиной от " +
+                                        std::to_string(kMinSourceLength) + " до " +
+                                        std::to_string(kMaxSourceLength) +
+                                        " букв: исходное слово выбрать не из чего");
+    }
+    random.Reseed();
+    for (;;) {
+        const int n = static_cast<int>(random.Next() * kLines);
+        // n = 0 would keep the previous candidate, which was refused already.
+        if (n == 0) continue;
+        const std::string& candidate = m_lines[n - 1];
+        if (Drawable(candidate.size())) return candidate;
+    }
+}
+
+bool WordBase::proverca(std::string_view word) { return FirstLine(word).has_value(); }
+
+std::optional<int> WordBase::FirstLine(std::string_view word) {
+    Load();
+    const auto found = m_firstLine.find(word);
+    if (found == m_firstLine.end()) return std::nullopt;
+    return found->second;
+}
+
+const std::string& WordBase::Line(int number) {
+    Load();
+    return m_lines.at(static_cast<std::size_t>(number - 1));
+}
+
+int WordBase::FirstLineOf(int number) {
+    Load();
+    return m_firstLineOf.at(static_cast<std::size_t>(number - 1));
+}
+
+std::vector<int> WordBase::FittingLines(std::string_view source) {
+    Load();
+    const LetterPool pool(source);
+    const std::uint64_t foreign = ~pool.mask();
+    std::vector<int> fitting;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if ((m_masks[i] & foreign) != 0 || m_lengths[i] > pool.size()) continue;
+        if (pool.CanMake(m_lines[i])) fitting.push_back(static_cast<int>(i) + 1);
+    }
+    return fitting;
+}
+
+}  // namespace torvel

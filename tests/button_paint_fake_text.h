@@ -1,0 +1,60 @@
+// A deterministic text renderer for painter tests: every character is a
+// 6-pixel cell, every non-space one a solid 4 x 7 block.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "button/text_renderer.h"
+
+namespace torvel::testing {
+
+class FakeTextRenderer final : public TextRenderer {
+public:
+    static constexpr int kCell = 6;
+    static constexpr int kHeight = 13;
+    static constexpr int kAscent = 10;
+    static constexpr int kAverage = 5;
+
+    struct DrawCall {
+        std::string text;
+        Point origin;
+        Colour colour;
+        Rect clip;
+    };
+
+    TextMetrics Metrics(const FontSpec&) override { return {kHeight, kAscent, kAverage}; }
+
+    int Width(const FontSpec&, std::string_view text) override { return kCell * CodePoints(text); }
+
+    void Draw(Surface& surface, const FontSpec&, std::string_view text, Point origin, Colour colour,
+              const Rect& clip) override {
+        calls.push_back({std::string(text), origin, colour, clip});
+        int column = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside one character
+            if (text[i] != ' ') {
+                for (int y = origin.y + 2; y < origin.y + 9; ++y) {
+                    for (int x = origin.x + column * kCell + 1; x < origin.x + column * kCell + 5; ++x) {
+                        if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom) {
+                            surface.SetPixel(x, y, colour);
+                        }
+                    }
+                }
+            }
+            ++column;
+        }
+    }
+
+    std::vector<DrawCall> calls;
+
+private:
+    static int CodePoints(std::string_view text) {
+        int count = 0;
+        for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        return count;
+    }
+};
+
+}  // namespace torvel::testing

@@ -1,0 +1,98 @@
+// The Qt text renderer: font mapping, clipping, and cached runs drawing the
+// same pixels as fresh ones.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <string>
+
+#include "button/qt/qt_text_renderer.h"
+
+namespace torvel {
+namespace {
+
+using QtTextTest = ::testing::Test;
+
+TEST_F(QtTextTest, FontsAreSizedInPixelsAt96DpiWithMetricCompatibleFallbacks) {
+    struct Case {
+        FontSpec spec;
+        int pixelSize;
+    };
+    FontSpec styled;
+    styled.name = "Arial";
+    styled.size = 10;
+    styled.bold = true;
+    styled.italic = true;
+    styled.underline = true;
+    styled.strikethrough = true;
+    const Case cases[] = {{FontSpec{}, 11}, {styled, 13}};
+    for (const Case& c : cases) {
+        const QFont font = QtTextRenderer::MakeFont(c.spec);
+        EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.spec.name;
+        EXPECT_EQ(font.bold(), c.spec.bold);
+        EXPECT_EQ(font.italic(), c.spec.italic);
+        EXPECT_EQ(font.underline(), c.spec.underline);
+        EXPECT_EQ(font.strikeOut(), c.spec.strikethrough);
+        if (!QFontDatabase::hasFamily(QString::fromStdString(c.spec.name))) {
+            EXPECT_EQ(font.family(), QStringLiteral("Liberation Sans")) << c.spec.name;
+        }
+    }
+}
+
+TEST_F(QtTextTest, MetricsAndWidthsOfTheButtonFont) {
+    QtTextRenderer renderer;
+    const TextMetrics metrics = renderer.Metrics(FontSpec{});
+    EXPECT_GE(metrics.height, 11);
+    EXPECT_LE(metrics.height, 16);
+    EXPECT_GT(metrics.ascent, 0);
+    EXPECT_LT(metrics.ascent, metrics.height);
+    EXPECT_GE(metrics.averageCharWidth, 4);
+    EXPECT_LE(metrics.averageCharWidth, 8);
+    EXPECT_EQ(renderer.Width(FontSpec{}, ""), 0);
+    const int one = renderer.Width(FontSpec{}, "Таблица");
+    EXPECT_GT(one, 30);
+    EXPECT_GT(renderer.Width(FontSpec{}, "Таблица рекордов"), one);
+    EXPECT_EQ(renderer.Width(FontSpec{}, "Таблица"), one);
+    FontSpec bold;
+    bold.bold = true;
+    EXPECT_GT(renderer.Width(bold, "Таблица рекордов"), renderer.Width(FontSpec{}, "Таблица рекордов"));
+}
+
+TEST_F(QtTextTest, CachedRunsDrawTheSamePixelsInsideTheClipOnly) {
+    const Colour ground = Rgb(236, 233, 216);
+    const Colour ink = Rgb(0, 0, 128);
+    const auto draw = [&](QtTextRenderer& renderer, const Rect& clip) {
+        Surface s(120, 29);
+        s.FillRect({0, 0, 120, 29}, ground);
+        renderer.Draw(s, FontSpec{}, "Таблица рекордов", {10, 8}, ink, clip);
+        return s;
+    };
+    QtTextRenderer renderer;
+    const Rect all{0, 0, 120, 29};
+    const Surface first = draw(renderer, all);
+    const Surface again = draw(renderer, all);
+    QtTextRenderer fresh;
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(draw(fresh, all), first);
+
+    int inked = 0;
+    for (int y = 0; y < 29; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const Colour c = first.pixel(x, y);
+            // One-colour glyphs: every pixel is the ink or the ground.
+            EXPECT_TRUE(c == ink || c == ground) << x << "," << y;
+            inked += c == ink ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 60);
+
+    const Rect left{0, 0, 40, 29};
+    const Surface clipped = draw(renderer, left);
+    for (int y = 0; y < 29; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            EXPECT_EQ(clipped.pixel(x, y), x < 40 ? first.pixel(x, y) : ground) << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace torvel

@@ -1,0 +1,132 @@
+// The button widget, headless: Qt input drives the model, the painter's
+// surface shows each state, and the XPButton is shaped.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "button/qt/qt_sound_player.h"
+#include "button/qt/vantor_button.h"
+#include "button/system_palette.h"
+#include "button/xp_skin.h"
+
+namespace torvel {
+namespace {
+
+class WidgetTest : public ::testing::Test {
+protected:
+    // An XPButton of 120 x 29 in a shown window.
+    VantorButton& ShownXPButton() {
+        m_window.resize(200, 100);
+        auto* button = new VantorButton(m_sound, Picture{}, &m_window);
+        button->model().SetButtonStyle(XPButton);
+        button->model().SetCaption("Старт");
+        button->setGeometry(10, 10, 120, 29);
+        m_window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        return *button;
+    }
+
+    // The colour of gradient row 14 of the skin, pressed or not.
+    static Colour Row14(SkinState state) {
+        return SkinRowColour(state, ResolveColor(SystemColour(COLOR_BTNFACE)), 29, 14);
+    }
+
+    QtSoundPlayer m_sound;
+    QWidget m_window;
+};
+
+TEST_F(WidgetTest, PressAndReleaseInsideClickOnceShowingThePressedLookBetween) {
+    VantorButton& button = ShownXPButton();
+    QSignalSpy clicks(&button, &VantorButton::Click);
+    // Events with reference arguments are counted by a handler of our own.
+    int downs = 0;
+    QObject::connect(&button, &VantorButton::MouseDown, [&downs](qint16&, qint16&, float&, float&) { ++downs; });
+    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Rest));
+
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 14));
+    EXPECT_EQ(button.model().pressed(), 1);
+    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(downs, 1);
+
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 14));
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(button.model().pressed(), 0);
+    EXPECT_NE(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+
+    // A release outside does not click; the right button never does.
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 14));
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(300, 14));
+    QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(60, 14));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(WidgetTest, SpaceAndFocusReachTheModel) {
+    VantorButton& button = ShownXPButton();
+    QSignalSpy clicks(&button, &VantorButton::Click);
+    button.setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(button.model().focused(), 1);
+    QTest::keyPress(&button, Qt::Key_Space);
+    EXPECT_EQ(button.model().pressed(), 1);
+    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+    QTest::keyRelease(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(WidgetTest, AnXPButtonIsShapedWithTwelvePixelsCut) {
+    VantorButton& button = ShownXPButton();
+    const QRegion mask = button.mask();
+    int pixels = 0;
+    for (int y = 0; y < 29; ++y) {
+        for (int x = 0; x < 120; ++x) pixels += mask.contains(QPoint(x, y)) ? 1 : 0;
+    }
+    EXPECT_EQ(pixels, 120 * 29 - 12);
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(119, 27)));
+
+    // Too small a button grows back to ten pixels a side.
+    button.resize(4, 29);
+    QApplication::processEvents();
+    EXPECT_EQ(button.width(), 10);
+    EXPECT_EQ(button.painter().surface().width(), 10);
+}
+
+TEST_F(WidgetTest, TheHandCursorHasItsHotSpotAtTheTopLeft) {
+    Image hand{32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFFFFFFu)};
+    VantorButton button(m_sound, Picture::FromImage(Picture::Type::Icon, hand));
+    EXPECT_EQ(button.cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(button.cursor().hotSpot(), QPoint(0, 0));
+    button.model().SetMousePointer(0);
+    EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WidgetTest, ATransparentButtonShowsThePartOfItsParentsPictureUnderIt) {
+    QImage picture(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) picture.setPixel(x, y, qRgb(x, y, 77));
+    }
+    QPalette palette = m_window.palette();
+    palette.setBrush(QPalette::Window, QBrush(picture));
+    m_window.setPalette(palette);
+    m_window.resize(200, 100);
+    auto* button = new VantorButton(m_sound, Picture{}, &m_window);
+    button->model().SetCaption("");
+    button->model().SetTransparentBG(true);
+    button->setGeometry(30, 20, 60, 25);
+    m_window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    button->Refresh();
+    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(35, 26, 77));
+
+    // An explicit picture takes the place of the window brush's.
+    picture.fill(qRgb(9, 8, 7));
+    button->SetParentPicture(picture);
+    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(9, 8, 7));
+}
+
+}  // namespace
+}  // namespace torvel

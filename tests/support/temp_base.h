@@ -1,0 +1,40 @@
+// Word bases written into a scratch folder for one test.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvel {
+
+// A fresh folder that is removed with everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+
+    // Writes `bytes` into the file `name` of the folder and returns its path.
+    std::string Write(const std::string& name, std::string_view bytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A line that no test source word can supply, to fill a base up to its size.
+inline constexpr std::string_view kFiller = "#";
+
+// 11031 filler lines; tests overwrite the lines they need (index = line − 1).
+std::vector<std::string> FillerLines();
+
+// The lines joined into file bytes, each followed by `ending`.
+std::string JoinLines(const std::vector<std::string>& lines, std::string_view ending = "\r\n");
+
+// Lines given in UTF-8 (as written in the tests), converted to Windows-1251.
+std::vector<std::string> ToCp1251(const std::vector<std::string>& utf8Lines);
+
+}  // namespace torvel
