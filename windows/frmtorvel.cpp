@@ -75,7 +75,11 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     m_Text1->setFocus();
 }
 
-frmtorvel::~frmtorvel() = default;
+frmtorvel::~frmtorvel() {
+    // The buttons use the services held by this window's members, which go
+    // before QWidget deletes its children: the buttons go first.
+    qDeleteAll(findChildren<VantorButton*>(Qt::FindDirectChildrenOnly));
+}
 
 void frmtorvel::BuildControls() {
     const QString arial = QStringLiteral("Arial");
