@@ -1,32 +1,13 @@
 // Reading the part of a word-base file that the game can ever use.
 #include "game/word_base_file.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-
-#include "common/data_file_error.h"
-#include "common/system_reason.h"
+#include "common/data_file_reader.h"
 
 namespace torvel {
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
-
 std::string ReadWordBaseFile(const std::string& path, std::size_t lines,
                              std::size_t maxLineLength) {
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int error = errno;
-        if (error == ENOENT) throw DataFileError(path, "не найден");
-        throw DataFileError(path, "не удалось открыть: " + SystemReason(error));
-    }
+    const DataFile file = OpenDataFile(path);
     std::string bytes;
     std::size_t ended = 0;
     std::size_t lineLength = 0;
@@ -53,10 +34,7 @@ std::string ReadWordBaseFile(const std::string& path, std::size_t lines,
         bytes.append(buffer, got);
         if (got < sizeof buffer) break;
     }
-    if (std::ferror(file.get())) {
-        const int error = errno;
-        throw DataFileError(path, "не удалось прочитать: " + SystemReason(error));
-    }
+    ThrowIfReadFailed(file.get(), path);
     return bytes;
 }
 

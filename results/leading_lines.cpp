@@ -1,21 +1,14 @@
 // Reading the first lines of a text file without reading the rest of it.
 #include "results/leading_lines.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "common/data_file_error.h"
-#include "common/system_reason.h"
+#include "common/data_file_reader.h"
 
 namespace torvel {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 class LineCollector {
 public:
@@ -71,13 +64,7 @@ private:
 
 std::vector<std::string> ReadLeadingLines(const std::string& path, std::size_t count,
                                           std::size_t maxLineBytes) {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int error = errno;
-        if (error == ENOENT) throw DataFileError(path, "не найден");
-        throw DataFileError(path, "не удалось открыть: " + SystemReason(error));
-    }
+    const DataFile file = OpenDataFile(path);
     LineCollector lines(path, count, maxLineBytes);
     char buffer[1 << 16];
     while (!lines.full()) {
@@ -85,10 +72,7 @@ std::vector<std::string> ReadLeadingLines(const std::string& path, std::size_t c
         lines.feed(std::string_view(buffer, got));
         if (got < sizeof buffer) break;
     }
-    if (std::ferror(file.get())) {
-        const int error = errno;
-        throw DataFileError(path, "не удалось прочитать: " + SystemReason(error));
-    }
+    ThrowIfReadFailed(file.get(), path);
     return lines.finish();
 }
 
