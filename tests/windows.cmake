@@ -2,6 +2,7 @@
 if(TARGET torvel_windows)
   torvel_add_gtest(windows_test
     SOURCES
+      support/qt_application.cpp
       windows_test_support.cpp
       windows_drag_test.cpp
       windows_game_test.cpp

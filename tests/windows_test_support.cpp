@@ -18,23 +18,6 @@ namespace {
 
 constexpr int kLines = 11031;
 
-// One QApplication for the whole test program, on the main thread.
-class QtEnvironment final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "windows_test";
-        static char* argv[] = {name, nullptr};
-        m_application = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_application.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_application;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 std::string WordBaseBytes() {
     // Filler: no letter of it is in the source word, and it is too short to
     // be drawn.
