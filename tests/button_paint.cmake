@@ -10,7 +10,7 @@ torvel_add_gtest(button_paint_test
 if(TORVEL_GUI)
   torvel_add_gtest(button_paint_qt_test
     SOURCES
-      button_paint_qt_app.cpp
+      support/qt_application.cpp
       button_paint_qt_image_test.cpp
       button_paint_qt_input_test.cpp
       button_paint_qt_text_test.cpp

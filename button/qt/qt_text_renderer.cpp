@@ -15,15 +15,19 @@ namespace {
 // captions of the program's windows.
 constexpr std::size_t kCacheLimit = 512;
 
-// Families the stored forms name, and the metric-compatible families that
-// stand in for them where they are not installed.
+// Families the stored forms name, and the families that stand in for them
+// where they are not installed. Arial, Times and Courier have metric-compatible
+// Liberation faces; the bitmap MS Sans Serif has none, and its compact glyphs
+// are matched best by the narrow face, which keeps the captions of the small
+// buttons on one line as they were designed.
 struct FamilyFallback {
     const char* family;
     const char* standIn;
 };
 constexpr FamilyFallback kFallbacks[] = {
-    {"MS Sans Serif", "Liberation Sans"},    {"Microsoft Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
+    {"MS Sans Serif", "Liberation Sans Narrow"}, {"Microsoft Sans Serif", "Liberation Sans Narrow"},
+    {"Arial", "Liberation Sans"},              {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
 };
 
 QString FamilyFor(const std::string& name) {

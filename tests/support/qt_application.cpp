@@ -1,5 +1,5 @@
-// One QApplication for all the Qt tests of the painter, torn down before
-// the process exits so that Qt's own objects go first.
+// One QApplication for a whole Qt test program, torn down before the process
+// exits so that Qt's own objects go first. Linked into every Qt test binary.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +12,7 @@ class QtApplication : public ::testing::Environment {
 public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "button_paint_qt_test";
+        static char name[] = "torvel_qt_test";
         static char* argv[] = {name, nullptr};
         m_app = std::make_unique<QApplication>(argc, argv);
     }

@@ -1,0 +1,13 @@
+# The windows, played through their widgets with Qt Test's mouse and keys.
+if(TARGET torvel_windows)
+  torvel_add_gtest(windows_test
+    SOURCES
+      support/qt_application.cpp
+      windows_test_support.cpp
+      windows_drag_test.cpp
+      windows_game_test.cpp
+      windows_layout_test.cpp
+      windows_lifetime_test.cpp
+      windows_records_test.cpp
+    LIBS torvel_windows Qt6::Test)
+endif()

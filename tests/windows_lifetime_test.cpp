@@ -1,0 +1,149 @@
+// The program's life: it goes on while any of its windows is open, and a data
+// file it cannot do without ends it with a message and a failure status.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "windows/frmtorvel.h"
+#include "windows_test_support.h"
+
+namespace torvel::test {
+namespace {
+
+// Runs the event loop with `act` as its first event, until the program ends;
+// returns its exit status, or 99 when it had not ended after ten seconds.
+int RunProgram(const std::function<void()>& act) {
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    limit.start(10000);
+    QTimer::singleShot(0, qApp, act);
+    return QApplication::exec();
+}
+
+class LifetimeTest : public ::testing::Test {
+protected:
+    LifetimeTest() : window(messages, names, random) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(window.Form_Load());
+        window.show();
+    }
+
+    GameFolder folder;
+    RecordingMessageBox messages;
+    ScriptedNameDialog names;
+    ScriptedRandom random;
+    frmtorvel window;
+};
+
+TEST_F(LifetimeTest, ClosingTheMainWindowLeavesTheOtherWindowsWorkingUntilTheLastCloses) {
+    folder.WriteResults({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                        {"9", "8", "7", "6", "5", "4", "3", "2", "1", "-1"});
+    bool runningWithoutMainWindow = false;
+    const int status = RunProgram([&] {
+        Click(&window, "VantorButton5");
+        QWidget* const statistics = TopLevel("frmtvlstat");
+        Click(&window, "cmdexi");
+        EXPECT_FALSE(window.isVisible());
+        // Let a quit, if one were coming, arrive first.
+        QTimer::singleShot(50, qApp, [&, statistics] {
+            runningWithoutMainWindow = true;
+            EXPECT_TRUE(statistics->isVisible());
+            names.answers = {QStringLiteral("Последний")};
+            Click(statistics, "VantorButton1");
+            QWidget* const records = TopLevel("frmbre");
+            EXPECT_TRUE(records->isVisible());
+            EXPECT_FALSE(statistics->isVisible());
+            QTimer::singleShot(50, qApp, [records] { Click(records, "VantorButton1"); });
+        });
+    });
+    EXPECT_TRUE(runningWithoutMainWindow);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(folder.Read(QStringLiteral("results.tvl")),
+              ResultsBytes({"a", "b", "c", "d", "e", "f", "g", "h", "i", "Последний"},
+                           {"9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
+}
+
+TEST_F(LifetimeTest, ClosingTheMainWindowAloneEndsTheProgram) {
+    EXPECT_EQ(RunProgram([&] { Click(&window, "VantorButton9"); }), 0);
+}
+
+// A word base that cannot be used, met by the first step that reads it.
+TEST_F(LifetimeTest, AnUnusableWordBaseEndsTheProgramAtItsFirstUse) {
+    struct Step {
+        const char* what;
+        std::function<void(QWidget*)> act;
+    };
+    const Step steps[] = {
+        {"start", [](QWidget* main) { Click(main, "cmdstart"); }},
+        // An empty entry has no letters to test and goes straight to the lookup.
+        {"entry",
+         [](QWidget* main) { QTest::keyClick(main->findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_Return); }},
+        {"pass", [](QWidget* main) { Click(main, "VantorButton6"); }},
+    };
+    const std::pair<const char*, std::string> bases[] = {{"missing", ""}, {"short", "РАМА\r\nМАМА\r\n"}};
+    for (const auto& [baseName, bytes] : bases) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(baseName) + " base, " + step.what);
+            if (bytes.empty()) {
+                folder.Remove(QStringLiteral("wmbase.txt"));
+            } else {
+                folder.Write(QStringLiteral("wmbase.txt"), bytes);
+            }
+            // A fresh window: the word base is read at its first use only.
+            frmtorvel fresh(messages, names, random);
+            ASSERT_TRUE(fresh.Form_Load());
+            fresh.show();
+            messages.shown.clear();
+            random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
+            EXPECT_EQ(RunProgram([&] { step.act(&fresh); }), EXIT_FAILURE);
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("wmbase.txt"))) << messages.shown[0].toStdString();
+        }
+    }
+}
+
+TEST_F(LifetimeTest, AnUnusableWordBaseSavesAnOpenTableBeforeTheProgramEnds) {
+    folder.WriteResults({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                        {"9", "8", "7", "6", "5", "4", "3", "2", "1", "-1"});
+    folder.Remove(QStringLiteral("wmbase.txt"));
+    names.answers = {QStringLiteral("Сохранён")};
+    const int status = RunProgram([&] {
+        Click(&window, "VantorButton5");
+        Click(TopLevel("frmtvlstat"), "VantorButton1");
+        Click(&window, "cmdstart");
+    });
+    EXPECT_EQ(status, EXIT_FAILURE);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("wmbase.txt")));
+    EXPECT_FALSE(TopLevel("frmbre")->isVisible());
+    EXPECT_EQ(folder.Read(QStringLiteral("results.tvl")),
+              ResultsBytes({"a", "b", "c", "d", "e", "f", "g", "h", "i", "Сохранён"},
+                           {"9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}));
+}
+
+TEST_F(LifetimeTest, AnUnusableBackgroundPictureKeepsTheWindowFromShowing) {
+    const std::pair<const char*, std::string> pictures[] = {{"missing", ""}, {"not a picture", "GIF89a broken"}};
+    for (const auto& [what, bytes] : pictures) {
+        SCOPED_TRACE(what);
+        if (bytes.empty()) {
+            folder.Remove(QStringLiteral("fontvl.gif"));
+        } else {
+            folder.Write(QStringLiteral("fontvl.gif"), bytes);
+        }
+        messages.shown.clear();
+        frmtorvel fresh(messages, names, random);
+        EXPECT_FALSE(fresh.Form_Load());
+        EXPECT_FALSE(fresh.isVisible());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("fontvl.gif"))) << messages.shown[0].toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace torvel::test

@@ -1,0 +1,49 @@
+// Building the controls of the windows' layouts.
+#include "windows/controls.h"
+
+#include <QPalette>
+
+namespace torvel {
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                 Qt::Alignment horizontal, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    // Words and names come from the player and the data files: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    label->setText(text);
+    return label;
+}
+
+Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry) {
+    auto* shape = new Shape(kind, parent);
+    shape->setObjectName(name);
+    shape->setGeometry(geometry);
+    return shape;
+}
+
+void SetBackgroundColour(QWidget* window, const QColor& colour) {
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, colour);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void MakeToolWindow(QWidget* window, const QString& title, QSize clientSize) {
+    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Qt leaves tool windows out of the decision to quit when the last window
+    // closes; these are windows the player works in, and the program must
+    // keep running while one is open after the main window has gone.
+    window->setAttribute(Qt::WA_QuitOnClose, true);
+    window->setWindowTitle(title);
+    window->setFixedSize(clientSize);
+}
+
+}  // namespace torvel

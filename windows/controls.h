@@ -1,0 +1,28 @@
+// Building the controls of the windows' layouts.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+
+#include "windows/shape.h"
+
+namespace torvel {
+
+// A label as the layouts use it: transparent, its plain text at the top of its
+// rectangle, clipped to it. It takes mouse presses for itself, so a press on a
+// label never reaches (or drags) the window beneath.
+QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                 Qt::Alignment horizontal, const QString& text = {});
+
+Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry);
+
+// The window's own background colour behind everything else.
+void SetBackgroundColour(QWidget* window, const QColor& colour);
+
+// A fixed tool window: a small caption with a close box, no minimise or
+// maximise box, not in the task bar.
+void MakeToolWindow(QWidget* window, const QString& title, QSize clientSize);
+
+}  // namespace torvel

@@ -1,0 +1,98 @@
+// The best-results window: the table of best results in twenty cells.
+#include "windows/frmbre.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+
+#include "common/data_file_error.h"
+#include "windows/controls.h"
+#include "windows/form_buttons.h"
+#include "windows/message_box.h"
+#include "windows/twips.h"
+#include "windows/ui_font.h"
+
+namespace torvel {
+
+namespace {
+
+QLabel* AddCell(QWidget* window, const QString& name, const QRect& geometry) {
+    QLabel* cell = AddLabel(window, name, geometry, window->font(), QColor(64, 64, 64), Qt::AlignLeft);
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Window, QColor(192, 255, 192));
+    cell->setPalette(palette);
+    cell->setAutoFillBackground(true);
+    return cell;
+}
+
+}  // namespace
+
+frmbre::frmbre(MessageBox& messages, ButtonServices& buttons) : m_messages(messages) {
+    setObjectName(QStringLiteral("frmbre"));
+    MakeToolWindow(this, QStringLiteral("Лучшие результаты"), TwipsRect(0, 0, 4530, 5145).size());
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/torvel/images/records_icon_16.png"));
+    icon.addFile(QStringLiteral(":/torvel/images/records_icon_32.png"));
+    setWindowIcon(icon);
+    SetBackgroundColour(this, QColor(255, 224, 192));
+    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+
+    // From the back to the front: the panel, the scores, the names (each
+    // overlapping its score by a pixel, drawn over it), the button.
+    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(105, 105, 4320, 4950));
+    for (int k = 0; k < RecordTable::kRows; ++k) {
+        m_Label1[k] = AddCell(this, QStringLiteral("Label1_%1").arg(k), TwipsRect(3150, 420 + 420 * k, 1170, 330));
+    }
+    for (int k = 0; k < RecordTable::kRows; ++k) {
+        m_Label2[k] = AddCell(this, QStringLiteral("Label2_%1").arg(k), TwipsRect(210, 420 + 420 * k, 2955, 330));
+    }
+    FormButtons(this, QStringLiteral("frmbre"), buttons)
+        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
+}
+
+bool frmbre::LoadTable() {
+    try {
+        m_table.load();
+    } catch (const DataFileError& error) {
+        // What the window showed no longer stands for the file: put it away
+        // unsaved.
+        hide();
+        m_messages.Show(QString::fromUtf8(error.what()));
+        return false;
+    }
+    FillCells();
+    return true;
+}
+
+void frmbre::ShowTable() {
+    FillCells();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmbre::Unload() {
+    if (isVisible()) close();
+}
+
+void frmbre::closeEvent(QCloseEvent* event) {
+    // Closing is never refused: a table that cannot be written is reported, and
+    // the file keeps its old content.
+    if (m_table.isLoaded()) {
+        try {
+            m_table.save();
+        } catch (const DataFileError& error) {
+            m_messages.Show(QString::fromUtf8(error.what()));
+        }
+    }
+    event->accept();
+}
+
+void frmbre::FillCells() {
+    for (int k = 0; k < RecordTable::kRows; ++k) {
+        m_Label2[k]->setText(QString::fromStdString(m_table.nameUtf8(k)));
+        m_Label1[k]->setText(QString::fromStdString(m_table.scoreUtf8(k)));
+    }
+}
+
+}  // namespace torvel

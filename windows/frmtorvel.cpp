@@ -1,0 +1,257 @@
+// The main window: the game is played here.
+#include "windows/frmtorvel.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdlib>
+
+#include "button/qt/vantor_button.h"
+#include "common/cp1251.h"
+#include "common/data_file_error.h"
+#include "game/clock_random.h"
+#include "windows/background_picture.h"
+#include "windows/controls.h"
+#include "windows/entry_field.h"
+#include "windows/form_buttons.h"
+#include "windows/frmbre.h"
+#include "windows/frmtvlstat.h"
+#include "windows/qt_message_box.h"
+#include "windows/qt_name_dialog.h"
+#include "windows/round_rect_region.h"
+#include "windows/twips.h"
+#include "windows/ui_font.h"
+#include "windows/word_list.h"
+
+namespace torvel {
+
+namespace {
+
+const QString kHelp = QStringLiteral(
+    "Программа Торвель - логическая игра, в которой из букв некоторого слова нужно составить как можно "
+    "больше других слов. Противником игрока является компьютер. Основным показателем игры является "
+    "количество букв в созданных словах. Если вы не знаете слова, то можете пропустить ход, либо "
+    "закончить игру (при этом результат записывается в таблицу рекордов). ");
+
+const QColor kGrey(128, 128, 128);
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+struct frmtorvel::OwnServices {
+    QtMessageBox messages;
+    QtNameDialog names;
+    ClockRandom random;
+};
+
+frmtorvel::frmtorvel() : frmtorvel(std::make_unique<OwnServices>()) {}
+
+frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages, own->names, own->random) {
+    m_own = std::move(own);
+}
+
+frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
+    : m_messages(messages),
+      m_buttons(std::make_unique<ButtonServices>()),
+      m_base("wmbase.txt"),
+      m_game(m_base, random),
+      m_frmbre(std::make_unique<frmbre>(messages, *m_buttons)),
+      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_frmbre, names, *m_buttons)) {
+    setObjectName(QStringLiteral("frmtorvel"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Торвель"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
+    }
+    setWindowIcon(icon);
+    setFixedSize(TwipsRect(0, 0, 6675, 5235).size());
+    SetBackgroundColour(this, QColor(255, 224, 192));
+    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    BuildControls();
+    m_Text1->setFocus();
+}
+
+frmtorvel::~frmtorvel() {
+    // The buttons use the services held by this window's members, which go
+    // before QWidget deletes its children: the buttons go first.
+    qDeleteAll(findChildren<VantorButton*>(Qt::FindDirectChildrenOnly));
+}
+
+void frmtorvel::BuildControls() {
+    const QString arial = QStringLiteral("Arial");
+    const QFont total = UiFont(arial, 15.75, true);
+
+    // From the back to the front.
+    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(210, 210, 6210, 4845));
+    m_Label1 = AddLabel(this, QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total, QColor(0, 0, 255),
+                        Qt::AlignLeft);
+    m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(1470, 3570, 645, 435), total, QColor(0, 128, 0),
+                        Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(4620, 3570, 645, 435), total, QColor(0, 128, 0),
+                        Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label4 = AddLabel(this, QStringLiteral("Label4"), TwipsRect(525, 420, 1485, 330), font(), kGrey, Qt::AlignLeft,
+                        QStringLiteral("Исходное слово"));
+    m_Label6 = AddLabel(this, QStringLiteral("Label6"), TwipsRect(4620, 1260, 1590, 330), font(), kGrey, Qt::AlignRight,
+                        QStringLiteral("Слово компьютера"));
+    m_Label7 = AddLabel(this, QStringLiteral("Label7"), TwipsRect(3990, 840, 2325, 330), UiFont(arial, 14.25), kGrey,
+                        Qt::AlignRight);
+    AddShape(this, QStringLiteral("Shape2"), Shape::Kind::Outline, TwipsRect(315, 735, 3000, 3165));
+    AddShape(this, QStringLiteral("Shape3"), Shape::Kind::Outline, TwipsRect(3360, 735, 3000, 3165));
+    m_Label5[0] = AddLabel(this, QStringLiteral("Label5_0"), TwipsRect(420, 3570, 1170, 225), font(), kGrey,
+                           Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[1] = AddLabel(this, QStringLiteral("Label5_1"), TwipsRect(3465, 3570, 1170, 225), font(), kGrey,
+                           Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    AddShape(this, QStringLiteral("Shape4"), Shape::Kind::RoundedOutline, TwipsRect(2415, 4515, 3690, 435));
+    QLabel* const credit = AddLabel(this, QStringLiteral("Label8"), TwipsRect(2520, 4515, 3480, 435), font(), kGrey,
+                                    Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+    // Centred in the outline around it.
+    credit->setAlignment(Qt::AlignCenter);
+    AddLabel(this, QStringLiteral("Label9"), TwipsRect(315, -30, 750, 225),
+             UiFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
+
+    m_Text2 = new WordList(this);
+    m_Text2->setObjectName(QStringLiteral("Text2"));
+    m_Text2->setGeometry(TwipsRect(420, 1680, 2850, 1800));
+    m_Text3 = new WordList(this);
+    m_Text3->setObjectName(QStringLiteral("Text3"));
+    m_Text3->setGeometry(TwipsRect(3465, 1680, 2850, 1800));
+    for (WordList* list : {m_Text2, m_Text3}) {
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, QColor(255, 224, 192));
+        list->setPalette(palette);
+    }
+
+    m_Text1 = new EntryField(this);
+    m_Text1->setObjectName(QStringLiteral("Text1"));
+    m_Text1->setGeometry(TwipsRect(420, 840, 2220, 330));
+    m_Text1->setFont(UiFont(arial, 14.25));
+    QPalette entryColours = m_Text1->palette();
+    entryColours.setColor(QPalette::Base, QColor(255, 192, 128));
+    entryColours.setColor(QPalette::Text, kGrey);
+    m_Text1->setPalette(entryColours);
+    connect(m_Text1, &EntryField::enterPressed, this, [this] { entr(); });
+
+    FormButtons buttons(this, QStringLiteral("frmtorvel"), *m_buttons);
+    QWidget* const ok =
+        buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), [this] { entr(); });
+    QWidget* const pass =
+        buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330), [this] { pchod(); });
+    QWidget* const end =
+        buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330), [this] { endgame(); });
+    QWidget* const start =
+        buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435), [this] { cmdstart_Click(); });
+    QWidget* const help =
+        buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435), [this] { cmdhel_Click(); });
+    QWidget* const exit =
+        buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
+    QWidget* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
+                                             [this] { VantorButton1_Click(); });
+    QWidget* const minimise =
+        buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
+    QWidget* const shut =
+        buttons.Restore(QStringLiteral("VantorButton9"), TwipsRect(6300, 0, 150, 150), [this] { close(); });
+    minimise->setToolTip(QStringLiteral("Свернуть"));
+    shut->setToolTip(QStringLiteral("Выход"));
+
+    const std::array<QWidget*, 10> keyboardOrder{m_Text1, exit, ok, end, pass, minimise, shut, help, start, records};
+    for (std::size_t i = 1; i < keyboardOrder.size(); ++i) setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+}
+
+bool frmtorvel::Form_Load() {
+    // The window's shape follows its client area and is set once: the window
+    // never changes size.
+    setMask(RoundRectRegion(width(), height(), 40, 40));
+    try {
+        m_background = LoadBackgroundPicture("fontvl.gif");
+    } catch (const DataFileError& error) {
+        m_messages.Show(QString::fromUtf8(error.what()));
+        return false;
+    }
+    update();
+    return true;
+}
+
+void frmtorvel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+// The window is dragged by its own surface: the background and the shapes.
+// Labels, fields and buttons keep their presses to themselves.
+void frmtorvel::mousePressEvent(QMouseEvent* event) {
+    m_dragging = true;
+    m_drag = event->position().toPoint();
+}
+
+void frmtorvel::mouseMoveEvent(QMouseEvent* event) {
+    // The point of the window that was pressed stays under the pointer.
+    if (m_dragging) move(event->globalPosition().toPoint() - m_drag);
+}
+
+void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+
+void frmtorvel::cmdstart_Click() {
+    if (Play([this] { m_game.Start(); })) ShowGame();
+}
+
+void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
+
+void frmtorvel::VantorButton1_Click() {
+    if (m_frmbre->LoadTable()) m_frmbre->ShowTable();
+}
+
+void frmtorvel::entr() {
+    EntryOutcome outcome;
+    const std::string entry = Utf8ToCp1251(m_Text1->text().toStdString());
+    if (!Play([&] { outcome = m_game.entr(entry); })) return;
+    if (outcome.clearEntry) m_Text1->clear();
+    ShowGame();
+    if (!outcome.message.empty()) m_messages.Show(Text(outcome.message));
+    if (outcome.computerMove && outcome.computerMove->evaluation) {
+        m_frmtvlstat->ShowEvaluation(*outcome.computerMove->evaluation);
+    }
+}
+
+void frmtorvel::pchod() {
+    MoveOutcome outcome;
+    if (!Play([&] { outcome = m_game.pchod(); })) return;
+    ShowGame();
+    if (outcome.evaluation) m_frmtvlstat->ShowEvaluation(*outcome.evaluation);
+}
+
+void frmtorvel::endgame() { m_frmtvlstat->ShowEvaluation(m_game.endgame()); }
+
+void frmtorvel::ShowGame() {
+    m_Label1->setText(Text(m_game.sourceWordUtf8()));
+    m_Label2->setText(Text(m_game.playerTotal()));
+    m_Label3->setText(Text(m_game.computerTotal()));
+    m_Label7->setText(Text(m_game.computerLastWordUtf8()));
+    m_Text2->ShowList(m_game.playerListUtf8());
+    m_Text3->ShowList(m_game.computerListUtf8());
+    const bool captions = m_game.captionsVisible();
+    for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->setVisible(captions);
+}
+
+bool frmtorvel::Play(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const DataFileError& error) {
+        Fatal(error);
+        return false;
+    }
+}
+
+void frmtorvel::Fatal(const DataFileError& error) {
+    m_messages.Show(QString::fromUtf8(error.what()));
+    // A result entered into an open table of best results is kept.
+    m_frmbre->Unload();
+    QCoreApplication::exit(EXIT_FAILURE);
+}
+
+}  // namespace torvel

@@ -1,0 +1,19 @@
+// The name question as a Qt input dialog.
+#include "windows/qt_name_dialog.h"
+
+#include <QInputDialog>
+
+namespace torvel {
+
+QString QtNameDialog::Ask() {
+    QInputDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Торвель"));
+    dialog.setLabelText(QStringLiteral("Ваше имя"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(QString());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue();
+}
+
+}  // namespace torvel

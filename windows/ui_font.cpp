@@ -1,0 +1,22 @@
+// Choosing the windows' fonts.
+#include "windows/ui_font.h"
+
+#include <QFontDatabase>
+
+#include "windows/twips.h"
+
+namespace torvel {
+
+QString UiFontFamily(const QString& family) {
+    if (QFontDatabase::hasFamily(family)) return family;
+    return QStringLiteral("Liberation Sans");
+}
+
+QFont UiFont(const QString& family, double points, bool bold) {
+    QFont font(UiFontFamily(family));
+    font.setPixelSize(FontPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace torvel

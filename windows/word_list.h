@@ -1,0 +1,21 @@
+// A column of played words in the main window.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <string_view>
+
+namespace torvel {
+
+// An ordinary editable multi-line field with a vertical scroll bar. It is left
+// out of the Tab order but takes the focus from the mouse; editing it changes
+// only what it shows.
+class WordList final : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit WordList(QWidget* parent = nullptr);
+
+    // Shows a list kept as UTF-8 words, each followed by CR LF.
+    void ShowList(std::string_view utf8);
+};
+
+}  // namespace torvel
