@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Prints the colours of points of an X window dump (xwd), one "x,y r,g,b" line
 per point, so that a shell test can check a screenshot without an image
-library. Handles the true-colour ZPixmap dumps of a 24- or 32-bit screen.
+library. Handles the ZPixmap dumps of a 24-bit screen: true colour, and the
+direct colour that xwd writes when windows of several visuals are on screen
+(channels looked up in the dump's colour map).
 
 Usage: xwd_pixels.py DUMP X,Y [X,Y...]
 """
@@ -17,6 +19,7 @@ HEADER_FIELDS = (
 XWD_COLOR_SIZE = 12
 Z_PIXMAP = 2
 TRUE_COLOR = 4
+DIRECT_COLOR = 5
 
 
 def read_dump(path):
@@ -25,9 +28,14 @@ def read_dump(path):
     header = dict(zip(HEADER_FIELDS, struct.unpack(">25I", data[:100])))
     if header["file_version"] != 7 or header["pixmap_format"] != Z_PIXMAP:
         raise ValueError(f"{path}: not a ZPixmap X window dump of version 7")
-    if header["visual_class"] != TRUE_COLOR or header["bits_per_pixel"] not in (24, 32):
-        raise ValueError(f"{path}: only true-colour dumps of 24 or 32 bits per pixel are read")
-    pixels = header["header_size"] + header["ncolors"] * XWD_COLOR_SIZE
+    if header["visual_class"] not in (TRUE_COLOR, DIRECT_COLOR) or header["bits_per_pixel"] not in (24, 32):
+        raise ValueError(f"{path}: only true- or direct-colour dumps of 24 or 32 bits per pixel are read")
+    colours = header["header_size"]
+    pixels = colours + header["ncolors"] * XWD_COLOR_SIZE
+    # Entry i of a direct-colour map holds what channel value i shows as.
+    colour_map = [struct.unpack(">IHHHBB", data[at:at + XWD_COLOR_SIZE])[1:4]
+                  for at in range(colours, pixels, XWD_COLOR_SIZE)]
+    header["colour_map"] = colour_map if header["visual_class"] == DIRECT_COLOR else None
     return header, data[pixels:]
 
 
@@ -43,7 +51,10 @@ def colour_at(header, pixels, x, y):
         shift = (mask & -mask).bit_length() - 1
         return (value & mask) >> shift
 
-    return channel(header["red_mask"]), channel(header["green_mask"]), channel(header["blue_mask"])
+    rgb = [channel(header[mask]) for mask in ("red_mask", "green_mask", "blue_mask")]
+    if header["colour_map"] is not None:
+        rgb = [header["colour_map"][value][i] >> 8 for i, value in enumerate(rgb)]
+    return tuple(rgb)
 
 
 def main(argv):
@@ -56,7 +67,7 @@ def main(argv):
             x, y = (int(v) for v in point.split(","))
             r, g, b = colour_at(header, pixels, x, y)
             print(f"{x},{y} {r},{g},{b}")
-    except (OSError, ValueError, struct.error) as error:
+    except (OSError, ValueError, IndexError, struct.error) as error:
         print(f"xwd_pixels: {error}", file=sys.stderr)
         return 1
     return 0
