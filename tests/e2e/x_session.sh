@@ -38,7 +38,9 @@ start_x() {
     fi
   done
   DISPLAY=:$(head -n 1 "$ready")
-  export DISPLAY
+  # Test runs may ask Qt for its offscreen platform; these windows are real.
+  QT_QPA_PLATFORM=xcb
+  export DISPLAY QT_QPA_PLATFORM
   rm -f "$ready"
 }
 
