@@ -38,6 +38,11 @@ main=$(find_window "$MAIN_TITLE") || die "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [[ $WIDTH == 445 && $HEIGHT == 349 ]] || die "the main window is ${WIDTH} × ${HEIGHT}, not 445 × 349"
 
+# The desktop entry names the window's class, so that docks group the window with it.
+wm_class=$(xprop -id "$main" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$source_dir/packaging/torvel.desktop")
+[[ $wm_class == "$entry_class" ]] || die "the window's class is '$wm_class', the desktop entry says '$entry_class'"
+
 # The screenshot: the pointer far from every button, so none is hovered.
 xdotool mousemove --sync 1000 740
 pixel() {
