@@ -44,7 +44,7 @@ start_x() {
   rm -f "$ready"
 }
 
-# stop_x: ends whatever this session started, the server last.
+# stop_x: ends the processes started on this X server, and the server last.
 stop_x() {
   local i
   for ((i = ${#x_pids[@]} - 1; i >= 0; i--)); do
