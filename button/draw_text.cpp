@@ -41,7 +41,7 @@ struct Line {
 
 class Wrapper {
 public:
-    Wrapper(TextRenderer& renderer, const FontSpec& font, const std::string& text)
+    Wrapper(TextRenderer& renderer, const FontAttributes& font, const std::string& text)
         : m_renderer(renderer), m_font(font), m_text(text) {}
 
     int Measure(std::size_t begin, std::size_t end) const {
@@ -96,7 +96,7 @@ private:
     }
 
     TextRenderer& m_renderer;
-    const FontSpec& m_font;
+    const FontAttributes& m_font;
     const std::string& m_text;
 };
 
@@ -116,7 +116,7 @@ int WrapWidth(const Rect& rect, const Margins& margins) {
 
 }  // namespace
 
-int CalcTextRect(TextRenderer& renderer, const FontSpec& font, std::string_view text, Rect& rect,
+int CalcTextRect(TextRenderer& renderer, const FontAttributes& font, std::string_view text, Rect& rect,
                  const DrawTextParams& params) {
     if (text.empty()) {
         rect.right = rect.left;
@@ -135,7 +135,7 @@ int CalcTextRect(TextRenderer& renderer, const FontSpec& font, std::string_view 
     return SaturateCoordinate(height);
 }
 
-int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontSpec& font, std::string_view text,
+int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
                     const Rect& rect, const DrawTextParams& params, Colour colour) {
     if (text.empty()) return 0;
     const TextMetrics metrics = renderer.Metrics(font);

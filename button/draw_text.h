@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "button/colour.h"
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/rect.h"
 #include "button/surface.h"
 #include "button/text_renderer.h"
@@ -28,13 +28,13 @@ struct DrawTextParams {
 // left + widest line + both margins and as bottom top + the height of all
 // lines. Empty text gives right = left and bottom = top. Returns the height
 // of the text.
-int CalcTextRect(TextRenderer& renderer, const FontSpec& font, std::string_view text, Rect& rect,
+int CalcTextRect(TextRenderer& renderer, const FontAttributes& font, std::string_view text, Rect& rect,
                  const DrawTextParams& params);
 
 // Draws the wrapped lines from the rectangle's top down, each centred
 // between the margins, in `colour` without background, clipped to `rect`.
 // Returns the height of the text.
-int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontSpec& font, std::string_view text,
+int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
                     const Rect& rect, const DrawTextParams& params, Colour colour);
 
 }  // namespace torvel

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "button/colour.h"
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/picture.h"
 
 namespace torvel {
@@ -20,7 +20,7 @@ struct PaintInput {
     Colour ForeColor = SystemColour(COLOR_BTNTEXT);
     bool Enabled = true;
     std::string Caption;  // UTF-8
-    FontSpec Font;
+    FontAttributes Font;
     bool ShowFocusRect = true;
     std::int16_t BEVEL = 1;
     std::int16_t BEVELDEPTH = 8;

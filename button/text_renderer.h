@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "button/colour.h"
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/rect.h"
 #include "button/surface.h"
 
@@ -22,14 +22,14 @@ class TextRenderer {
 public:
     virtual ~TextRenderer() = default;
 
-    virtual TextMetrics Metrics(const FontSpec& font) = 0;
+    virtual TextMetrics Metrics(const FontAttributes& font) = 0;
 
     // The advance width of one line of text in pixels.
-    virtual int Width(const FontSpec& font, std::string_view text) = 0;
+    virtual int Width(const FontAttributes& font, std::string_view text) = 0;
 
     // Draws one line whose top-left corner is `origin`, in `colour`, with no
     // background, touching only the pixels inside `clip`.
-    virtual void Draw(Surface& surface, const FontSpec& font, std::string_view text, Point origin, Colour colour,
+    virtual void Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
                       const Rect& clip) = 0;
 };
 

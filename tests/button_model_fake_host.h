@@ -31,7 +31,7 @@ public:
     bool enabled = true;
     Colour back = 0;
     Colour fore = 0;
-    FontSpec font;
+    FontAttributes font;
     std::int16_t pointer = 0;
     Picture cursor;
     std::string tag;
@@ -47,8 +47,8 @@ public:
     void SetBackColour(Colour value) override { back = value; }
     Colour ForeColour() const override { return fore; }
     void SetForeColour(Colour value) override { fore = value; }
-    FontSpec Font() const override { return font; }
-    void SetFont(const FontSpec& value) override {
+    FontAttributes Font() const override { return font; }
+    void SetFont(const FontAttributes& value) override {
         font = value;
         ++fontSets;
     }
@@ -82,12 +82,12 @@ private:
 class FakeAmbient final : public AmbientProperties {
 public:
     std::string name = "VantorButton1";
-    FontSpec font{"Arial", 10, false, false, false, false, 400, 1};
+    FontAttributes font{"Arial", 10, false, false, false, false, 400, 1};
     bool userMode = true;
     bool isDefault = false;
 
     std::string InstanceName() const override { return name; }
-    FontSpec ContainerFont() const override { return font; }
+    FontAttributes ContainerFont() const override { return font; }
     bool UserMode() const override { return userMode; }
     bool DisplayAsDefault() const override { return isDefault; }
 };

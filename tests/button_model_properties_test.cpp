@@ -18,7 +18,7 @@ using testing::FakeHost;
 using testing::MakePicture;
 using testing::Trace;
 
-const FontSpec kSansSerif{"MS Sans Serif", 8.25, false, false, false, false, 400, 204};
+const FontAttributes kSansSerif{"MS Sans Serif", 8.25, false, false, false, false, 400, 204};
 
 class ButtonModelTest : public ::testing::Test {
 protected:
@@ -450,12 +450,12 @@ TEST_F(ButtonModelTest, PictureSizeChoosesTheDrawnSize) {
 TEST_F(ButtonModelTest, FontAssignmentCopiesSixAttributesAndRepaintsForEach) {
     button.NewInstance();
     host.Take();
-    FontSpec given{"Times New Roman", 12, true, true, true, true, 700, 0};
+    FontAttributes given{"Times New Roman", 12, true, true, true, true, 700, 0};
     button.SetFont(given);
     EXPECT_EQ(host.Take(), (Trace{"repaint", "repaint", "repaint", "repaint", "repaint", "repaint", "report Font"}));
     EXPECT_EQ(host.surface.fontSets, 1 + 6);  // NewInstance, then one per attribute
     // Weight and character set stay those of the container's font.
-    const FontSpec expected{"Times New Roman", 12, true, true, true, true, 400, 1};
+    const FontAttributes expected{"Times New Roman", 12, true, true, true, true, 400, 1};
     EXPECT_EQ(button.Font(), expected);
     EXPECT_EQ(host.surface.font, expected);
 

@@ -184,7 +184,7 @@ TEST(QtButtonSurface, KeepsTheAttributesOnTheWidget) {
     EXPECT_EQ(widget.palette().color(QPalette::ButtonText), QColor(200, 100, 50));
     EXPECT_EQ(surface.BackColour(), Rgb(1, 2, 3));
 
-    const FontSpec font{"Liberation Sans", 8.25, true, true, false, true, 400, 204};
+    const FontAttributes font{"Liberation Sans", 8.25, true, true, false, true, 400, 204};
     surface.SetFont(font);
     EXPECT_EQ(surface.Font(), font);
     EXPECT_EQ(widget.font().family(), "Liberation Sans");

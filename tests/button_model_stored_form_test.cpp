@@ -75,8 +75,8 @@ TEST(StoredForm, ParsesEveryTypeOfValue) {
         {"enabled bool false", "Enabled", false},
         {"transparentbg bool true", "TransparentBG", true},
         {R"(font font "MS Sans Serif" 8.25 400 204 0 0 0 0)", "Font",
-         FontSpec{"MS Sans Serif", 8.25, false, false, false, false, 400, 204}},
-        {R"(font font "Arial" 12 700 0 1 0 1 1)", "Font", FontSpec{"Arial", 12, true, false, true, true, 700, 0}},
+         FontAttributes{"MS Sans Serif", 8.25, false, false, false, false, 400, 204}},
+        {R"(font font "Arial" 12 700 0 1 0 1 1)", "Font", FontAttributes{"Arial", 12, true, false, true, true, 700, 0}},
         {"picture picture none", "Picture", Picture()},
     };
     for (const auto& c : cases) {
@@ -187,7 +187,7 @@ TEST(StoredForm, WriterChoosesAReadableFormThatReadsBack) {
         {std::int32_t{-32768}, "i32 -32768"},
         {static_cast<std::int32_t>(0x8000000Fu), "i32 0x8000000F"},
         {true, "bool true"},
-        {FontSpec{"A \"B\"", 9.75, true, false, false, true, 700, 204}, "font \"A \\\"B\\\"\" 9.75 700 204 1 0 0 1"},
+        {FontAttributes{"A \"B\"", 9.75, true, false, false, true, 700, 204}, "font \"A \\\"B\\\"\" 9.75 700 204 1 0 0 1"},
         {Picture(), "picture none"},
         {Picture::Empty(), "picture empty"},
         {MakePicture(2, 2), "picture bitmap images/test.bmp"},

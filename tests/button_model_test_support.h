@@ -23,7 +23,7 @@ inline std::string Text(const Picture& picture) {
     if (picture.isEmpty()) return "empty";
     return (picture.type() == Picture::Type::Icon ? "icon " : "bitmap ") + picture.source();
 }
-inline std::string Text(const FontSpec& f) {
+inline std::string Text(const FontAttributes& f) {
     char buffer[160];
     std::snprintf(buffer, sizeof buffer, "%s %g %d %d %d%d%d%d", f.name.c_str(), f.size, f.weight, f.charset, f.bold,
                   f.italic, f.underline, f.strikethrough);
@@ -62,7 +62,7 @@ inline std::map<std::string, std::string> Properties(const VantorButtonModel& b)
         {"TransparentBG", Text(b.TransparentBG())},
         {"BEVEL", Text(b.BEVEL())},
         {"BEVELDEPTH", Text(b.BEVELDEPTH())},
-        {"g_Font", Text(b.g_Font().Spec())},
+        {"g_Font", Text(b.g_Font().Attributes())},
         {"normalPicture", Text(b.normalPicture())},
         {"OriginalPicSizeW", Text(b.OriginalPicSizeW())},
         {"OriginalPicSizeH", Text(b.OriginalPicSizeH())},

@@ -24,11 +24,11 @@ public:
         Rect clip;
     };
 
-    TextMetrics Metrics(const FontSpec&) override { return {kHeight, kAscent, kAverage}; }
+    TextMetrics Metrics(const FontAttributes&) override { return {kHeight, kAscent, kAverage}; }
 
-    int Width(const FontSpec&, std::string_view text) override { return kCell * CodePoints(text); }
+    int Width(const FontAttributes&, std::string_view text) override { return kCell * CodePoints(text); }
 
-    void Draw(Surface& surface, const FontSpec&, std::string_view text, Point origin, Colour colour,
+    void Draw(Surface& surface, const FontAttributes&, std::string_view text, Point origin, Colour colour,
               const Rect& clip) override {
         calls.push_back({std::string(text), origin, colour, clip});
         int column = 0;

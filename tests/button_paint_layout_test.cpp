@@ -144,20 +144,20 @@ TEST(WrappedText, MeasuringWrapsAtSpacesAndAddsTheMargins) {
         // The text calls take the single-byte code page.
         const std::string text = Utf8ToCp1251(c.text);
         Rect rect{10, 20, 10 + c.width, 500};
-        const int height = CalcTextRect(renderer, FontSpec{}, text, rect, DrawTextParams{});
+        const int height = CalcTextRect(renderer, FontAttributes{}, text, rect, DrawTextParams{});
         EXPECT_EQ(rect, (Rect{10, 20, c.measuredRight, c.measuredBottom})) << c.text;
         EXPECT_EQ(height, c.measuredBottom - 20) << c.text;
 
         Surface surface(300, 200);
         const Rect drawRect{10, 20, 10 + c.width, 100};
-        DrawWrappedText(surface, renderer, FontSpec{}, text, drawRect, DrawTextParams{}, Rgb(255, 0, 0));
+        DrawWrappedText(surface, renderer, FontAttributes{}, text, drawRect, DrawTextParams{}, Rgb(255, 0, 0));
         ASSERT_EQ(renderer.calls.size(), c.lines.size()) << c.text;
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
             const auto& call = renderer.calls[i];
             EXPECT_EQ(call.text, c.lines[i]) << c.text;
             // Each line is centred between the margins, the sum halved
             // toward zero; lines stack from the top.
-            const int lineWidth = renderer.Width(FontSpec{}, c.lines[i]);
+            const int lineWidth = renderer.Width(FontAttributes{}, c.lines[i]);
             EXPECT_EQ(call.origin.x, (10 + 5 + 10 + c.width - 5 - lineWidth) / 2) << c.text << " line " << i;
             EXPECT_EQ(call.origin.y, 20 + 13 * static_cast<int>(i)) << c.text << " line " << i;
             EXPECT_EQ(call.clip, drawRect);
@@ -168,10 +168,10 @@ TEST(WrappedText, MeasuringWrapsAtSpacesAndAddsTheMargins) {
 TEST(WrappedText, EmptyTextMeasuresToNothingAndDrawsNothing) {
     FakeTextRenderer renderer;
     Rect rect{4, 4, 116, 25};
-    EXPECT_EQ(CalcTextRect(renderer, FontSpec{}, "", rect, DrawTextParams{}), 0);
+    EXPECT_EQ(CalcTextRect(renderer, FontAttributes{}, "", rect, DrawTextParams{}), 0);
     EXPECT_EQ(rect, (Rect{4, 4, 4, 4}));
     Surface surface(20, 20);
-    EXPECT_EQ(DrawWrappedText(surface, renderer, FontSpec{}, "", {0, 0, 20, 20}, DrawTextParams{}, 0xFF), 0);
+    EXPECT_EQ(DrawWrappedText(surface, renderer, FontAttributes{}, "", {0, 0, 20, 20}, DrawTextParams{}, 0xFF), 0);
     EXPECT_TRUE(renderer.calls.empty());
 }
 
@@ -179,7 +179,7 @@ TEST(WrappedText, TheMarkedCharacterIsUnderlinedBelowTheBaseline) {
     FakeTextRenderer renderer;
     Surface surface(60, 20);
     // "A&BC" draws "ABC" (18 wide) centred in {0, 0, 60, 20}: at x = 21.
-    DrawWrappedText(surface, renderer, FontSpec{}, "A&BC", {0, 0, 60, 20}, DrawTextParams{}, Rgb(0, 0, 255));
+    DrawWrappedText(surface, renderer, FontAttributes{}, "A&BC", {0, 0, 60, 20}, DrawTextParams{}, Rgb(0, 0, 255));
     const int row = FakeTextRenderer::kAscent + 1;
     for (int x = 0; x < 60; ++x) {
         EXPECT_EQ(surface.pixel(x, row) == Rgb(0, 0, 255), x >= 27 && x < 33) << x;

@@ -14,48 +14,48 @@ using QtTextTest = ::testing::Test;
 
 TEST_F(QtTextTest, FontsAreSizedInPixelsAt96DpiWithMetricCompatibleFallbacks) {
     struct Case {
-        FontSpec spec;
+        FontAttributes attributes;
         int pixelSize;
         const char* standIn;
     };
-    FontSpec styled;
+    FontAttributes styled;
     styled.name = "Arial";
     styled.size = 10;
     styled.bold = true;
     styled.italic = true;
     styled.underline = true;
     styled.strikethrough = true;
-    const Case cases[] = {{FontSpec{}, 11, "Liberation Sans Narrow"}, {styled, 13, "Liberation Sans"}};
+    const Case cases[] = {{FontAttributes{}, 11, "Liberation Sans Narrow"}, {styled, 13, "Liberation Sans"}};
     for (const Case& c : cases) {
-        const QFont font = QtTextRenderer::MakeFont(c.spec);
-        EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.spec.name;
-        EXPECT_EQ(font.bold(), c.spec.bold);
-        EXPECT_EQ(font.italic(), c.spec.italic);
-        EXPECT_EQ(font.underline(), c.spec.underline);
-        EXPECT_EQ(font.strikeOut(), c.spec.strikethrough);
-        if (!QFontDatabase::hasFamily(QString::fromStdString(c.spec.name))) {
-            EXPECT_EQ(font.family(), QLatin1String(c.standIn)) << c.spec.name;
+        const QFont font = QtTextRenderer::MakeFont(c.attributes);
+        EXPECT_EQ(font.pixelSize(), c.pixelSize) << c.attributes.name;
+        EXPECT_EQ(font.bold(), c.attributes.bold);
+        EXPECT_EQ(font.italic(), c.attributes.italic);
+        EXPECT_EQ(font.underline(), c.attributes.underline);
+        EXPECT_EQ(font.strikeOut(), c.attributes.strikethrough);
+        if (!QFontDatabase::hasFamily(QString::fromStdString(c.attributes.name))) {
+            EXPECT_EQ(font.family(), QLatin1String(c.standIn)) << c.attributes.name;
         }
     }
 }
 
 TEST_F(QtTextTest, MetricsAndWidthsOfTheButtonFont) {
     QtTextRenderer renderer;
-    const TextMetrics metrics = renderer.Metrics(FontSpec{});
+    const TextMetrics metrics = renderer.Metrics(FontAttributes{});
     EXPECT_GE(metrics.height, 11);
     EXPECT_LE(metrics.height, 16);
     EXPECT_GT(metrics.ascent, 0);
     EXPECT_LT(metrics.ascent, metrics.height);
     EXPECT_GE(metrics.averageCharWidth, 4);
     EXPECT_LE(metrics.averageCharWidth, 8);
-    EXPECT_EQ(renderer.Width(FontSpec{}, ""), 0);
-    const int one = renderer.Width(FontSpec{}, "Таблица");
+    EXPECT_EQ(renderer.Width(FontAttributes{}, ""), 0);
+    const int one = renderer.Width(FontAttributes{}, "Таблица");
     EXPECT_GT(one, 30);
-    EXPECT_GT(renderer.Width(FontSpec{}, "Таблица рекордов"), one);
-    EXPECT_EQ(renderer.Width(FontSpec{}, "Таблица"), one);
-    FontSpec bold;
+    EXPECT_GT(renderer.Width(FontAttributes{}, "Таблица рекордов"), one);
+    EXPECT_EQ(renderer.Width(FontAttributes{}, "Таблица"), one);
+    FontAttributes bold;
     bold.bold = true;
-    EXPECT_GT(renderer.Width(bold, "Таблица рекордов"), renderer.Width(FontSpec{}, "Таблица рекордов"));
+    EXPECT_GT(renderer.Width(bold, "Таблица рекордов"), renderer.Width(FontAttributes{}, "Таблица рекордов"));
 }
 
 TEST_F(QtTextTest, CachedRunsDrawTheSamePixelsInsideTheClipOnly) {
@@ -64,7 +64,7 @@ TEST_F(QtTextTest, CachedRunsDrawTheSamePixelsInsideTheClipOnly) {
     const auto draw = [&](QtTextRenderer& renderer, const Rect& clip) {
         Surface s(120, 29);
         s.FillRect({0, 0, 120, 29}, ground);
-        renderer.Draw(s, FontSpec{}, "Таблица рекордов", {10, 8}, ink, clip);
+        renderer.Draw(s, FontAttributes{}, "Таблица рекордов", {10, 8}, ink, clip);
         return s;
     };
     QtTextRenderer renderer;

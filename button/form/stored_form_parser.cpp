@@ -39,11 +39,11 @@ double ParseSize(const std::string& token) {
     return size;
 }
 
-FontSpec ParseFont(std::string_view rest) {
+FontAttributes ParseFont(std::string_view rest) {
     if (rest.empty() || rest.front() != '"') throw FormSyntaxError("имя шрифта пишется в кавычках");
     const std::vector<std::string> tokens = SplitTokens(rest);
     ExpectCount(tokens, 8, "font");
-    FontSpec font;
+    FontAttributes font;
     font.name = tokens[0];
     font.size = ParseSize(tokens[1]);
     font.weight = static_cast<int>(ParseInteger(tokens[2], 16));

@@ -35,7 +35,7 @@ std::string WriteSize(double points) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string WriteFont(const FontSpec& font) {
+std::string WriteFont(const FontAttributes& font) {
     return Quote(font.name) + ' ' + WriteSize(font.size) + ' ' + std::to_string(font.weight) + ' ' +
            std::to_string(font.charset) + ' ' + (font.bold ? '1' : '0') + ' ' + (font.italic ? '1' : '0') + ' ' +
            (font.underline ? '1' : '0') + ' ' + (font.strikethrough ? '1' : '0');
@@ -76,7 +76,7 @@ std::string WriteTypedValue(const PropertyValue& value) {
     if (const auto* number = std::get_if<std::int16_t>(&value)) return type + ' ' + std::to_string(*number);
     if (const auto* number = std::get_if<std::int32_t>(&value)) return type + ' ' + WriteInt32(*number);
     if (const auto* flag = std::get_if<bool>(&value)) return type + (*flag ? " true" : " false");
-    if (const auto* font = std::get_if<FontSpec>(&value)) return type + ' ' + WriteFont(*font);
+    if (const auto* font = std::get_if<FontAttributes>(&value)) return type + ' ' + WriteFont(*font);
     return type + ' ' + WritePicture(std::get<Picture>(value));
 }
 

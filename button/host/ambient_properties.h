@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 
 namespace torvel {
 
@@ -14,7 +14,7 @@ public:
     // The instance's name in its window, e.g. "cmdstart".
     virtual std::string InstanceName() const = 0;
     // The window's font.
-    virtual FontSpec ContainerFont() const = 0;
+    virtual FontAttributes ContainerFont() const = 0;
     // False while the button is shown in a form designer rather than running.
     virtual bool UserMode() const { return true; }
     // True when the button is its window's default button.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "button/colour.h"
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/picture.h"
 
 namespace torvel {
@@ -23,8 +23,8 @@ public:
     virtual Colour ForeColour() const = 0;
     virtual void SetForeColour(Colour colour) = 0;
 
-    virtual FontSpec Font() const = 0;
-    virtual void SetFont(const FontSpec& font) = 0;
+    virtual FontAttributes Font() const = 0;
+    virtual void SetFont(const FontAttributes& font) = 0;
 
     // 0 is the default pointer, 99 the custom cursor picture; other values
     // select standard pointer shapes.

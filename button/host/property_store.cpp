@@ -63,10 +63,10 @@ bool PropertyStore::ReadBool(std::string_view key, bool fallback) const {
     throw PropertyTypeError(key, PropertyTypeName(*value), "bool");
 }
 
-FontSpec PropertyStore::ReadFont(std::string_view key, const FontSpec& fallback) const {
+FontAttributes PropertyStore::ReadFont(std::string_view key, const FontAttributes& fallback) const {
     const PropertyValue* value = Find(key);
     if (!value) return fallback;
-    if (const auto* font = std::get_if<FontSpec>(value)) return *font;
+    if (const auto* font = std::get_if<FontAttributes>(value)) return *font;
     throw PropertyTypeError(key, PropertyTypeName(*value), "font");
 }
 

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <variant>
 
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/picture.h"
 
 namespace torvel {
 
 // The typed values a store holds: text, 16- and 32-bit integers, Booleans,
 // fonts and pictures.
-using PropertyValue = std::variant<std::string, std::int16_t, std::int32_t, bool, FontSpec, Picture>;
+using PropertyValue = std::variant<std::string, std::int16_t, std::int32_t, bool, FontAttributes, Picture>;
 
 // The name of a value's type as the stored form writes it ("string", "i16"...).
 std::string_view PropertyTypeName(const PropertyValue& value);
@@ -36,7 +36,7 @@ public:
     std::int16_t ReadInt16(std::string_view key, std::int16_t fallback) const;
     std::int32_t ReadInt32(std::string_view key, std::int32_t fallback) const;
     bool ReadBool(std::string_view key, bool fallback) const;
-    FontSpec ReadFont(std::string_view key, const FontSpec& fallback) const;
+    FontAttributes ReadFont(std::string_view key, const FontAttributes& fallback) const;
     Picture ReadPicture(std::string_view key, const Picture& fallback) const;
 
     // A value equal to its default is not stored: an absent key reads back as

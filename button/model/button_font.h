@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 
 namespace torvel {
 
@@ -12,11 +12,11 @@ class ButtonFont {
 public:
     explicit ButtonFont(std::function<void()> onChange);
 
-    const FontSpec& Spec() const { return m_spec; }
+    const FontAttributes& Attributes() const { return m_attributes; }
 
     // Replaces the whole font quietly, as when a new font object is put in
     // place of the old one.
-    void Replace(const FontSpec& spec) { m_spec = spec; }
+    void Replace(const FontAttributes& attributes) { m_attributes = attributes; }
 
     // Each assignment announces a change, even of an equal value.
     void SetName(const std::string& name);
@@ -29,7 +29,7 @@ public:
     void SetCharset(int charset);
 
 private:
-    FontSpec m_spec;
+    FontAttributes m_attributes;
     std::function<void()> m_onChange;
 };
 

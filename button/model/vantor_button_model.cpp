@@ -70,7 +70,7 @@ void VantorButtonModel::NewInstance() {
     m_BackColor = kDefaultBackColor;
     m_ForeColor = kDefaultForeColor;
     m_ShowFocusRect = kDefaultShowFocusRect;
-    const FontSpec containerFont = m_host.ambient.ContainerFont();
+    const FontAttributes containerFont = m_host.ambient.ContainerFont();
     m_host.surface.SetFont(containerFont);
     m_gFont.Replace(containerFont);
     m_Caption = m_host.ambient.InstanceName();
@@ -97,7 +97,7 @@ void VantorButtonModel::NewInstance() {
 
 void VantorButtonModel::Restore(const PropertyStore& store) {
     ButtonSurface& surface = m_host.surface;
-    const FontSpec containerFont = m_host.ambient.ContainerFont();
+    const FontAttributes containerFont = m_host.ambient.ContainerFont();
     const torvel::Picture none;
 
     m_BackColor = FromStored(store.ReadInt32("BackColor", Stored(kDefaultBackColor)));
@@ -161,7 +161,7 @@ void VantorButtonModel::Save(PropertyStore& store) const {
     store.Write<std::int32_t>("OriginalPicSizeH", m_OriginalPicSizeH, kDefaultOriginalPicSize);
     store.Write<torvel::Picture>("PictureHover", m_PictureHover, none);
     store.Write<bool>("Enabled", surface.Enabled(), kDefaultEnabled);
-    store.Write<FontSpec>("Font", surface.Font(), m_host.ambient.ContainerFont());
+    store.Write<FontAttributes>("Font", surface.Font(), m_host.ambient.ContainerFont());
     store.Write<torvel::Picture>("MouseIcon", surface.CursorPicture(), none);
     store.Write<std::int16_t>("MousePointer", surface.PointerKind(), kDefaultMousePointer);
     store.Write<bool>("ShowFocusRect", m_ShowFocusRect, kDefaultShowFocusRect);
@@ -191,9 +191,9 @@ void VantorButtonModel::SetEnabled(bool value) {
     Refresh();
 }
 
-FontSpec VantorButtonModel::Font() const { return m_gFont.Spec(); }
+FontAttributes VantorButtonModel::Font() const { return m_gFont.Attributes(); }
 
-void VantorButtonModel::SetFont(const FontSpec& font) {
+void VantorButtonModel::SetFont(const FontAttributes& font) {
     // Six attributes, each announced by g_Font; weight and character set stay.
     m_gFont.SetName(font.name);
     m_gFont.SetSize(font.size);
@@ -538,7 +538,7 @@ void VantorButtonModel::OnOverTimerTick() {
 void VantorButtonModel::Report(std::string_view key) { m_host.changes.PropertyChanged(key); }
 
 void VantorButtonModel::OnFontChanged() {
-    m_host.surface.SetFont(m_gFont.Spec());
+    m_host.surface.SetFont(m_gFont.Attributes());
     Refresh();
 }
 

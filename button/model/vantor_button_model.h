@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "button/colour.h"
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 #include "button/host/button_host.h"
 #include "button/host/property_store.h"
 #include "button/model/button_font.h"
@@ -48,8 +48,8 @@ public:
     // Properties.
     bool Enabled() const;
     void SetEnabled(bool value);
-    FontSpec Font() const;
-    void SetFont(const FontSpec& font);
+    FontAttributes Font() const;
+    void SetFont(const FontAttributes& font);
     std::int32_t hwnd() const;
     std::int32_t MousePointer() const;
     void SetMousePointer(std::int32_t value);  // OverflowError outside 16 bits

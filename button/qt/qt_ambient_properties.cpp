@@ -14,9 +14,9 @@ QtAmbientProperties::QtAmbientProperties(QWidget* surface) : QObject(surface), m
 
 std::string QtAmbientProperties::InstanceName() const { return m_surface->objectName().toStdString(); }
 
-FontSpec QtAmbientProperties::ContainerFont() const {
+FontAttributes QtAmbientProperties::ContainerFont() const {
     const QWidget* parent = m_surface->parentWidget();
-    return FontSpecFromQFont(parent ? parent->font() : QApplication::font());
+    return FontAttributesFromQFont(parent ? parent->font() : QApplication::font());
 }
 
 bool QtAmbientProperties::eventFilter(QObject* watched, QEvent* event) {

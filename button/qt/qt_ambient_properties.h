@@ -18,7 +18,7 @@ public:
     explicit QtAmbientProperties(QWidget* surface);
 
     std::string InstanceName() const override;
-    FontSpec ContainerFont() const override;
+    FontAttributes ContainerFont() const override;
     bool DisplayAsDefault() const override { return m_default; }
     void SetDisplayAsDefault(bool isDefault) { m_default = isDefault; }
 

@@ -58,9 +58,9 @@ void QtButtonSurface::SetForeColour(Colour colour) {
     m_widget->setPalette(palette);
 }
 
-void QtButtonSurface::SetFont(const FontSpec& font) {
+void QtButtonSurface::SetFont(const FontAttributes& font) {
     m_font = font;
-    m_widget->setFont(QFontFromSpec(font));
+    m_widget->setFont(QFontFromAttributes(font));
 }
 
 void QtButtonSurface::SetPointerKind(std::int16_t kind) {

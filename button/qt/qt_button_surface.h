@@ -22,8 +22,8 @@ public:
     void SetBackColour(Colour colour) override;
     Colour ForeColour() const override { return m_fore; }
     void SetForeColour(Colour colour) override;
-    FontSpec Font() const override { return m_font; }
-    void SetFont(const FontSpec& font) override;
+    FontAttributes Font() const override { return m_font; }
+    void SetFont(const FontAttributes& font) override;
     std::int16_t PointerKind() const override { return m_pointer; }
     void SetPointerKind(std::int16_t kind) override;
     Picture CursorPicture() const override { return m_cursorPicture; }
@@ -49,7 +49,7 @@ private:
     QWidget* m_widget;
     Colour m_back = 0;
     Colour m_fore = 0;
-    FontSpec m_font;
+    FontAttributes m_font;
     std::int16_t m_pointer = 0;
     Picture m_cursorPicture;
     std::string m_tag;

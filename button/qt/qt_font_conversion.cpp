@@ -11,29 +11,29 @@ constexpr int kDefaultCharset = 1;
 
 }  // namespace
 
-QFont QFontFromSpec(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.name));
-    if (spec.size > 0) font.setPointSizeF(spec.size);
+QFont QFontFromAttributes(const FontAttributes& attributes) {
+    QFont font(QString::fromStdString(attributes.name));
+    if (attributes.size > 0) font.setPointSizeF(attributes.size);
     // Qt 6 weights use the same 100..900 scale; bold wins over a lighter weight.
-    const int weight = spec.bold ? std::max(spec.weight, 700) : spec.weight;
+    const int weight = attributes.bold ? std::max(attributes.weight, 700) : attributes.weight;
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikethrough);
+    font.setItalic(attributes.italic);
+    font.setUnderline(attributes.underline);
+    font.setStrikeOut(attributes.strikethrough);
     return font;
 }
 
-FontSpec FontSpecFromQFont(const QFont& font) {
-    FontSpec spec;
-    spec.name = font.family().toStdString();
-    spec.size = font.pointSizeF() > 0 ? font.pointSizeF() : spec.size;
-    spec.weight = font.weight();
-    spec.bold = font.weight() >= QFont::Bold;
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikethrough = font.strikeOut();
-    spec.charset = kDefaultCharset;
-    return spec;
+FontAttributes FontAttributesFromQFont(const QFont& font) {
+    FontAttributes attributes;
+    attributes.name = font.family().toStdString();
+    attributes.size = font.pointSizeF() > 0 ? font.pointSizeF() : attributes.size;
+    attributes.weight = font.weight();
+    attributes.bold = font.weight() >= QFont::Bold;
+    attributes.italic = font.italic();
+    attributes.underline = font.underline();
+    attributes.strikethrough = font.strikeOut();
+    attributes.charset = kDefaultCharset;
+    return attributes;
 }
 
 }  // namespace torvel

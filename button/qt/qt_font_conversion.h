@@ -3,13 +3,13 @@
 
 #include <QFont>
 
-#include "button/font_spec.h"
+#include "button/font_attributes.h"
 
 namespace torvel {
 
-QFont QFontFromSpec(const FontSpec& spec);
+QFont QFontFromAttributes(const FontAttributes& attributes);
 
 // Qt keeps no character set: the result has the default one, 1.
-FontSpec FontSpecFromQFont(const QFont& font);
+FontAttributes FontAttributesFromQFont(const QFont& font);
 
 }  // namespace torvel

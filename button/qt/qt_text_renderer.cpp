@@ -44,13 +44,13 @@ QString FamilyFor(const std::string& name) {
 }  // namespace
 
 struct QtTextRenderer::FontEntry {
-    explicit FontEntry(const FontSpec& font) : spec(font), qfont(MakeFont(font)), metrics(qfont) {
+    explicit FontEntry(const FontAttributes& font) : attributes(font), qfont(MakeFont(font)), metrics(qfont) {
         summary.height = metrics.height();
         summary.ascent = metrics.ascent();
         summary.averageCharWidth = metrics.averageCharWidth();
     }
 
-    FontSpec spec;
+    FontAttributes attributes;
     QFont qfont;
     QFontMetrics metrics;
     TextMetrics summary;
@@ -62,7 +62,7 @@ QtTextRenderer::QtTextRenderer() = default;
 
 QtTextRenderer::~QtTextRenderer() = default;
 
-QFont QtTextRenderer::MakeFont(const FontSpec& font) {
+QFont QtTextRenderer::MakeFont(const FontAttributes& font) {
     QFont qfont(FamilyFor(font.name));
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
     qfont.setBold(font.bold);
@@ -76,10 +76,10 @@ QFont QtTextRenderer::MakeFont(const FontSpec& font) {
     return qfont;
 }
 
-QtTextRenderer::FontEntry& QtTextRenderer::Entry(const FontSpec& font) {
-    if (m_last != nullptr && m_last->spec == font) return *m_last;
+QtTextRenderer::FontEntry& QtTextRenderer::Entry(const FontAttributes& font) {
+    if (m_last != nullptr && m_last->attributes == font) return *m_last;
     for (const auto& entry : m_fonts) {
-        if (entry->spec == font) {
+        if (entry->attributes == font) {
             m_last = entry.get();
             return *m_last;
         }
@@ -89,9 +89,9 @@ QtTextRenderer::FontEntry& QtTextRenderer::Entry(const FontSpec& font) {
     return *m_last;
 }
 
-TextMetrics QtTextRenderer::Metrics(const FontSpec& font) { return Entry(font).summary; }
+TextMetrics QtTextRenderer::Metrics(const FontAttributes& font) { return Entry(font).summary; }
 
-int QtTextRenderer::Width(const FontSpec& font, std::string_view text) {
+int QtTextRenderer::Width(const FontAttributes& font, std::string_view text) {
     FontEntry& entry = Entry(font);
     const std::string key(text);
     if (const auto found = entry.widths.find(key); found != entry.widths.end()) return found->second;
@@ -133,7 +133,7 @@ QtTextRenderer::TextRun QtTextRenderer::Render(const FontEntry& entry, const QSt
     return run;
 }
 
-void QtTextRenderer::Draw(Surface& surface, const FontSpec& font, std::string_view text, Point origin, Colour colour,
+void QtTextRenderer::Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
                           const Rect& clip) {
     FontEntry& entry = Entry(font);
     const std::string key(text);

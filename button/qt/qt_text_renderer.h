@@ -24,13 +24,13 @@ public:
     QtTextRenderer();
     ~QtTextRenderer() override;
 
-    TextMetrics Metrics(const FontSpec& font) override;
-    int Width(const FontSpec& font, std::string_view text) override;
-    void Draw(Surface& surface, const FontSpec& font, std::string_view text, Point origin, Colour colour,
+    TextMetrics Metrics(const FontAttributes& font) override;
+    int Width(const FontAttributes& font, std::string_view text) override;
+    void Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
               const Rect& clip) override;
 
     // The Qt font for a font description.
-    static QFont MakeFont(const FontSpec& font);
+    static QFont MakeFont(const FontAttributes& font);
 
 private:
     // One line of text as coverage (0..255) relative to its origin.
@@ -43,7 +43,7 @@ private:
     };
     struct FontEntry;
 
-    FontEntry& Entry(const FontSpec& font);
+    FontEntry& Entry(const FontAttributes& font);
     static TextRun Render(const FontEntry& entry, const QString& text);
 
     std::vector<std::unique_ptr<FontEntry>> m_fonts;

@@ -5,7 +5,7 @@
 
 namespace torvel {
 
-struct FontSpec {
+struct FontAttributes {
     std::string name = "MS Sans Serif";
     double size = 8.25;  // points
     bool bold = false;
@@ -15,7 +15,7 @@ struct FontSpec {
     int weight = 400;
     int charset = 0;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontAttributes&, const FontAttributes&) = default;
 };
 
 }  // namespace torvel
