@@ -107,7 +107,10 @@ std::string Quote(std::string_view text) {
 std::int64_t ParseInteger(std::string_view text, int bits) {
     const std::int64_t low = -(std::int64_t{1} << (bits - 1));
     const std::int64_t high = (std::int64_t{1} << (bits - 1)) - 1;
-    const std::string width = "i" + std::to_string(bits);
+    // Appended rather than concatenated: GCC 12 warns falsely (-Wrestrict) on
+    // a literal plus a temporary string in optimised builds.
+    std::string width = "i";
+    width += std::to_string(bits);
     if (text.starts_with("0x") || text.starts_with("0X")) {
         const std::string_view digits = text.substr(2);
         std::uint64_t pattern = 0;
