@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 fonts-liberation
-  xvfb xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
+  xvfb x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
   libx11-dev time strace shellcheck
 )
 

@@ -42,6 +42,14 @@ start_x() {
   QT_QPA_PLATFORM=xcb
   export DISPLAY QT_QPA_PLATFORM
   rm -f "$ready"
+  # A Russian keyboard holds every letter typed, so xdotool types them with
+  # their own keys. Letters missing from the keyboard are typed by remapping
+  # a spare key for a moment, and a game slow to read its input then sees
+  # the key after it was mapped back.
+  setxkbmap ru || {
+    echo "the Russian keyboard layout could not be set" >&2
+    return 1
+  }
 }
 
 # stop_x: ends the processes started on this X server, and the server last.
@@ -126,19 +134,20 @@ type_into() {
 
 # play_game MAIN: one game through the three windows: start, play МАМА,
 # end, enter the name Игрок for the new record, close the best results.
+# Stops at the first step that fails and names it.
 play_game() {
   local main=$1 stats dialog records
-  click "$main" "$MAIN_START"
-  click "$main" "$MAIN_ENTRY"  # a clicked button took the focus
-  type_into "$main" "мама"
+  click "$main" "$MAIN_START" || return 1
+  click "$main" "$MAIN_ENTRY" || return 1  # a clicked button took the focus
+  type_into "$main" "мама" || return 1
   xdotool key Return
-  click "$main" "$MAIN_END"
-  stats=$(find_window "$STATS_TITLE")
-  click "$stats" "$STATS_NEXT"
-  dialog=$(find_window "$MAIN_TITLE" "$main")
-  type_into "$dialog" "Игрок"
+  click "$main" "$MAIN_END" || return 1
+  stats=$(find_window "$STATS_TITLE") || return 1
+  click "$stats" "$STATS_NEXT" || return 1
+  dialog=$(find_window "$MAIN_TITLE" "$main") || return 1
+  type_into "$dialog" "Игрок" || return 1
   xdotool key Return
-  records=$(find_window "$RECORDS_TITLE")
-  click "$records" "$RECORDS_OK"
+  records=$(find_window "$RECORDS_TITLE") || return 1
+  click "$records" "$RECORDS_OK" || return 1
   wait_gone "$records"
 }
