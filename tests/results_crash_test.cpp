@@ -116,22 +116,47 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
     int trials = 0;
     int sawA = 0;
     int sawB = 0;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (trials < 500 && std::chrono::steady_clock::now() < deadline) {
+    // Hundreds of trials on an idle machine; a busy one goes on a while
+    // longer until its kills have landed both before and after a rename.
+    const auto enough = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        const auto now = std::chrono::steady_clock::now();
+        const bool sawBoth = sawA > 0 && sawB > 0;
+        if (now >= deadline || (sawBoth && (trials >= 500 || now >= enough))) break;
+
+        WriteBytes(path, textA);
+        // The child reports when it begins and after each save, so that the
+        // time a busy machine takes to fork does not eat the delay, and every
+        // other kill is timed from the end of its first save.
+        int progress[2];
+        ASSERT_EQ(::pipe(progress), 0);
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
+            ::close(progress[0]);
+            const char step = 1;
             try {
                 for (;;) {
+                    if (::write(progress[1], &step, 1) != 1) ::_exit(kWrongReport);
                     tableB.save();
+                    if (::write(progress[1], &step, 1) != 1) ::_exit(kWrongReport);
                     tableA.save();
                 }
             } catch (...) {
                 ::_exit(kWrongReport);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::close(progress[1]);
+        const int stepsToAwait = trials % 2 == 0 ? 1 : 2;
+        bool reported = true;
+        for (int step = 0; step < stepsToAwait && reported; ++step) {
+            char byte = 0;
+            reported = ::read(progress[0], &byte, 1) == 1;
+        }
+        if (reported) std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         ::kill(pid, SIGKILL);
+        ::close(progress[0]);
         int status = 0;
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
@@ -149,8 +174,6 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
     const std::string counts = "trials " + std::to_string(trials) + ", old " +
                                std::to_string(sawA) + ", new " + std::to_string(sawB) +
                                ", kills within " + std::to_string(latest) + " µs";
-    // Hundreds of trials fit in the time on an idle machine; a busy one with
-    // slow syncs manages fewer, still enough to hit every step of a save.
     EXPECT_GE(trials, 50) << counts;
     EXPECT_GT(sawA, 0) << counts;
     EXPECT_GT(sawB, 0) << counts;
