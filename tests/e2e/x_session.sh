@@ -140,13 +140,13 @@ play_game() {
   click "$main" "$MAIN_START" || return 1
   click "$main" "$MAIN_ENTRY" || return 1  # a clicked button took the focus
   type_into "$main" "мама" || return 1
-  xdotool key Return
+  xdotool key Return || return 1
   click "$main" "$MAIN_END" || return 1
   stats=$(find_window "$STATS_TITLE") || return 1
   click "$stats" "$STATS_NEXT" || return 1
   dialog=$(find_window "$MAIN_TITLE" "$main") || return 1
   type_into "$dialog" "Игрок" || return 1
-  xdotool key Return
+  xdotool key Return || return 1
   records=$(find_window "$RECORDS_TITLE") || return 1
   click "$records" "$RECORDS_OK" || return 1
   wait_gone "$records"
