@@ -13,7 +13,7 @@
 
 #include "button/host/button_host.h"
 #include "button/host/picture_loader.h"
-#include "button/paint_input.h"
+#include "button/paint/paint_input.h"
 #include "common/data_file_error.h"
 
 namespace torvel::testing {

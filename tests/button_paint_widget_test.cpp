@@ -7,10 +7,10 @@
 #include <QTest>
 #include <vector>
 
+#include "button/paint/system_palette.h"
+#include "button/paint/xp_skin.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/vantor_button.h"
-#include "button/system_palette.h"
-#include "button/xp_skin.h"
 
 namespace torvel {
 namespace {

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "button/colour.h"
-#include "button/font_attributes.h"
 #include "button/host/button_host.h"
 #include "button/host/property_store.h"
 #include "button/model/button_font.h"
-#include "button/paint_input.h"
-#include "button/picture.h"
+#include "button/paint/colour.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/paint_input.h"
+#include "button/paint/picture.h"
 
 namespace torvel {
 

@@ -1,7 +1,7 @@
 // The raised and sunken borders, the bevels and the default-button frame.
-#include "button/bevels.h"
+#include "button/paint/bevels.h"
 
-#include "button/colour_arithmetic.h"
+#include "button/paint/colour_arithmetic.h"
 
 namespace torvel {
 

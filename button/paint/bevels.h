@@ -1,8 +1,8 @@
 // The raised and sunken borders, the bevels and the default-button frame.
 #pragma once
 
-#include "button/canvas.h"
-#include "button/colour.h"
+#include "button/paint/canvas.h"
+#include "button/paint/colour.h"
 
 namespace torvel {
 

@@ -1,5 +1,5 @@
 // Block copies between surfaces and masks, and the stretching copy.
-#include "button/block_transfer.h"
+#include "button/paint/block_transfer.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Block copies between surfaces and masks, and the stretching copy.
 #pragma once
 
-#include "button/colour.h"
-#include "button/mono_bitmap.h"
-#include "button/rect.h"
-#include "button/surface.h"
+#include "button/paint/colour.h"
+#include "button/paint/mono_bitmap.h"
+#include "button/paint/rect.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -1,17 +1,17 @@
 // The button's painter: the paint pipeline, its persistent surface and the
 // geometry it keeps between repaints.
-#include "button/button_painter.h"
+#include "button/paint/button_painter.h"
 
 #include <algorithm>
 
-#include "button/bevels.h"
-#include "button/colour_arithmetic.h"
-#include "button/content_layout.h"
-#include "button/draw_text.h"
-#include "button/image_pixels.h"
-#include "button/picture_drawing.h"
-#include "button/skin_region.h"
-#include "button/xp_skin.h"
+#include "button/paint/bevels.h"
+#include "button/paint/colour_arithmetic.h"
+#include "button/paint/content_layout.h"
+#include "button/paint/draw_text.h"
+#include "button/paint/image_pixels.h"
+#include "button/paint/picture_drawing.h"
+#include "button/paint/skin_region.h"
+#include "button/paint/xp_skin.h"
 #include "common/cp1251.h"
 
 namespace torvel {

@@ -5,14 +5,14 @@
 #include <optional>
 #include <string>
 
-#include "button/canvas.h"
-#include "button/paint_input.h"
-#include "button/parent_background.h"
-#include "button/rect.h"
-#include "button/region.h"
-#include "button/surface.h"
-#include "button/system_palette.h"
-#include "button/text_renderer.h"
+#include "button/paint/canvas.h"
+#include "button/paint/paint_input.h"
+#include "button/paint/parent_background.h"
+#include "button/paint/rect.h"
+#include "button/paint/region.h"
+#include "button/paint/surface.h"
+#include "button/paint/system_palette.h"
+#include "button/paint/text_renderer.h"
 
 namespace torvel {
 

@@ -1,5 +1,5 @@
 // The painter's three drawing calls on a surface, with system colours.
-#include "button/canvas.h"
+#include "button/paint/canvas.h"
 
 namespace torvel {
 

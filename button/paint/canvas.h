@@ -1,9 +1,9 @@
 // The painter's three drawing calls on a surface, with system colours.
 #pragma once
 
-#include "button/colour.h"
-#include "button/surface.h"
-#include "button/system_palette.h"
+#include "button/paint/colour.h"
+#include "button/paint/surface.h"
+#include "button/paint/system_palette.h"
 
 namespace torvel {
 

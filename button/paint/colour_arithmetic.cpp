@@ -1,5 +1,5 @@
 // Colour arithmetic of the painter: splitting, shading and lightening.
-#include "button/colour_arithmetic.h"
+#include "button/paint/colour_arithmetic.h"
 
 #include <algorithm>
 #include <cstdint>

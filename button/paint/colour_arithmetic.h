@@ -1,7 +1,7 @@
 // Colour arithmetic of the painter: splitting, shading and lightening.
 #pragma once
 
-#include "button/colour.h"
+#include "button/paint/colour.h"
 
 namespace torvel {
 

@@ -1,5 +1,5 @@
 // Where the caption and the picture go inside the button: pure geometry.
-#include "button/content_layout.h"
+#include "button/paint/content_layout.h"
 
 #include <algorithm>
 

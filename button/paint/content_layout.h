@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "button/rect.h"
+#include "button/paint/rect.h"
 
 namespace torvel {
 

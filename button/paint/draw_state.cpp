@@ -1,5 +1,5 @@
 // The mono and disabled image states: a silhouette and an embossed image.
-#include "button/draw_state.h"
+#include "button/paint/draw_state.h"
 
 namespace torvel {
 

@@ -1,8 +1,8 @@
 // The mono and disabled image states: a silhouette and an embossed image.
 #pragma once
 
-#include "button/colour.h"
-#include "button/surface.h"
+#include "button/paint/colour.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -1,5 +1,5 @@
 // Text in a rectangle: wrapped at word boundaries, each line centred.
-#include "button/draw_text.h"
+#include "button/paint/draw_text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "button/colour.h"
-#include "button/font_attributes.h"
-#include "button/rect.h"
-#include "button/surface.h"
-#include "button/text_renderer.h"
+#include "button/paint/colour.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/rect.h"
+#include "button/paint/surface.h"
+#include "button/paint/text_renderer.h"
 
 namespace torvel {
 

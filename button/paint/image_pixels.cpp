@@ -1,5 +1,5 @@
 // Pictures (ARGB images) brought onto surfaces of plain colours.
-#include "button/image_pixels.h"
+#include "button/paint/image_pixels.h"
 
 #include <algorithm>
 

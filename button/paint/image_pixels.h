@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "button/colour.h"
-#include "button/image.h"
-#include "button/rect.h"
-#include "button/surface.h"
+#include "button/paint/colour.h"
+#include "button/paint/image.h"
+#include "button/paint/rect.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -1,7 +1,7 @@
 // A one-bit-per-pixel bitmap: the masks of colour-keyed copies.
-#include "button/mono_bitmap.h"
+#include "button/paint/mono_bitmap.h"
 
-#include "button/surface.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -1,8 +1,8 @@
 // What a button with a transparent background needs of its parent window.
 #pragma once
 
-#include "button/image.h"
-#include "button/rect.h"
+#include "button/paint/image.h"
+#include "button/paint/rect.h"
 
 namespace torvel {
 

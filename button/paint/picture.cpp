@@ -1,5 +1,5 @@
 // The value of a picture property: none, an empty picture, or a bitmap or icon.
-#include "button/picture.h"
+#include "button/paint/picture.h"
 
 #include <cmath>
 

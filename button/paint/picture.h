@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "button/image.h"
+#include "button/paint/image.h"
 
 namespace torvel {
 

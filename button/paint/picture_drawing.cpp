@@ -1,13 +1,13 @@
 // Drawing a bitmap or icon picture: scaled, colour-keyed, mono or embossed.
-#include "button/picture_drawing.h"
+#include "button/paint/picture_drawing.h"
 
 #include <cstdint>
 #include <limits>
 
-#include "button/block_transfer.h"
-#include "button/draw_state.h"
-#include "button/image_pixels.h"
-#include "button/mono_bitmap.h"
+#include "button/paint/block_transfer.h"
+#include "button/paint/draw_state.h"
+#include "button/paint/image_pixels.h"
+#include "button/paint/mono_bitmap.h"
 
 namespace torvel {
 

@@ -1,11 +1,11 @@
 // Drawing a bitmap or icon picture: scaled, colour-keyed, mono or embossed.
 #pragma once
 
-#include "button/canvas.h"
-#include "button/colour.h"
-#include "button/paint_input.h"
-#include "button/rect.h"
-#include "button/surface.h"
+#include "button/paint/canvas.h"
+#include "button/paint/colour.h"
+#include "button/paint/paint_input.h"
+#include "button/paint/rect.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

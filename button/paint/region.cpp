@@ -1,5 +1,5 @@
 // A set of pixels held as disjoint rectangles: a window shape.
-#include "button/region.h"
+#include "button/paint/region.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "button/rect.h"
+#include "button/paint/rect.h"
 
 namespace torvel {
 

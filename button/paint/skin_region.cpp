@@ -1,5 +1,5 @@
 // The window shape of the XPButton style: a rectangle with cut corners.
-#include "button/skin_region.h"
+#include "button/paint/skin_region.h"
 
 namespace torvel {
 

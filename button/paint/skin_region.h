@@ -1,7 +1,7 @@
 // The window shape of the XPButton style: a rectangle with cut corners.
 #pragma once
 
-#include "button/region.h"
+#include "button/paint/region.h"
 
 namespace torvel {
 

@@ -1,5 +1,5 @@
 // A pixel surface of plain colours and the basic drawing primitives on it.
-#include "button/surface.h"
+#include "button/paint/surface.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "button/colour.h"
-#include "button/rect.h"
+#include "button/paint/colour.h"
+#include "button/paint/rect.h"
 
 namespace torvel {
 

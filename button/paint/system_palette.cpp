@@ -1,5 +1,5 @@
 // The system colours and the resolution of colour values.
-#include "button/system_palette.h"
+#include "button/paint/system_palette.h"
 
 namespace torvel {
 

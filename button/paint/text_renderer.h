@@ -3,10 +3,10 @@
 
 #include <string_view>
 
-#include "button/colour.h"
-#include "button/font_attributes.h"
-#include "button/rect.h"
-#include "button/surface.h"
+#include "button/paint/colour.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/rect.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -1,10 +1,10 @@
 // The skin of the XPButton style: gradient, outline, rings, disabled look.
-#include "button/xp_skin.h"
+#include "button/paint/xp_skin.h"
 
 #include <cmath>
 #include <initializer_list>
 
-#include "button/colour_arithmetic.h"
+#include "button/paint/colour_arithmetic.h"
 
 namespace torvel {
 

@@ -1,8 +1,8 @@
 // The skin of the XPButton style: gradient, outline, rings, disabled look.
 #pragma once
 
-#include "button/canvas.h"
-#include "button/paint_input.h"
+#include "button/paint/canvas.h"
+#include "button/paint/paint_input.h"
 
 namespace torvel {
 

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "button/button_painter.h"
 #include "button/form/stored_form.h"
 #include "button/model/vantor_button_model.h"
-#include "button/picture.h"
+#include "button/paint/button_painter.h"
+#include "button/paint/picture.h"
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/qt_text_renderer.h"
