@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <vector>
@@ -130,6 +132,59 @@ TEST_F(WidgetTest, ATransparentButtonShowsThePartOfItsParentsPictureUnderIt) {
     picture.fill(qRgb(9, 8, 7));
     button->SetParentPicture(picture);
     EXPECT_EQ(PainterOf(*button).surface().pixel(5, 6), Rgb(9, 8, 7));
+}
+
+TEST(WidgetLifetime, AButtonDeletedByAHandlerOrDuringItsYieldIsNotTouchedAgain) {
+    enum class Input { Click, KeyWithText, HoverEntry };
+    struct Row {
+        const char* how;
+        Input input;
+        bool wholeWindow;  // the handler deletes the button's window, and so the button
+    };
+    const Row rows[] = {
+        {"Click deletes the button", Input::Click, false},
+        {"Click deletes the window", Input::Click, true},
+        {"KeyDown deletes the button before KeyPress", Input::KeyWithText, false},
+        {"input during the hover entry's yield deletes the button", Input::HoverEntry, false},
+        {"input during the hover entry's yield deletes the window", Input::HoverEntry, true},
+    };
+    QtSoundPlayer sound;
+    for (const auto& row : rows) {
+        auto* window = new QWidget;
+        window->resize(200, 100);
+        auto* button = new VantorButton(sound, Picture{}, window);
+        button->setGeometry(10, 10, 120, 29);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << row.how;
+        const QPointer<QWidget> windowAlive(window);
+        const QPointer<VantorButton> buttonAlive(button);
+        QWidget* const victim = row.wholeWindow ? window : button;
+        const auto kill = [victim] { delete victim; };
+
+        switch (row.input) {
+            case Input::Click:
+                QObject::connect(button, &VantorButton::Click, kill);
+                QTest::mousePress(button, Qt::LeftButton, {}, QPoint(60, 14));
+                QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(60, 14));
+                break;
+            case Input::KeyWithText:
+                QObject::connect(button, &VantorButton::KeyDown, [kill](qint16&, qint16&) { kill(); });
+                QTest::keyPress(button, Qt::Key_A, {}, -1);
+                break;
+            case Input::HoverEntry: {
+                // Waiting when the button yields, as a click on another window would be.
+                QObject::connect(button, &VantorButton::MouseIn,
+                                 [kill](qint16&) { QMetaObject::invokeMethod(qApp, kill, Qt::QueuedConnection); });
+                QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(button, &move);
+                break;
+            }
+        }
+        EXPECT_TRUE(buttonAlive.isNull()) << row.how;
+        EXPECT_EQ(windowAlive.isNull(), row.wholeWindow) << row.how;
+        delete windowAlive.data();
+    }
 }
 
 }  // namespace
