@@ -15,6 +15,7 @@ add_library(torvel_button_host STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/qt_picture_loader.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/qt_pointer_device.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/qt_redraw_requests.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/qt_sound_output.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/qt_sound_player.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/qt_system_colour.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/wave_file_check.cpp)
