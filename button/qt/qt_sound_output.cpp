@@ -14,8 +14,13 @@ namespace torvel {
 
 namespace {
 
-// Often enough that the stream never runs dry between two writes: its
-// buffer holds well over a hundred milliseconds.
+// The stream's own buffer may hold only a few milliseconds, so the writes
+// keep this much more than it ahead of the time the sound has been playing:
+// a button sound goes out in one write, and a longer one survives the event
+// loop being held up for a while.
+constexpr qint64 kLeadUs = 250000;
+
+// Often enough to keep that lead.
 constexpr int kFeedMs = 20;
 
 // How long after the last write the stream is closed even if the server
@@ -46,12 +51,14 @@ QtSoundOutput::QtSoundOutput(const QAudioDevice& device, const WaveSound& sound)
     QObject::connect(&m_feeder, &QTimer::timeout, &m_receiver, [this] { Feed(); });
     m_deadline.setSingleShot(true);
     QObject::connect(&m_deadline, &QTimer::timeout, &m_receiver, [this] { Release(); });
+    m_playing.start();
     Feed();
     if (m_written < m_data.size()) m_feeder.start();
 }
 
 void QtSoundOutput::Feed() {
-    const qint64 wanted = qMin(m_sink->bytesFree(), m_data.size() - m_written);
+    const qint64 due = m_sink->bufferSize() + m_sink->format().bytesForDuration(m_playing.nsecsElapsed() / 1000 + kLeadUs);
+    const qint64 wanted = qMin<qint64>(due, m_data.size()) - m_written;
     const qint64 written = wanted > 0 ? m_stream->write(m_data.constData() + m_written, wanted) : 0;
     if (written > 0) m_written += written;
     if (m_written < m_data.size()) return;

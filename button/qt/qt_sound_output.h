@@ -4,6 +4,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -42,6 +43,7 @@ private:
     QIODevice* m_stream = nullptr;
     QByteArray m_data;
     qsizetype m_written = 0;
+    QElapsedTimer m_playing;
     QTimer m_feeder;
     QTimer m_deadline;
     QObject m_receiver;  // ends the sink's reports to this output with it
