@@ -40,7 +40,7 @@ if(SHELLCHECK)
                    tests/packaging/launcher_test.sh tests/packaging/package_test.sh
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
                    tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
-                   bench/measure_process.sh
+                   bench/measure_process.sh bench/measure_sound_delay.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)
 endif()
