@@ -51,13 +51,14 @@ QtSoundOutput::QtSoundOutput(const QAudioDevice& device, const WaveSound& sound)
     QObject::connect(&m_feeder, &QTimer::timeout, &m_receiver, [this] { Feed(); });
     m_deadline.setSingleShot(true);
     QObject::connect(&m_deadline, &QTimer::timeout, &m_receiver, [this] { Release(); });
-    m_playing.start();
+    m_started.start();
     Feed();
     if (m_written < m_data.size()) m_feeder.start();
 }
 
 void QtSoundOutput::Feed() {
-    const qint64 due = m_sink->bufferSize() + m_sink->format().bytesForDuration(m_playing.nsecsElapsed() / 1000 + kLeadUs);
+    const qint64 due =
+        m_sink->bufferSize() + m_sink->format().bytesForDuration(m_started.nsecsElapsed() / 1000 + kLeadUs);
     const qint64 wanted = qMin<qint64>(due, m_data.size()) - m_written;
     const qint64 written = wanted > 0 ? m_stream->write(m_data.constData() + m_written, wanted) : 0;
     if (written > 0) m_written += written;

@@ -43,7 +43,7 @@ private:
     QIODevice* m_stream = nullptr;
     QByteArray m_data;
     qsizetype m_written = 0;
-    QElapsedTimer m_playing;
+    QElapsedTimer m_started;
     QTimer m_feeder;
     QTimer m_deadline;
     QObject m_receiver;  // ends the sink's reports to this output with it

@@ -22,7 +22,9 @@ constexpr int kSubFormatCode = 24;
 bool ReadExactly(QFile& file, char* buffer, qint64 size) { return file.read(buffer, size) == size; }
 
 // Chunks are padded to even sizes; `read` bytes of this one are already read.
-bool SkipChunk(QFile& file, quint32 size, quint32 read = 0) { return file.seek(file.pos() + (size - read) + (size & 1)); }
+bool SkipChunk(QFile& file, quint32 size, quint32 read = 0) {
+    return file.seek(file.pos() + (size - read) + (size & 1));
+}
 
 // The sink format of a format chunk, or an invalid one when Qt cannot play it.
 QAudioFormat SinkFormat(const char* fmt, quint32 size) {

@@ -32,9 +32,13 @@ finish() {
 trap finish EXIT
 trap 'exit 1' TERM INT
 
+# die PROBLEM: names it, with what the game and the sound server said.
 die() {
   echo "FAIL: $*" >&2
-  [[ -s $work/game.log ]] && { echo "--- game output:"; cat "$work/game.log"; } >&2
+  local log
+  for log in "$work/game.log" "$work/sound/pulseaudio.log"; do
+    [[ -s $log ]] && { echo "--- $(basename "$log"):"; cat "$log"; } >&2
+  done
   exit 1
 }
 
