@@ -24,8 +24,10 @@ unsigned Weight(char letter) {
 }  // namespace
 
 bool AlphabeticallyBefore(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Weight(x) < Weight(y); });
+    const auto [inA, inB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (inB == b.end()) return false;  // equal, or b is the start of a
+    if (inA == a.end()) return true;   // a is the start of b
+    return Weight(*inA) < Weight(*inB);
 }
 
 GameReview SummariseReview(std::string sourceWord, std::vector<ReviewWord> words) {

@@ -23,6 +23,14 @@
 namespace torvel::test {
 namespace {
 
+// Expected text with each '_' standing for a no-break space.
+std::string Nbsp(std::string text) {
+    for (std::size_t at = text.find('_'); at != std::string::npos; at = text.find('_', at)) {
+        text.replace(at, 1, "\u00A0");
+    }
+    return text;
+}
+
 int OpenReviews() {
     int open = 0;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -84,8 +92,8 @@ TEST_F(ReviewTest, OpensOnlyOnceTheGameIsEvaluatedAndIsReusedUntilTheNextStart) 
     ASSERT_TRUE(QTest::qWaitForWindowActive(review()));
     EXPECT_EQ(review()->windowTitle(), QStringLiteral("Разбор партии"));
     EXPECT_EQ(Label("Label1"), QStringLiteral("ПРОГРАММА"));
-    EXPECT_EQ(Label("Label2"), QStringLiteral("Вы нашли 1 из 5 слов, компьютер — 1, не найдено — 3"));
-    EXPECT_EQ(Label("Label3"), QStringLiteral("5 букв: 0 из 2 · 4 буквы: 1 из 3"));
+    EXPECT_EQ(Label("Label2").toStdString(), Nbsp("Вы нашли 1 из 5 слов, компьютер_—_1, не_найдено_—_3"));
+    EXPECT_EQ(Label("Label3").toStdString(), Nbsp("5_букв:_0_из_2 · 4_буквы:_1_из_3"));
     const std::vector<std::pair<QString, QColor>> rows{
         {QStringLiteral("5 букв"), blue}, {QStringLiteral("ГРАММ"), dark}, {QStringLiteral("ПАРОМ"), dark},
         {QStringLiteral("4 буквы"), blue}, {QStringLiteral("МАМА"), green}, {QStringLiteral("ПОРА"), dark},
@@ -194,14 +202,14 @@ TEST(ReviewText, CountsAgreeWithTheirNouns) {
         r.missed = missed;
         return r;
     };
-    EXPECT_EQ(FoundLine(review(1, 0, 0)), "Вы нашли 1 из 1 слова, компьютер — 0, не найдено — 0");
-    EXPECT_EQ(FoundLine(review(0, 10, 11)), "Вы нашли 0 из 21 слова, компьютер — 10, не найдено — 11");
-    EXPECT_EQ(FoundLine(review(2, 3, 6)), "Вы нашли 2 из 11 слов, компьютер — 3, не найдено — 6");
-    EXPECT_EQ(FoundLine(review(0, 0, 0)), "Вы нашли 0 из 0 слов, компьютер — 0, не найдено — 0");
+    EXPECT_EQ(FoundLine(review(1, 0, 0)), Nbsp("Вы нашли 1 из 1 слова, компьютер_—_0, не_найдено_—_0"));
+    EXPECT_EQ(FoundLine(review(0, 10, 11)), Nbsp("Вы нашли 0 из 21 слова, компьютер_—_10, не_найдено_—_11"));
+    EXPECT_EQ(FoundLine(review(2, 3, 6)), Nbsp("Вы нашли 2 из 11 слов, компьютер_—_3, не_найдено_—_6"));
+    EXPECT_EQ(FoundLine(review(0, 0, 0)), Nbsp("Вы нашли 0 из 0 слов, компьютер_—_0, не_найдено_—_0"));
 
     GameReview lengths;
     lengths.lengths = {{21, 0, 1}, {9, 1, 1}, {3, 2, 5}, {1, 0, 2}};
-    EXPECT_EQ(LengthsLine(lengths), "21 буква: 0 из 1 · 9 букв: 1 из 1 · 3 буквы: 2 из 5 · 1 буква: 0 из 2");
+    EXPECT_EQ(LengthsLine(lengths), Nbsp("21_буква:_0_из_1 · 9_букв:_1_из_1 · 3_буквы:_2_из_5 · 1_буква:_0_из_2"));
     EXPECT_EQ(LengthsLine(GameReview{}), "");
 }
 

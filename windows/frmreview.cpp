@@ -23,6 +23,12 @@ namespace torvel {
 
 namespace {
 
+// The lengths line and the list share the panel below the summary: the line
+// takes the rows it needs (a source word of many lengths wraps it several
+// times), the list the rest, down to this.
+constexpr QRect kBelowSummary = TwipsRect(210, 1230, 4260, 4500);
+constexpr int kGap = 6;
+
 QColor MarkColour(WordMark mark) {
     switch (mark) {
         case WordMark::Player:
@@ -35,8 +41,7 @@ QColor MarkColour(WordMark mark) {
     return {};
 }
 
-// The caption above each length's words: it belongs to no one and cannot be
-// selected, but screen readers read it like the words.
+// The caption above each length's words.
 QListWidgetItem* LengthItem(std::size_t length, const QFont& font) {
     auto* item = new QListWidgetItem(QString::fromStdString(LengthCaption(length)));
     item->setFlags(Qt::ItemIsEnabled);
@@ -51,6 +56,7 @@ QListWidgetItem* WordItem(const ReviewWord& word) {
     const QString text = QString::fromStdString(Cp1251ToUtf8(word.word));
     const QString mark = QString::fromStdString(MarkCaption(word.mark));
     auto* item = new QListWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
     item->setForeground(MarkColour(word.mark));
     item->setToolTip(mark);
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
@@ -72,14 +78,16 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
                         QColor(0, 0, 255), Qt::AlignHCenter);
     m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(210, 660, 4260, 540), UiFont(arial, 9.75, true),
                         grey, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(210, 1230, 4260, 975), font(), grey, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, QStringLiteral("Label3"), kBelowSummary, font(), grey, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3}) line->setWordWrap(true);
 
     m_List1 = new QListWidget(this);
     m_List1->setObjectName(QStringLiteral("List1"));
-    m_List1->setGeometry(TwipsRect(210, 2310, 4260, 3420));
+    // Rows are read, not chosen: the keyboard moves a focus frame through
+    // them, and a highlight would hide the colour that tells who found a word.
+    m_List1->setSelectionMode(QAbstractItemView::NoSelection);
     m_List1->setFont(UiFont(arial, 9.75));
-    m_List1->setAccessibleName(QStringLiteral("Слова исходного слова"));
+    m_List1->setAccessibleName(QStringLiteral("Слова из букв исходного слова"));
     QPalette listColours = m_List1->palette();
     listColours.setColor(QPalette::Base, QColor(255, 224, 192));
     m_List1->setPalette(listColours);
@@ -123,6 +131,9 @@ void frmreview::Fill(const GameReview& review) {
     m_Label1->setText(QString::fromStdString(Cp1251ToUtf8(review.sourceWord)));
     m_Label2->setText(QString::fromStdString(FoundLine(review)));
     m_Label3->setText(QString::fromStdString(LengthsLine(review)));
+    const int lengthsHeight = m_Label3->heightForWidth(kBelowSummary.width());
+    m_Label3->setGeometry(kBelowSummary.x(), kBelowSummary.y(), kBelowSummary.width(), lengthsHeight);
+    m_List1->setGeometry(kBelowSummary.adjusted(0, lengthsHeight + kGap, 0, 0));
 
     m_List1->clear();
     std::size_t length = 0;

@@ -8,7 +8,9 @@
 
 namespace torvel {
 
-// "Вы нашли 2 из 5 слов, компьютер — 1, не найдено — 2".
+// "Вы нашли 2 из 5 слов, компьютер — 1, не найдено — 2". Here and in the
+// lengths line the words of one count are joined by no-break spaces, so that
+// a wrapped line never parts "не найдено — 2" or "9 букв: 1 из 1".
 std::string FoundLine(const GameReview& review);
 
 // "9 букв: 1 из 1 · 6 букв: 2 из 5", longest first; the player's finds of
