@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <random>
 #include <set>
@@ -12,6 +11,7 @@
 #include "game/game.h"
 #include "game/seeded_random.h"
 #include "game/word_base.h"
+#include "tests/support/counted_letters.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/synthetic_base.h"
 #include "tests/support/temp_base.h"
@@ -24,16 +24,6 @@ constexpr int kLines = WordBase::kLines;
 double DrawOf(int n) { return (n + 0.5) / kLines; }
 double StartAfter(int s) { return (s + 0.5) / Game::kStartLines; }
 
-// The letter test, counted afresh for each line.
-bool Fits(const std::string& word, const std::string& source) {
-    std::array<int, 256> left{};
-    for (const char letter : source) ++left[static_cast<unsigned char>(letter)];
-    for (const char letter : word) {
-        if (--left[static_cast<unsigned char>(letter)] < 0) return false;
-    }
-    return true;
-}
-
 // Every line 1 to 11031 read in turn; each fitting word kept once and marked
 // by the words each side was seen to play. Words of equal length stand in byte
 // order, which is the alphabet's for the letters used here (no Ё).
@@ -42,7 +32,7 @@ GameReview BruteForceReview(const std::vector<std::string>& lines, const std::st
     std::set<std::string> words;
     for (int i = 0; i < kLines; ++i) {
         const std::string& line = lines[static_cast<std::size_t>(i)];
-        if (!line.empty() && line != source && Fits(line, source)) words.insert(line);
+        if (!line.empty() && line != source && FitsByCount(line, source)) words.insert(line);
     }
     std::vector<std::string> ordered(words.begin(), words.end());
     std::stable_sort(ordered.begin(), ordered.end(),
@@ -163,7 +153,7 @@ TEST(GameReview, MatchesABruteForceCountOverSeededGames) {
         std::vector<std::string> fitting;
         for (int i = 0; i < kLines; ++i) {
             const std::string& line = lines[static_cast<std::size_t>(i)];
-            if (!line.empty() && Fits(line, source)) fitting.push_back(line);
+            if (!line.empty() && FitsByCount(line, source)) fitting.push_back(line);
         }
 
         Played played;
