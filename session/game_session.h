@@ -67,7 +67,6 @@ public:
     bool ShowReview();
 
     bool reviewAvailable() const { return m_evaluated; }
-    const Game& game() const { return m_game; }
 
 private:
     // Runs a step of the game; a word base that cannot be used ends the program.
