@@ -6,6 +6,7 @@
 
 #include "common/data_file_error.h"
 #include "common/line_reader.h"
+#include "common/russian_plural.h"
 #include "game/letter_pool.h"
 #include "game/random_source.h"
 #include "game/word_base_file.h"
@@ -16,15 +17,7 @@ namespace {
 
 // "1 строка", "3 строки", "11 строк", "21 строка".
 std::string LineCountText(std::size_t count) {
-    const std::size_t lastTwo = count % 100;
-    const std::size_t last = count % 10;
-    const char* noun = "строк";
-    if (last == 1 && lastTwo != 11) {
-        noun = "строка";
-    } else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        noun = "строки";
-    }
-    return std::to_string(count) + " " + noun;
+    return std::to_string(count) + " " + std::string(RussianPlural(count, "строка", "строки", "строк"));
 }
 
 std::vector<std::string> ParseLines(std::string_view bytes, const std::string& name) {

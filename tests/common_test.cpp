@@ -12,6 +12,7 @@
 #include "common/leading_number.h"
 #include "common/line_reader.h"
 #include "common/number_text.h"
+#include "common/russian_plural.h"
 
 namespace torvel {
 namespace {
@@ -63,6 +64,15 @@ TEST(NumberText, ReadsBackThroughLeadingNumber) {
     for (const double value : {0.0, 1.0, -1.0, 303.0, -50.0, 4.5, 1e15, 123.456}) {
         EXPECT_EQ(LeadingNumber(NumberText(value)), value);
     }
+}
+
+TEST(RussianPlural, TakesTheFormTheLastTwoDigitsAskFor) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "букв"},   {1, "буква"},  {2, "буквы"},  {4, "буквы"},   {5, "букв"},   {11, "букв"},  {12, "букв"},
+        {14, "букв"},  {20, "букв"},  {21, "буква"}, {22, "буквы"},  {25, "букв"},  {101, "буква"},
+        {111, "букв"}, {112, "букв"}, {122, "буквы"},
+    };
+    for (const auto& [count, form] : cases) EXPECT_EQ(RussianPlural(count, "буква", "буквы", "букв"), form) << count;
 }
 
 TEST(Cp1251, ConvertsRussianTextBothWays) {

@@ -38,7 +38,7 @@ const Place kMainWindow[] = {
 const Place kStatistics[] = {
     {"Shape1", 7, 7, 295, 211},   {"Label1", 35, 14, 239, 29},         {"Label2", 14, 42, 281, 36},
     {"Label3", 14, 84, 281, 43},  {"Label4", 14, 126, 281, 29},        {"Label5", 35, 154, 239, 29},
-    {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22},
+    {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22}, {"VantorButton2", 209, 189, 85, 22},
 };
 
 std::vector<Place> BestResults() {
@@ -201,10 +201,12 @@ TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {
 
     QWidget* const statistics = TopLevel("frmtvlstat");
     QWidget* const records = TopLevel("frmbre");
+    QWidget* const review = TopLevel("frmreview");
     EXPECT_EQ(statistics->windowTitle(), QStringLiteral("Статистика игры"));
     EXPECT_EQ(records->windowTitle(), QStringLiteral("Лучшие результаты"));
+    EXPECT_EQ(review->windowTitle(), QStringLiteral("Разбор партии"));
     EXPECT_FALSE(records->windowIcon().availableSizes().isEmpty());
-    for (QWidget* tool : {statistics, records}) {
+    for (QWidget* tool : {statistics, records, review}) {
         EXPECT_EQ(tool->windowType(), Qt::Tool);
         EXPECT_TRUE(tool->windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(tool->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
