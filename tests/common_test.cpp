@@ -1,6 +1,7 @@
 // Tests of the shared text helpers: numbers in labels, the code page, lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +45,43 @@ TEST(LeadingNumber, HugeNumbersSaturateInsteadOfBecomingInfinite) {
     EXPECT_EQ(LeadingNumber(huge), std::numeric_limits<double>::max());
     EXPECT_EQ(LeadingNumber("-" + huge), -std::numeric_limits<double>::max());
     EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
+}
+
+TEST(LeadingNumber, ANulByteEndsTheNumberAndValuesOutOfRangeGoByTheirMagnitude) {
+    const double largest = std::numeric_limits<double>::max();
+    const std::string zeros330(330, '0');
+    const std::string zeros400(400, '0');
+    struct Case {
+        const char* name;
+        std::string text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"NUL after a whole number", std::string("7\0" "3", 3), 7},
+        {"NUL after another", std::string("1\0" "2", 3), 1},
+        {"NUL after the fraction", std::string("2.5\0" "1", 5), 2.5},
+        {"NUL where the exponent's digits would be", std::string("4e\0" "2", 4), 4},
+        {"NUL first", std::string("\0" "5", 2), 0},
+        {"NUL after &H digits", std::string("&HF\0" "F", 5), 15},
+        {"tiny with many zeros", "0." + zeros330 + "1", 0},
+        {"tiny and negative", "-0." + zeros330 + "1", -0.0},
+        {"huge with a small exponent", "1" + zeros400 + "e-50", largest},
+        {"huge and negative", "-1" + zeros400 + "e-50", -largest},
+        {"tiny by its exponent alone", "1e-400", 0},
+        {"huge by its exponent alone", "1e400", largest},
+        {"many zeros cancel a large exponent", "0." + zeros400 + "1e300", 1e-101},
+        {"an exponent beyond every bound", "1e-99999999999999999999999", 0},
+        {"and upwards", "-1e99999999999999999999999", -largest},
+        {"the largest double", "1.7976931348623157e308", largest},
+        {"past it by more than rounding", "1.7976931348623159e308", largest},
+        {"the smallest denormal holds", "5e-324", 4.9406564584124654e-324},
+        {"zero with a huge exponent", "0e999999", 0},
+    };
+    for (const auto& c : cases) {
+        const double value = LeadingNumber(c.text);
+        EXPECT_EQ(value, c.expected) << c.name;
+        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << c.name;
+    }
 }
 
 TEST(NumberText, WritesTheShortestDecimalForm) {
