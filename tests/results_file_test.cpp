@@ -279,8 +279,9 @@ TEST(RecordTableFile, SavingKeepsTheFilePermissions) {
     struct Case {
         mode_t before;  // 0: the file vanished between load and save
         mode_t after;
+        bool refused;   // made read-only: the save is refused and the file kept
     };
-    const Case cases[] = {{0600, 0600}, {0664, 0664}, {0444, 0444}, {0, 0644}};
+    const Case cases[] = {{0600, 0600, false}, {0664, 0664, false}, {0444, 0444, true}, {0, 0644, false}};
     for (const auto& c : cases) {
         TempFolder folder;
         const std::string path = folder.file("results.tvl");
@@ -292,7 +293,11 @@ TEST(RecordTableFile, SavingKeepsTheFilePermissions) {
         } else {
             std::filesystem::remove(path);
         }
-        table.save();
+        if (c.refused) {
+            EXPECT_THROW(table.save(), DataFileError) << std::oct << c.before;
+        } else {
+            table.save();
+        }
         struct stat saved {};
         ASSERT_EQ(::stat(path.c_str(), &saved), 0);
         EXPECT_EQ(saved.st_mode & 07777, c.after) << std::oct << c.before;
