@@ -10,7 +10,9 @@
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/file_bytes.h"
+#include "common/font_pixels.h"
 #include "common/leading_number.h"
+#include "common/line_count_text.h"
 #include "common/line_reader.h"
 #include "common/number_text.h"
 
@@ -159,6 +161,53 @@ TEST(SplitLines, EveryKindOfLineEndEndsALine) {
 TEST(SplitLines, StopsAtTheLimit) {
     EXPECT_EQ(SplitLines("1\r\n2\r\n3\r\n", 2), (std::vector<std::string>{"1", "2"}));
     EXPECT_TRUE(SplitLines("1\r\n", 0).empty());
+}
+
+TEST(LineSplitter, PiecesSplitAnywhereGiveTheSameLines) {
+    const std::string texts[] = {"A\r\nB\rC\nD", "\r\n\r\n", "AB\r", "\n\rX\r\n", "ONE"};
+    for (const std::string& text : texts) {
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            LineSplitter lines(100);
+            lines.feed(std::string_view(text).substr(0, cut));
+            lines.feed(std::string_view(text).substr(cut));
+            EXPECT_EQ(std::move(lines).finish(), SplitLines(text, 100)) << text << " cut at " << cut;
+        }
+    }
+}
+
+TEST(LineSplitter, ALineTooLongEndsTheTextCutOneBytePastTheLimit) {
+    struct Case {
+        const char* text;
+        std::size_t maxLines;
+        bool wantsMore;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"ABCD\r\nE", 5, true, {"ABCD", "E"}},
+        {"ABCDE\r\nF", 5, false, {"ABCDE"}},
+        {"AB\r\nABCDEFGH\r\nC", 5, false, {"AB", "ABCDE"}},
+        {"AB\r\nABCDEFGH", 1, false, {"AB"}},
+    };
+    for (const auto& c : cases) {
+        LineSplitter lines(c.maxLines, 4);
+        EXPECT_EQ(lines.feed(c.text), c.wantsMore) << c.text;
+        EXPECT_EQ(std::move(lines).finish(), c.expected) << c.text;
+    }
+}
+
+TEST(LineCountText, TheNounAgreesWithTheNumber) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "0 строк"},     {1, "1 строка"},     {2, "2 строки"},     {4, "4 строки"},
+        {5, "5 строк"},     {11, "11 строк"},    {12, "12 строк"},    {14, "14 строк"},
+        {21, "21 строка"},  {22, "22 строки"},   {111, "111 строк"},  {11030, "11030 строк"},
+        {11031, "11031 строка"}, {10004, "10004 строки"},
+    };
+    for (const auto& [count, text] : cases) EXPECT_EQ(LineCountText(count), text);
+}
+
+TEST(FontPixels, PointsBecomeTheNearestWholePixelsAt96Dpi) {
+    const std::pair<double, int> cases[] = {{8.25, 11}, {9.75, 13}, {14.25, 19}, {15.75, 21}, {12, 16}, {0.3, 0}};
+    for (const auto& [points, pixels] : cases) EXPECT_EQ(FontPixels(points), pixels) << points;
 }
 
 TEST(ReadFileBytes, ErrorsNameTheFileAndTheProblem) {
