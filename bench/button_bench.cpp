@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-#include "button/button_painter.h"
+#include "button/paint/button_painter.h"
 #include "button/qt/qt_text_renderer.h"
 
 namespace {
