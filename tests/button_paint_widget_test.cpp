@@ -108,7 +108,7 @@ TEST_F(WidgetTest, AssigningBackColorItsOwnValueStillClearsTheSurfaceToIt) {
     // value it already has.
     m_window.resize(200, 100);
     auto* button = new VantorButton(m_sound, Picture{}, &m_window);
-    VantorButtonModel& model = button->model();
+    VantorButtonModel& model = ModelOf(*button);
     model.SetSoundOver("");
     model.SetCaption("");
     model.SetButtonStyle(XPToolbar);
@@ -130,7 +130,7 @@ TEST_F(WidgetTest, AssigningBackColorItsOwnValueStillClearsTheSurfaceToIt) {
     };
     for (const Step& step : steps) {
         step.act();
-        EXPECT_EQ(button->painter().surface().pixel(10, 10), step.expected) << step.name;
+        EXPECT_EQ(PainterOf(*button).surface().pixel(10, 10), step.expected) << step.name;
     }
     EXPECT_EQ(model.hovered(), 0);
 }
