@@ -8,7 +8,11 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
+#include "common/cp1251.h"
+#include "game/word_base.h"
+#include "windows/fitting_label.h"
 #include "windows/frmtorvel.h"
 #include "windows/round_rect_region.h"
 #include "windows_test_support.h"
@@ -191,6 +195,48 @@ TEST_F(LayoutTest, FontsColoursAlignmentAndVisibilityFollowTheLayout) {
         EXPECT_EQ(label->font().pixelSize(), 11) << cell;
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << cell;
     }
+}
+
+TEST_F(LayoutTest, EveryDrawableWordOfTheShippedBaseShowsWholeInTheSourceWordLabel) {
+    ASSERT_TRUE(window.Form_Load());
+    window.show();
+    auto* const label = window.findChild<FittingLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    const QFont base = label->font();
+    const int room = label->contentsRect().width();
+    const auto drawnWidth = [](const QFont& font, const QString& text) {
+        const QFontMetrics metrics(font);
+        return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    };
+    WordBase words(qEnvironmentVariable("TORVEL_SOURCE_DIR").toStdString() + "/assets/wmbase.txt");
+    int drawable = 0;
+    int shrunk = 0;
+    for (int line = 1; line < WordBase::kLines; ++line) {
+        const std::string& word = words.Line(line);
+        if (word.size() < WordBase::kMinSourceLength || word.size() > WordBase::kMaxSourceLength) continue;
+        ++drawable;
+        const QString text = QString::fromStdString(Cp1251ToUtf8(word));
+        label->setText(text);
+        const QFont drawn = label->drawnFont();
+        ASSERT_LE(drawnWidth(drawn, text), room) << text.toStdString();
+        if (drawnWidth(base, text) <= room) {
+            // A word that fits is drawn exactly as before.
+            EXPECT_EQ(drawn, base) << text.toStdString();
+            continue;
+        }
+        ++shrunk;
+        QFont larger = drawn;
+        larger.setPixelSize(drawn.pixelSize() + 1);
+        EXPECT_GT(drawnWidth(larger, text), room) << text.toStdString();
+        EXPECT_TRUE(drawn.bold()) << text.toStdString();
+        EXPECT_EQ(drawn.family(), base.family()) << text.toStdString();
+    }
+    EXPECT_GT(drawable, 1000);
+    EXPECT_GT(shrunk, 0);
+    // The label itself keeps its font, colour and place.
+    EXPECT_EQ(label->font(), base);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(label->geometry(), QRect(133, 21, 274, 36));
 }
 
 TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {

@@ -16,6 +16,7 @@
 #include "windows/background_picture.h"
 #include "windows/controls.h"
 #include "windows/entry_field.h"
+#include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
 #include "windows/frmbre.h"
 #include "windows/frmreview.h"
@@ -91,8 +92,8 @@ void frmtorvel::BuildControls() {
 
     // From the back to the front.
     AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(210, 210, 6210, 4845));
-    m_Label1 = AddLabel(this, QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total, QColor(0, 0, 255),
-                        Qt::AlignLeft);
+    m_Label1 = SetUpLabel(new FittingLabel(this), QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total,
+                          QColor(0, 0, 255), Qt::AlignLeft);
     m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(1470, 3570, 645, 435), total, QColor(0, 128, 0),
                         Qt::AlignHCenter, QStringLiteral("0"));
     m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(4620, 3570, 645, 435), total, QColor(0, 128, 0),

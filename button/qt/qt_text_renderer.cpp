@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
+
+#include "common/font_pixels.h"
 
 namespace torvel {
 
@@ -64,7 +65,7 @@ QtTextRenderer::~QtTextRenderer() = default;
 
 QFont QtTextRenderer::MakeFont(const FontAttributes& font) {
     QFont qfont(FamilyFor(font.name));
-    qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    qfont.setPixelSize(std::max(1, FontPixels(font.size)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
