@@ -19,6 +19,7 @@ class GameSession;
 class MessageBox;
 class NameDialog;
 class RandomSource;
+class VantorButton;
 class WordList;
 class frmbre;
 class frmreview;
@@ -49,6 +50,7 @@ public:
     void EndProgram() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -61,8 +63,13 @@ private:
 
     void BuildControls();
     void ConnectWindows();
+    void AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit);
     void cmdhel_Click();
     void entr();
+    // Gives the entry field the keyboard back, activating the window when
+    // `activate` says the keyboard was elsewhere.
+    void ReturnToEntry(bool activate = false);
+    std::array<QWidget*, 3> ToolWindows() const;
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
