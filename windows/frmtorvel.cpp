@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 #include <cstdlib>
+#include <initializer_list>
 #include <utility>
 
 #include "button/qt/vantor_button.h"
@@ -52,6 +54,12 @@ const QString kComputerWordName = QStringLiteral("Слово компьютер�
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+QIcon ProgramIcon(std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
+    return icon;
+}
+
 }  // namespace
 
 struct frmtorvel::OwnServices {
@@ -77,11 +85,9 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    // The sizes of a title bar and a task bar; the large ones follow the
+    // first frame.
+    setWindowIcon(ProgramIcon({16, 32, 48}));
     setFixedSize(TwipsRect(0, 0, 6675, 5235).size());
     SetBackgroundColour(this, QColor(255, 224, 192));
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
@@ -265,6 +271,16 @@ void frmtorvel::ReturnToEntry(bool activate) {
 void frmtorvel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_background);
+    if (!m_painted) {
+        m_painted = true;
+        // What the first frame does not need waits until it is on the
+        // screen: the sound server, before the pointer can reach a button,
+        // and the large icons a dock may show.
+        QTimer::singleShot(0, this, [this] {
+            m_buttons->sound().Connect();
+            setWindowIcon(ProgramIcon({16, 32, 48, 64, 128, 256}));
+        });
+    }
 }
 
 // The window is dragged by its own surface: the background and the shapes.

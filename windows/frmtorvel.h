@@ -80,6 +80,7 @@ private:
     std::unique_ptr<GameSession> m_session;
 
     QImage m_background;
+    bool m_painted = false;
     bool m_dragging = false;
     QPoint m_drag;  // where in the window the drag began
 
