@@ -19,11 +19,13 @@ if(NOT TORVEL_SANITIZE)
   set_tests_properties(packaging_deb PROPERTIES LABELS packaging TIMEOUT 120)
 endif()
 
-# The game in real windows under its own X server, played as a player would.
+# The game in real windows under its own X server, played as a player would;
+# it leaves the screenshot of the main window for the package in the build tree.
 if(TARGET torvel-game)
   add_test(NAME e2e_window_game
            COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/window_e2e.sh
-                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR}
+                   ${CMAKE_CURRENT_BINARY_DIR}/screenshots/main-window.png)
   set_tests_properties(e2e_window_game PROPERTIES LABELS e2e TIMEOUT 180)
 endif()
 

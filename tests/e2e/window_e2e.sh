@@ -3,13 +3,15 @@
 # would: the main window is shaped and painted (checked on a screenshot), a
 # game is won, the new record is entered under a typed name, and results.tvl
 # holds the expected table when the best-results window closes. Exit through
-# "Выход" ends the process.
+# "Выход" ends the process. Given SCREENSHOT, a new game in progress is
+# saved there as a PNG of the main window.
 #
-# Usage: window_e2e.sh GAME SOURCE_DIR
+# Usage: window_e2e.sh GAME SOURCE_DIR [SCREENSHOT]
 set -euo pipefail
 
 game=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
+screenshot=${3-}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/x_session.sh
 source "$here/x_session.sh"
@@ -71,6 +73,32 @@ play_game "$main" || die "the game could not be played through"
 expected_results > "$work/expected.tvl"
 cmp -s "$work/expected.tvl" "$work/play/results.tvl" ||
   die "results.tvl is not the expected table: $(iconv -f CP1251 -t UTF-8 "$work/play/results.tvl" | tr '\r\n' ' ')"
+
+# The screenshot for software centres: a new game in which the computer has
+# answered the player's МАМА with РОГ, no button hovered, and the window's
+# cut-away corners (the black root around it) transparent.
+if [[ -n $screenshot ]]; then
+  # The computer's letter total, 43 × 29 at (308, 238), is 0 until it answers.
+  answer() { import -window root -crop "43x29+$((X + 308))+$((Y + 238))" rgb:- | md5sum; }
+  { click "$main" "$MAIN_START" && click "$main" "$MAIN_ENTRY" && type_into "$main" "мама"; } ||
+    die "the game for the screenshot could not be started"
+  empty=$(answer)
+  xdotool key Return
+  for ((tries = 0; tries < 50; tries++)); do
+    [[ $(answer) != "$empty" ]] && break
+    sleep 0.1
+  done
+  [[ $(answer) != "$empty" ]] || die "the computer did not answer in the game for the screenshot"
+  xdotool mousemove --sync 1000 740
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$work/game.png"
+  mkdir -p "$(dirname "$screenshot")"
+  corners=()
+  for corner in "0,0" "$((WIDTH - 1)),0" "0,$((HEIGHT - 1))" "$((WIDTH - 1)),$((HEIGHT - 1))"; do
+    corners+=(-draw "matte $corner floodfill")
+  done
+  convert "$work/game.png" -alpha set -fill none "${corners[@]}" "$screenshot" ||
+    die "the screenshot could not be written to $screenshot"
+fi
 
 click "$main" "$MAIN_EXIT"
 status=0
