@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the launcher bin/torvel from a fake installed tree whose game program
+# Runs the installed launcher torvel from a fake tree whose game program
 # only records what it saw (fake_game.sh), so that the player's folder can be
 # checked without a display: seeding, keeping the player's best results,
 # following a newer installed file, a read-only installation and the failures.
