@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "button/button_painter.h"
+#include "button/paint/button_painter.h"
 #include "button/qt/qt_text_renderer.h"
 
 namespace {

@@ -1,4 +1,4 @@
-# torvel_add_fuzzer(NAME SOURCE LIBRARY CORPUS_DIR)
+# torvel_add_fuzzer(NAME SOURCE LIBRARIES CORPUS_DIR)
 #
 # With clang the target is a libFuzzer binary, and ctest runs it for a bounded
 # time (TORVEL_FUZZ_SECONDS) over its seed corpus.  With other compilers the same
@@ -6,13 +6,15 @@
 # seeds stay a regression test everywhere.
 set(TORVEL_FUZZ_SECONDS 20 CACHE STRING "Seconds each fuzz target runs under ctest")
 
-function(torvel_add_fuzzer name source library corpus)
+function(torvel_add_fuzzer name source libraries corpus)
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE ${library})
+  target_link_libraries(${name} PRIVATE ${libraries})
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    # The library under test needs coverage instrumentation too, or the
-    # fuzzer cannot see which inputs reach new code in it.
-    target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
+    # The libraries under test need coverage instrumentation too, or the
+    # fuzzer cannot see which inputs reach new code in them.
+    foreach(library IN LISTS libraries)
+      target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link)
+    endforeach()
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)

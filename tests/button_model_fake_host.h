@@ -13,7 +13,7 @@
 
 #include "button/host/button_host.h"
 #include "button/host/picture_loader.h"
-#include "button/paint_input.h"
+#include "button/paint/paint_input.h"
 #include "common/data_file_error.h"
 
 namespace torvel::testing {
@@ -193,11 +193,16 @@ private:
 class RecordingEvents final : public ButtonEvents {
 public:
     explicit RecordingEvents(Trace& trace) : m_trace(trace) {}
+    std::function<void()> onClick;
     std::function<void(std::int16_t&, std::int16_t&, float&, float&)> onMouseDown;
+    std::function<void(std::int16_t&, std::int16_t&, float&, float&)> onMouseUp;
     std::function<void(std::int16_t&)> onMouseIn;
     std::function<void(std::int16_t&)> onMouseOut;
 
-    void Click() override { m_trace.push_back("Click"); }
+    void Click() override {
+        m_trace.push_back("Click");
+        if (onClick) onClick();
+    }
     void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override { Key("KeyDown", KeyCode, Shift); }
     void KeyPress(std::int16_t& KeyAscii) override { m_trace.push_back("KeyPress " + std::to_string(KeyAscii)); }
     void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override { Key("KeyUp", KeyCode, Shift); }
@@ -210,6 +215,7 @@ public:
     }
     void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override {
         Mouse("MouseUp", Button, Shift, X, Y);
+        if (onMouseUp) onMouseUp(Button, Shift, X, Y);
     }
     void MouseIn(std::int16_t& Shift) override {
         m_trace.push_back("MouseIn " + std::to_string(Shift));

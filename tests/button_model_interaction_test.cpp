@@ -428,6 +428,69 @@ TEST(ButtonInteraction, AccessKeyIsTheCharacterAfterTheFirstSingleAmpersand) {
     EXPECT_EQ(p.host.surface.accessKey, std::nullopt);
 }
 
+TEST(ButtonInteraction, AButtonDeletedByAnEventOrDuringTheYieldStopsAtOnce) {
+    // The button lives on the heap so that a handler can delete it.
+    struct Deletable {
+        FakeHost host;
+        std::unique_ptr<VantorButtonModel> button = std::make_unique<VantorButtonModel>(host.Host(), Picture());
+        std::function<void()> Deleter() {
+            return [this] { button.reset(); };
+        }
+    };
+    struct Row {
+        const char* how;
+        std::function<void(Deletable&)> arm;
+        std::function<void(VantorButtonModel&)> deliver;
+        Trace expected;  // ends where the button was deleted
+    };
+    const auto onClick = [](Deletable& d) { d.host.events.onClick = d.Deleter(); };
+    const auto onMouseUp = [](Deletable& d) {
+        d.host.events.onMouseUp = [del = d.Deleter()](auto&, auto&, auto&, auto&) { del(); };
+    };
+    const std::vector<Row> rows = {
+        {"Click of a mouse release",
+         onClick,
+         [](auto& b) { b.OnMouseUp(1, 0, 5, 5); },
+         {"repaint", kClick, "Click"}},
+        {"Click of a Space release",
+         onClick,
+         [](auto& b) { b.OnKeyUp(32, 0); },
+         {"repaint", "repaint", kClick, "Click"}},
+        {"MouseUp of a Space release",
+         onMouseUp,
+         [](auto& b) { b.OnKeyUp(32, 0); },
+         {"repaint", "repaint", kClick, "Click", kNavigate, "MouseUp 1 0 0 0"}},
+        {"Click of the access key", onClick, [](auto& b) { b.OnAccessKey(U'o'); }, {"Click"}},
+        {"MouseIn of the hover entry",
+         [](Deletable& d) { d.host.events.onMouseIn = [del = d.Deleter()](auto&) { del(); }; },
+         [](auto& b) { b.OnMouseMove(0, 0, 5, 5); },
+         {"timer on", "MouseIn 0", "timer off"}},
+        {"input handled during the hover entry's yield",
+         [](Deletable& d) { d.host.eventLoop.duringYield = d.Deleter(); },
+         [](auto& b) { b.OnMouseMove(0, 0, 5, 5); },
+         {"timer on", "MouseIn 0", "repaint", "yield", "timer off"}},
+        {"MouseOut of the hover exit",
+         [](Deletable& d) {
+             d.button->OnMouseMove(0, 0, 5, 5);
+             d.button->OnMouseDown(1, 0, 5, 5);
+             d.host.pointer.overSurface = false;
+             d.host.events.onMouseOut = [del = d.Deleter()](auto&) { del(); };
+         },
+         [](auto& b) { b.OnOverTimerTick(); },
+         {"timer off", "MouseOut 0"}},
+    };
+    for (const auto& row : rows) {
+        Deletable d;
+        d.button->NewInstance();
+        d.button->SetURL("https://example.org/");
+        row.arm(d);
+        d.host.Take();
+        row.deliver(*d.button);
+        EXPECT_EQ(d.button, nullptr) << row.how;
+        EXPECT_EQ(d.host.trace, row.expected) << row.how;
+    }
+}
+
 TEST(ButtonInteraction, DestructionStopsARunningHoverTimer) {
     FakeHost host;
     {

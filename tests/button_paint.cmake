@@ -5,7 +5,7 @@ torvel_add_gtest(button_paint_test
     button_paint_layout_test.cpp
     button_paint_painter_test.cpp
     button_paint_primitives_test.cpp
-  LIBS torvel_button)
+  LIBS torvel_button_paint)
 
 if(TORVEL_GUI)
   torvel_add_gtest(button_paint_qt_test

@@ -1,9 +1,9 @@
 // The painter's colour arithmetic and system colours, from worked examples.
 #include <gtest/gtest.h>
 
-#include "button/colour_arithmetic.h"
-#include "button/system_palette.h"
-#include "button/xp_skin.h"
+#include "button/paint/colour_arithmetic.h"
+#include "button/paint/system_palette.h"
+#include "button/paint/xp_skin.h"
 
 namespace torvel {
 namespace {

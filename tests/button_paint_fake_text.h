@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "button/text_renderer.h"
+#include "button/paint/text_renderer.h"
 
 namespace torvel::testing {
 

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
-#include "button/content_layout.h"
-#include "button/draw_text.h"
-#include "button/skin_region.h"
+#include "button/paint/content_layout.h"
+#include "button/paint/draw_text.h"
+#include "button/paint/skin_region.h"
 #include "button_paint_fake_text.h"
 #include "common/cp1251.h"
 

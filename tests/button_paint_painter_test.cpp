@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "button/button_painter.h"
-#include "button/colour_arithmetic.h"
+#include "button/paint/button_painter.h"
+#include "button/paint/colour_arithmetic.h"
 #include "button_paint_fake_text.h"
 
 namespace torvel {

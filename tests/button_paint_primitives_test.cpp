@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "button/block_transfer.h"
-#include "button/draw_state.h"
-#include "button/image_pixels.h"
-#include "button/mono_bitmap.h"
-#include "button/picture_drawing.h"
-#include "button/surface.h"
+#include "button/paint/block_transfer.h"
+#include "button/paint/draw_state.h"
+#include "button/paint/image_pixels.h"
+#include "button/paint/mono_bitmap.h"
+#include "button/paint/picture_drawing.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 namespace {

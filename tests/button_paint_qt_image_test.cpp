@@ -1,8 +1,8 @@
 // The surface and the window shape handed to Qt keep every pixel.
 #include <gtest/gtest.h>
 
+#include "button/paint/skin_region.h"
 #include "button/qt/surface_image.h"
-#include "button/skin_region.h"
 
 namespace torvel {
 namespace {

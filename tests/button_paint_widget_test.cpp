@@ -3,17 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <vector>
 
+#include "button/paint/system_palette.h"
+#include "button/paint/xp_skin.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/vantor_button.h"
-#include "button/system_palette.h"
-#include "button/xp_skin.h"
+#include "button_widget_access.h"
 
 namespace torvel {
 namespace {
+
+using testing::ModelOf;
+using testing::PainterOf;
 
 class WidgetTest : public ::testing::Test {
 protected:
@@ -21,8 +27,8 @@ protected:
     VantorButton& ShownXPButton() {
         m_window.resize(200, 100);
         auto* button = new VantorButton(m_sound, Picture{}, &m_window);
-        button->model().SetButtonStyle(XPButton);
-        button->model().SetCaption("Старт");
+        ModelOf(*button).SetButtonStyle(XPButton);
+        ModelOf(*button).SetCaption("Старт");
         button->setGeometry(10, 10, 120, 29);
         m_window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_window));
@@ -44,18 +50,18 @@ TEST_F(WidgetTest, PressAndReleaseInsideClickOnceShowingThePressedLookBetween) {
     // Events with reference arguments are counted by a handler of our own.
     int downs = 0;
     QObject::connect(&button, &VantorButton::MouseDown, [&downs](qint16&, qint16&, float&, float&) { ++downs; });
-    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Rest));
+    EXPECT_EQ(PainterOf(button).surface().pixel(8, 14), Row14(SkinState::Rest));
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 14));
-    EXPECT_EQ(button.model().pressed(), 1);
-    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+    EXPECT_EQ(ModelOf(button).pressed(), 1);
+    EXPECT_EQ(PainterOf(button).surface().pixel(8, 14), Row14(SkinState::Pressed));
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_EQ(downs, 1);
 
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 14));
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(button.model().pressed(), 0);
-    EXPECT_NE(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+    EXPECT_EQ(ModelOf(button).pressed(), 0);
+    EXPECT_NE(PainterOf(button).surface().pixel(8, 14), Row14(SkinState::Pressed));
 
     // A release outside does not click; the right button never does.
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(60, 14));
@@ -69,10 +75,10 @@ TEST_F(WidgetTest, SpaceAndFocusReachTheModel) {
     QSignalSpy clicks(&button, &VantorButton::Click);
     button.setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(button.model().focused(), 1);
+    EXPECT_EQ(ModelOf(button).focused(), 1);
     QTest::keyPress(&button, Qt::Key_Space);
-    EXPECT_EQ(button.model().pressed(), 1);
-    EXPECT_EQ(button.painter().surface().pixel(8, 14), Row14(SkinState::Pressed));
+    EXPECT_EQ(ModelOf(button).pressed(), 1);
+    EXPECT_EQ(PainterOf(button).surface().pixel(8, 14), Row14(SkinState::Pressed));
     QTest::keyRelease(&button, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 1);
 }
@@ -92,7 +98,7 @@ TEST_F(WidgetTest, AnXPButtonIsShapedWithTwelvePixelsCut) {
     button.resize(4, 29);
     QApplication::processEvents();
     EXPECT_EQ(button.width(), 10);
-    EXPECT_EQ(button.painter().surface().width(), 10);
+    EXPECT_EQ(PainterOf(button).surface().width(), 10);
 }
 
 TEST_F(WidgetTest, TheHandCursorHasItsHotSpotAtTheTopLeft) {
@@ -100,7 +106,7 @@ TEST_F(WidgetTest, TheHandCursorHasItsHotSpotAtTheTopLeft) {
     VantorButton button(m_sound, Picture::FromImage(Picture::Type::Icon, hand));
     EXPECT_EQ(button.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(button.cursor().hotSpot(), QPoint(0, 0));
-    button.model().SetMousePointer(0);
+    ModelOf(button).SetMousePointer(0);
     EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -114,18 +120,71 @@ TEST_F(WidgetTest, ATransparentButtonShowsThePartOfItsParentsPictureUnderIt) {
     m_window.setPalette(palette);
     m_window.resize(200, 100);
     auto* button = new VantorButton(m_sound, Picture{}, &m_window);
-    button->model().SetCaption("");
-    button->model().SetTransparentBG(true);
+    ModelOf(*button).SetCaption("");
+    ModelOf(*button).SetTransparentBG(true);
     button->setGeometry(30, 20, 60, 25);
     m_window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
     button->Refresh();
-    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(35, 26, 77));
+    EXPECT_EQ(PainterOf(*button).surface().pixel(5, 6), Rgb(35, 26, 77));
 
     // An explicit picture takes the place of the window brush's.
     picture.fill(qRgb(9, 8, 7));
     button->SetParentPicture(picture);
-    EXPECT_EQ(button->painter().surface().pixel(5, 6), Rgb(9, 8, 7));
+    EXPECT_EQ(PainterOf(*button).surface().pixel(5, 6), Rgb(9, 8, 7));
+}
+
+TEST(WidgetLifetime, AButtonDeletedByAHandlerOrDuringItsYieldIsNotTouchedAgain) {
+    enum class Input { Click, KeyWithText, HoverEntry };
+    struct Row {
+        const char* how;
+        Input input;
+        bool wholeWindow;  // the handler deletes the button's window, and so the button
+    };
+    const Row rows[] = {
+        {"Click deletes the button", Input::Click, false},
+        {"Click deletes the window", Input::Click, true},
+        {"KeyDown deletes the button before KeyPress", Input::KeyWithText, false},
+        {"input during the hover entry's yield deletes the button", Input::HoverEntry, false},
+        {"input during the hover entry's yield deletes the window", Input::HoverEntry, true},
+    };
+    QtSoundPlayer sound;
+    for (const auto& row : rows) {
+        auto* window = new QWidget;
+        window->resize(200, 100);
+        auto* button = new VantorButton(sound, Picture{}, window);
+        button->setGeometry(10, 10, 120, 29);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << row.how;
+        const QPointer<QWidget> windowAlive(window);
+        const QPointer<VantorButton> buttonAlive(button);
+        QWidget* const victim = row.wholeWindow ? window : button;
+        const auto kill = [victim] { delete victim; };
+
+        switch (row.input) {
+            case Input::Click:
+                QObject::connect(button, &VantorButton::Click, kill);
+                QTest::mousePress(button, Qt::LeftButton, {}, QPoint(60, 14));
+                QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(60, 14));
+                break;
+            case Input::KeyWithText:
+                QObject::connect(button, &VantorButton::KeyDown, [kill](qint16&, qint16&) { kill(); });
+                QTest::keyPress(button, Qt::Key_A, {}, -1);
+                break;
+            case Input::HoverEntry: {
+                // Waiting when the button yields, as a click on another window would be.
+                QObject::connect(button, &VantorButton::MouseIn,
+                                 [kill](qint16&) { QMetaObject::invokeMethod(qApp, kill, Qt::QueuedConnection); });
+                QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(button, &move);
+                break;
+            }
+        }
+        EXPECT_TRUE(buttonAlive.isNull()) << row.how;
+        EXPECT_EQ(windowAlive.isNull(), row.wholeWindow) << row.how;
+        delete windowAlive.data();
+    }
 }
 
 }  // namespace

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "button/button_painter.h"
-#include "button/image_pixels.h"
-#include "button/paint_input.h"
-#include "button/parent_background.h"
+#include "button/paint/button_painter.h"
+#include "button/paint/image_pixels.h"
+#include "button/paint/paint_input.h"
+#include "button/paint/parent_background.h"
 #include "button/qt/qt_text_renderer.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "button/form/stored_form_parser.h"
-#include "button/model/vantor_button_model.h"
 #include "button/qt/vantor_button.h"
 
 namespace torvel {
@@ -27,7 +26,7 @@ StoredForm ReadForm(const QString& form, PictureLoader& pictures) {
 
 ButtonServices::ButtonServices()
     : m_pictures(kResources),
-      m_handCursor(m_pictures.Load(Picture::Type::Icon, std::string(VantorButtonModel::kHandCursorFile))) {}
+      m_handCursor(m_pictures.Load(Picture::Type::Icon, std::string(VantorButton::kHandCursorFile))) {}
 
 FormButtons::FormButtons(QWidget* window, const QString& form, ButtonServices& services)
     : m_window(window), m_services(services), m_form(ReadForm(form, services.pictures())) {}

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "button/form/stored_form.h"
-#include "button/picture.h"
+#include "button/paint/picture.h"
 #include "button/qt/qt_picture_loader.h"
 #include "button/qt/qt_sound_player.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "button/font_attributes.h"
+#include "button/paint/font_attributes.h"
 
 namespace torvel {
 

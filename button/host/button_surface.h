@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "button/colour.h"
-#include "button/font_attributes.h"
-#include "button/picture.h"
+#include "button/paint/colour.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/picture.h"
 
 namespace torvel {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "button/picture.h"
+#include "button/paint/picture.h"
 
 namespace torvel {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
-#include "button/font_attributes.h"
-#include "button/picture.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/picture.h"
 
 namespace torvel {
 

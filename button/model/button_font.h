@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "button/font_attributes.h"
+#include "button/paint/font_attributes.h"
 
 namespace torvel {
 

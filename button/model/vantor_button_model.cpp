@@ -454,11 +454,11 @@ void VantorButtonModel::OnMouseMove(std::int16_t Button, std::int16_t Shift, flo
         m_hovered = 1;
         if (!m_PictureHover.isNone()) m_Picture = m_PictureHover;
         std::int16_t inShift = Shift;
-        m_host.events.MouseIn(inShift);
+        if (!Survives([&] { m_host.events.MouseIn(inShift); })) return;
         Refresh();
         // Other input may run here, the hover exit among it; the sound plays
-        // all the same once it has.
-        m_host.eventLoop.Yield();
+        // all the same once it has, unless that input deleted the button.
+        if (!Survives([&] { m_host.eventLoop.Yield(); })) return;
         PlaySound(m_SoundOver);
     }
     m_host.events.MouseMove(Button, Shift, X, Y);
@@ -492,7 +492,7 @@ void VantorButtonModel::OnKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
         m_pressed = 0;
         m_hovered = 0;
         Refresh();
-        Release(kLeftButton, Shift, 0.0f, 0.0f);
+        if (!Release(kLeftButton, Shift, 0.0f, 0.0f)) return;
     }
     m_keyHeld = 0;
     m_host.events.KeyUp(KeyCode, Shift);
@@ -500,7 +500,7 @@ void VantorButtonModel::OnKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
 
 void VantorButtonModel::OnAccessKey(char32_t) {
     if (!m_host.surface.Enabled()) return;
-    m_host.events.Click();
+    if (!Survives([&] { m_host.events.Click(); })) return;
     GoToURL();
 }
 
@@ -523,7 +523,7 @@ void VantorButtonModel::OnOverTimerTick() {
     m_host.overTimer.Stop();
     m_hovered = 0;
     m_Picture = m_normalPicture;
-    m_host.events.MouseOut(m_lastShift);
+    if (!Survives([&] { m_host.events.MouseOut(m_lastShift); })) return;
     Refresh();
     if (m_pressed == 1) {
         // A button still held is drawn released while the pointer is away.
@@ -534,6 +534,15 @@ void VantorButtonModel::OnOverTimerTick() {
 }
 
 // ---- Shared steps ------------------------------------------------------------------
+
+template <typename Step>
+bool VantorButtonModel::Survives(Step&& step) {
+    // A QPointer of our own: the weak copy lives on the stack and expires if
+    // the button is destroyed while `step` runs.
+    const std::weak_ptr<const bool> alive = m_alive;
+    std::forward<Step>(step)();
+    return !alive.expired();
+}
 
 void VantorButtonModel::Report(std::string_view key) { m_host.changes.PropertyChanged(key); }
 
@@ -566,17 +575,17 @@ void VantorButtonModel::Press(std::int16_t& Button, std::int16_t& Shift, float& 
     m_host.events.MouseDown(Button, Shift, X, Y);
 }
 
-void VantorButtonModel::Release(std::int16_t Button, std::int16_t Shift, float X, float Y) {
+bool VantorButtonModel::Release(std::int16_t Button, std::int16_t Shift, float X, float Y) {
     m_pressed = 0;
     if (Button != kRightButton) {
         Refresh();
         if (Inside(X, Y)) {
             PlaySound(m_SoundClick);
-            m_host.events.Click();
+            if (!Survives([&] { m_host.events.Click(); })) return false;
             GoToURL();
         }
     }
-    m_host.events.MouseUp(Button, Shift, X, Y);
+    return Survives([&] { m_host.events.MouseUp(Button, Shift, X, Y); });
 }
 
 }  // namespace torvel

@@ -3,17 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "button/colour.h"
-#include "button/font_attributes.h"
 #include "button/host/button_host.h"
 #include "button/host/property_store.h"
 #include "button/model/button_font.h"
-#include "button/paint_input.h"
-#include "button/picture.h"
+#include "button/paint/colour.h"
+#include "button/paint/font_attributes.h"
+#include "button/paint/paint_input.h"
+#include "button/paint/picture.h"
 
 namespace torvel {
 
@@ -153,10 +154,19 @@ private:
     bool Inside(float X, float Y) const;
     // The press and release steps, shared by the mouse, the double click and
     // the Space key. Press takes references so that a double click can hand
-    // its stored record to MouseDown.
+    // its stored record to MouseDown. Release tells whether the button
+    // survived its events.
     void Press(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
-    void Release(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    bool Release(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    // Runs `step` (raising an event, or yielding to the event loop) and tells
+    // whether the button is still there: the window's handler, or input
+    // handled during the yield, may have deleted it, and then the caller
+    // returns at once without touching a member.
+    template <typename Step>
+    bool Survives(Step&& step);
 
+    // Expires with the button; a step that calls out holds a weak copy.
+    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
     ButtonHost m_host;
     ButtonFont m_gFont;
     torvel::Picture m_imgHAND;

@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-#include "button/font_attributes.h"
+#include "button/paint/font_attributes.h"
 
 namespace torvel {
 

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "button/image.h"
+#include "button/paint/image.h"
 
 namespace torvel {
 

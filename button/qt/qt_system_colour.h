@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "button/colour.h"
+#include "button/paint/colour.h"
 
 namespace torvel {
 

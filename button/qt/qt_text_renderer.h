@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "button/text_renderer.h"
+#include "button/paint/text_renderer.h"
 
 namespace torvel {
 

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QRegion>
 
-#include "button/region.h"
-#include "button/surface.h"
+#include "button/paint/region.h"
+#include "button/paint/surface.h"
 
 namespace torvel {
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "button/form/form_restore.h"
 #include "button/qt/input_codes.h"
@@ -144,7 +145,10 @@ void VantorButton::mouseDoubleClickEvent(QMouseEvent* event) {
 void VantorButton::keyPressEvent(QKeyEvent* event) {
     // A held key repeats its key down, as the model expects.
     const std::int16_t code = KeyCode(event->key(), event->modifiers());
+    // The KeyDown handler may delete the button, as in QAbstractButton::click.
+    const QPointer<VantorButton> alive(this);
     if (code != 0) m_model.OnKeyDown(code, ShiftState(event->modifiers()));
+    if (!alive) return;
     if (const std::optional<std::int16_t> ascii = KeyAscii(event->text())) m_model.OnKeyPress(*ascii);
 }
 

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "button/button_painter.h"
 #include "button/form/stored_form.h"
 #include "button/model/vantor_button_model.h"
-#include "button/picture.h"
+#include "button/paint/button_painter.h"
+#include "button/paint/picture.h"
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/qt_text_renderer.h"
@@ -25,6 +25,10 @@ class VantorButton final : public QWidget {
     Q_OBJECT
 
 public:
+    // Where the program keeps the picture of the hand cursor, relative to
+    // its assets.
+    static constexpr std::string_view kHandCursorFile = VantorButtonModel::kHandCursorFile;
+
     // `sound` plays the sounds of every button of the program and must
     // outlive the button; `handCursor` is the picture of the hand cursor.
     // The button starts as a newly placed instance.
@@ -36,10 +40,6 @@ public:
     // DataFileError naming the form when the instance is missing or refused.
     static VantorButton* CreateFromForm(const StoredForm& form, std::string_view instance, QtSoundPlayer& sound,
                                         const Picture& handCursor, QWidget* parent);
-
-    VantorButtonModel& model() { return m_model; }
-    const VantorButtonModel& model() const { return m_model; }
-    const ButtonPainter& painter() const { return m_painter; }
 
     // The public methods.
     void Refresh() { m_model.Refresh(); }
@@ -82,6 +82,10 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Tests reach the model and the painter through this class, which only
+    // they define.
+    friend class VantorButtonTestAccess;
+
     void ConnectHost();
     void Repaint();
     void Relayout();

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "button/image.h"
-#include "button/parent_background.h"
+#include "button/paint/image.h"
+#include "button/paint/parent_background.h"
 
 namespace torvel {
 
