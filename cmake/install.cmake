@@ -56,15 +56,11 @@ foreach(size IN LISTS TORVEL_ICON_SIZES)
           RENAME torvel.png)
 endforeach()
 
-# torvel_install_compressed(SOURCE DESTINATION [RENAME name]): installs a text
-# compressed as man-db and Debian expect it, reproducibly (no name or time
-# stamp in the gzip header).
+# torvel_install_compressed(SOURCE DESTINATION): installs a text compressed as
+# man-db and Debian expect it, reproducibly (no name or time stamp in the gzip
+# header).
 function(torvel_install_compressed source destination)
-  cmake_parse_arguments(ARG "" "RENAME" "" ${ARGN})
   cmake_path(GET source FILENAME name)
-  if(ARG_RENAME)
-    set(name ${ARG_RENAME})
-  endif()
   set(copy ${PROJECT_BINARY_DIR}/packaging/compressed/${destination}/${name})
   add_custom_command(OUTPUT ${copy}.gz
                      COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
