@@ -25,6 +25,10 @@ if(TARGET torvel-game)
            COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/window_e2e.sh
                    $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
   set_tests_properties(e2e_window_game PROPERTIES LABELS e2e TIMEOUT 180)
+  add_test(NAME e2e_window_ratio
+           COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/ratio_e2e.sh
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+  set_tests_properties(e2e_window_ratio PROPERTIES LABELS e2e TIMEOUT 180)
 endif()
 
 find_program(SHELLCHECK shellcheck)
@@ -33,6 +37,7 @@ if(SHELLCHECK)
            COMMAND ${SHELLCHECK} -x packaging/torvel.sh.in
                    tests/packaging/launcher_test.sh tests/packaging/package_test.sh
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
+                   tests/e2e/ratio_e2e.sh
                    bench/measure_process.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)
