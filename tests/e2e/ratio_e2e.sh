@@ -14,13 +14,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
 work=$(mktemp -d)
-finish() {
-  stop_x
-  rm -rf "$work"
-}
-trap finish EXIT
+trap 'stop_x; rm -rf "$work"' EXIT
 trap 'exit 1' TERM INT
-
 die() {
   echo "FAIL: $*" >&2
   exit 1
