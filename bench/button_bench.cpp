@@ -1,10 +1,12 @@
 // Full repaints of the program's buttons: the 120 x 29 XPButton at rest and
 // hovered, the same on screens of higher device pixel ratios, and the
-// 10 x 10 Standard glyph button.
+// 10 x 10 Standard glyph button; and the glyph button with the largest
+// original picture size a stored form may hold.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,21 +18,16 @@ namespace {
 
 using namespace torvel;
 
-void BM_RefreshXPButton(benchmark::State& state) {
+// Resizes a painter to w x h and times its full repaints.
+void TimeRefreshes(benchmark::State& state, const PaintInput& input, int w, int h) {
     QtTextRenderer text;
     ButtonPainter painter(text);
-    PaintInput input;
-    input.ButtonStyle = XPButton;
-    input.Caption = "Таблица рекордов";
-    input.hovered = static_cast<std::uint8_t>(state.range(0));
-    painter.Resize(input, 120, 29);
+    painter.Resize(input, w, h);
     for (auto _ : state) {
         painter.Refresh(input);
-        benchmark::DoNotOptimize(painter.surface().pixel(60, 14));
+        benchmark::DoNotOptimize(painter.surface().pixel(w / 2, h / 2));
     }
-    state.SetLabel(state.range(0) != 0 ? "hovered" : "rest");
 }
-BENCHMARK(BM_RefreshXPButton)->Arg(0)->Arg(1);
 
 // The repaint and its picture for a screen of ratio range(0) / 4, as the
 // widget makes them for each repaint there.
@@ -52,9 +49,8 @@ void BM_RefreshXPButtonForDevice(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshXPButtonForDevice)->Arg(6)->Arg(8)->Arg(12);
 
-void BM_RefreshStandardWithPicture(benchmark::State& state) {
-    QtTextRenderer text;
-    ButtonPainter painter(text);
+// The main window's small Standard button with its 9 x 9 glyph.
+PaintInput GlyphButton() {
     PaintInput input;
     input.ButtonStyle = Standard;
     input.Caption.clear();
@@ -62,13 +58,32 @@ void BM_RefreshStandardWithPicture(benchmark::State& state) {
     for (int i = 10; i < 71; ++i) glyph.pixels[static_cast<std::size_t>(i)] = 0xFF2058E0u;
     input.picture = Picture::FromImage(Picture::Type::Bitmap, glyph);
     input.PictureWidth = input.PictureHeight = input.OriginalPicSizeW = input.OriginalPicSizeH = 9;
-    painter.Resize(input, 10, 10);
-    for (auto _ : state) {
-        painter.Refresh(input);
-        benchmark::DoNotOptimize(painter.surface().pixel(5, 5));
-    }
+    return input;
 }
+
+void BM_RefreshXPButton(benchmark::State& state) {
+    PaintInput input;
+    input.ButtonStyle = XPButton;
+    input.Caption = "Таблица рекордов";
+    input.hovered = static_cast<std::uint8_t>(state.range(0));
+    TimeRefreshes(state, input, 120, 29);
+    state.SetLabel(state.range(0) != 0 ? "hovered" : "rest");
+}
+BENCHMARK(BM_RefreshXPButton)->Arg(0)->Arg(1);
+
+void BM_RefreshStandardWithPicture(benchmark::State& state) { TimeRefreshes(state, GlyphButton(), 10, 10); }
 BENCHMARK(BM_RefreshStandardWithPicture);
+
+// An original size for which no work surface can be made: the paint must
+// still cost microseconds, enabled (0) or disabled (1).
+void BM_PaintHugePicture(benchmark::State& state) {
+    PaintInput input = GlyphButton();
+    input.Enabled = state.range(0) == 0;
+    input.OriginalPicSizeW = input.OriginalPicSizeH = std::numeric_limits<std::int32_t>::max();
+    TimeRefreshes(state, input, 10, 10);
+    state.SetLabel(state.range(0) != 0 ? "disabled" : "enabled");
+}
+BENCHMARK(BM_PaintHugePicture)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Speed of the word game engine: a player's move with the computer's answer,
 // the start of a game, the computer's longest scan and loading the base, each
-// beside the same work done by the literal reference game.
+// beside the same work done by the literal reference game; and the review of a
+// game for the source words that allow the most words.
 //
 // The base is wmbase.txt in the current folder, or the file named by the
 // environment variable TORVEL_WORDBASE.
@@ -9,12 +10,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "common/data_file_error.h"
 #include "game/game.h"
+#include "game/random_source.h"
 #include "game/seeded_random.h"
 #include "game/word_base.h"
 #include "tests/support/literal_game.h"
@@ -195,6 +198,75 @@ void BM_LoadWordBase(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadWordBase)->Unit(benchmark::kMicrosecond);
+
+// Draws the source word of a chosen line, then goes on with seeded numbers.
+class DrawAtLine final : public RandomSource {
+public:
+    DrawAtLine(int line, std::uint64_t seed) : m_draw((line + 0.5) / WordBase::kLines), m_rest(seed) {}
+
+    void Reseed() override { m_drawNext = true; }
+    double Next() override {
+        if (!m_drawNext) return m_rest.Next();
+        m_drawNext = false;
+        return m_draw;
+    }
+
+private:
+    double m_draw;
+    bool m_drawNext = false;
+    SeededRandom m_rest;
+};
+
+// The lines of the `count` source words that allow the most distinct words.
+std::vector<int> RichestSourceLines(WordBase& base, std::size_t count) {
+    std::vector<std::pair<std::size_t, int>> words;  // (distinct words, line)
+    std::set<std::string> seen;
+    for (int line = 1; line < WordBase::kLines; ++line) {
+        const std::string& source = base.Line(line);
+        if (source.size() < WordBase::kMinSourceLength || source.size() > WordBase::kMaxSourceLength) continue;
+        if (!seen.insert(source).second) continue;
+        std::set<std::string> distinct;
+        for (const int fitting : base.FittingLines(source)) distinct.insert(base.Line(fitting));
+        words.emplace_back(distinct.size(), line);
+    }
+    std::sort(words.rbegin(), words.rend());
+    std::vector<int> lines;
+    for (std::size_t i = 0; i < std::min(count, words.size()); ++i) lines.push_back(words[i].second);
+    return lines;
+}
+
+// One review per iteration, in turn over games on the richest source words,
+// each with a third of its words found by the player and answered by the
+// computer. Arg: how many of the richest source words.
+void BM_GameReview(benchmark::State& state) {
+    try {
+        WordBase base(BasePath());
+        base.Load();
+        std::vector<std::unique_ptr<DrawAtLine>> randoms;
+        std::vector<std::unique_ptr<Game>> games;
+        for (const int line : RichestSourceLines(base, static_cast<std::size_t>(state.range(0)))) {
+            randoms.push_back(std::make_unique<DrawAtLine>(line, 4));
+            games.push_back(std::make_unique<Game>(base, *randoms.back()));
+            Game& game = *games.back();
+            game.Start();
+            const std::vector<std::string> words = PlayableWords(game, base, {game.sourceWord()});
+            for (std::size_t i = 0; i < words.size(); i += 3) game.entr(words[i]);
+        }
+        std::size_t next = 0;
+        std::size_t words = 0;
+        for (auto _ : state) {
+            const GameReview review = games[next]->Review();
+            words += review.words.size();
+            benchmark::DoNotOptimize(review.words.data());
+            next = (next + 1) % games.size();
+        }
+        state.counters["words"] =
+            static_cast<double>(words) / static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
+    } catch (const DataFileError& error) {
+        state.SkipWithError(error.what());
+    }
+}
+BENCHMARK(BM_GameReview)->Arg(50)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace torvel

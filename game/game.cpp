@@ -30,7 +30,7 @@ void PutOnTop(std::string& list, std::string_view word) {
 }  // namespace
 
 Game::Game(WordBase& base, RandomSource& random)
-    : m_base(base), m_random(random), m_words(WordBase::kLines + 1, 0) {}
+    : m_base(base), m_random(random), m_words(WordBase::kLines + 1, Side::None) {}
 
 void Game::Start() {
     std::string source = m_base.DrawSourceWord(m_random);
@@ -40,8 +40,8 @@ void Game::Start() {
     m_letters = LetterPool(m_source);
     m_fitting = std::move(fitting);
     m_fittingReady = true;
-    std::fill(m_words.begin(), m_words.end(), 0);
-    Record(m_base.FirstLine(m_source).value());
+    std::fill(m_words.begin(), m_words.end(), Side::None);
+    Record(m_base.FirstLine(m_source).value(), Side::Source);
     m_captionsVisible = true;
     m_playerList.clear();
     m_computerList.clear();
@@ -69,7 +69,7 @@ EntryOutcome Game::entr(std::string_view entry) {
         outcome.message = "Уже было.";
         return outcome;
     }
-    Record(*line);
+    Record(*line, Side::Player);
     m_playerTotal = AddToTotal(m_playerTotal, entry.size());
     PutOnTop(m_playerList, entry);
     ++m_wordcount;
@@ -102,6 +102,29 @@ Evaluation Game::endgame() {
     return evaluation;
 }
 
+GameReview Game::Review() {
+    std::vector<ReviewWord> words;
+    for (const int line : Fitting()) {
+        const std::string& word = m_base.Line(line);
+        // Each word once, at its first line; the empty line is no word.
+        if (word.empty() || m_base.FirstLineOf(line) != line) continue;
+        switch (m_words[line]) {
+            case Side::Source:
+                break;
+            case Side::Player:
+                words.push_back({word, WordMark::Player});
+                break;
+            case Side::Computer:
+                words.push_back({word, WordMark::Computer});
+                break;
+            case Side::None:
+                words.push_back({word, WordMark::Missed});
+                break;
+        }
+    }
+    return SummariseReview(m_source, std::move(words));
+}
+
 std::string Game::sourceWordUtf8() const { return Cp1251ToUtf8(m_source); }
 std::string Game::playerListUtf8() const { return Cp1251ToUtf8(m_playerList); }
 std::string Game::computerListUtf8() const { return Cp1251ToUtf8(m_computerList); }
@@ -110,14 +133,14 @@ std::string Game::computerLastWordUtf8() const { return Cp1251ToUtf8(m_computerL
 bool Game::AlreadyPlayed(int line) {
     // The empty word always counts as played: the table has a free slot, and a
     // free slot holds the empty text.
-    return m_base.Line(line).empty() || m_words[m_base.FirstLineOf(line)] != 0;
+    return m_base.Line(line).empty() || m_words[m_base.FirstLineOf(line)] != Side::None;
 }
 
-void Game::Record(int line) { m_words[m_base.FirstLineOf(line)] = 1; }
+void Game::Record(int line, Side side) { m_words[m_base.FirstLineOf(line)] = side; }
 
 void Game::PlayComputerWord(int line, MoveOutcome& outcome) {
     const std::string& word = m_base.Line(line);
-    Record(line);
+    Record(line, Side::Computer);
     PutOnTop(m_computerList, word);
     m_computerTotal = AddToTotal(m_computerTotal, word.size());
     m_computerLastWord = word;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/evaluation.h"
+#include "game/game_review.h"
 #include "game/letter_pool.h"
 #include "game/outcome.h"
 
@@ -63,6 +64,10 @@ public:
     // Evaluates the current totals; may run any number of times.
     Evaluation endgame();
 
+    // Every distinct word of lines 1 to 11031 that the source word's letters
+    // allow, apart from the source word, marked with who played it so far.
+    GameReview Review();
+
     const std::string& sourceWord() const { return m_source; }
     const std::string& playerTotal() const { return m_playerTotal; }      // number text
     const std::string& computerTotal() const { return m_computerTotal; }  // number text
@@ -80,8 +85,11 @@ public:
     std::string computerLastWordUtf8() const;
 
 private:
+    // Who played the word of a line.
+    enum class Side : char { None, Source, Player, Computer };
+
     bool AlreadyPlayed(int line);
-    void Record(int line);
+    void Record(int line, Side side);
     void PlayComputerWord(int line, MoveOutcome& outcome);
     const std::vector<int>& Fitting();
 
@@ -89,10 +97,10 @@ private:
     RandomSource& m_random;
     std::string m_source;
     LetterPool m_letters{""};
-    // The table of played words: one flag per word of the base, at the line of
-    // its first occurrence (every played word comes from the base). It never
+    // The table of played words: who played each word of the base, at the line
+    // of its first occurrence (every played word comes from the base). It never
     // runs out of room, so a repeat is caught however long the game goes on.
-    std::vector<char> m_words;
+    std::vector<Side> m_words;
     // The lines whose letters fit the source word, in file order.
     std::vector<int> m_fitting;
     bool m_fittingReady = false;

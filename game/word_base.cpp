@@ -5,30 +5,16 @@
 #include <utility>
 
 #include "common/data_file_error.h"
+#include "common/line_count_text.h"
 #include "common/line_reader.h"
 #include "game/letter_pool.h"
 #include "game/random_source.h"
-#include "game/word_base_file.h"
 
 namespace torvel {
 
 namespace {
 
-// "1 строка", "3 строки", "11 строк", "21 строка".
-std::string LineCountText(std::size_t count) {
-    const std::size_t lastTwo = count % 100;
-    const std::size_t last = count % 10;
-    const char* noun = "строк";
-    if (last == 1 && lastTwo != 11) {
-        noun = "строка";
-    } else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) {
-        noun = "строки";
-    }
-    return std::to_string(count) + " " + noun;
-}
-
-std::vector<std::string> ParseLines(std::string_view bytes, const std::string& name) {
-    std::vector<std::string> lines = SplitLines(bytes, WordBase::kLines);
+std::vector<std::string> CheckedLines(std::vector<std::string> lines, const std::string& name) {
     // Checked before the count: the file reader stops just past an overlong
     // line, and the file must then get the same message as its full bytes.
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -54,13 +40,13 @@ WordBase::WordBase(std::string path) : m_path(std::move(path)) {}
 
 WordBase WordBase::FromBytes(std::string_view bytes, std::string name) {
     WordBase base(std::move(name));
-    base.Index(ParseLines(bytes, base.m_path));
+    base.Index(CheckedLines(SplitLines(bytes, kLines), base.m_path));
     return base;
 }
 
 void WordBase::Load() {
     if (m_loaded) return;
-    Index(ParseLines(ReadWordBaseFile(m_path, kLines, kMaxLineLength), m_path));
+    Index(CheckedLines(ReadLeadingLines(m_path, kLines, kMaxLineLength), m_path));
 }
 
 void WordBase::Index(std::vector<std::string> lines) {

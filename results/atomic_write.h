@@ -1,4 +1,4 @@
-// Replacing a file's content so that a crash leaves either the old or the new.
+// Replacing a file's content so that a failure leaves either the old or the new.
 #pragma once
 
 #include <string>
@@ -6,13 +6,22 @@
 
 namespace torvel {
 
-// Writes `bytes` to a new file beside `path` ("<path>.XXXXXX"), flushes it to
-// the disk and renames it over `path`. Whatever happens, `path` holds either
-// its old content or the complete new one, never a mixture or a part.
+// Writes `bytes` to a new file beside the file `path` names ("<file>.XXXXXX"),
+// flushes it to the disk and renames it over that file. Whatever happens, the
+// file holds either its old content or the complete new one, never a mixture
+// or a part.
+//
+// Around that:
+// - When `path` is a symbolic link, the file it leads to is replaced (the
+//   temporary file is made in that file's folder) and the link stays.
+// - A file without write permission is refused: the user made it read-only.
+// - When no temporary file can be made beside it (a read-only folder), the
+//   file is rewritten in place instead: written, flushed, its size checked; if
+//   that fails, its old content is written back.
 //
 // The new file takes the old file's permission bits, or 0644 when there was
-// no old file. On failure the temporary file is removed and DataFileError names
-// `path` and the system's reason; `path` is then untouched.
+// no old file. On failure DataFileError names `path` and the reason, and the
+// file keeps its old content.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace torvel

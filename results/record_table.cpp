@@ -8,25 +8,16 @@
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/leading_number.h"
+#include "common/line_count_text.h"
+#include "common/line_reader.h"
 #include "common/number_text.h"
 #include "results/atomic_write.h"
-#include "results/leading_lines.h"
 
 namespace torvel {
 
 namespace {
 
 constexpr auto kRowCount = static_cast<std::size_t>(RecordTable::kRows);
-
-// "1 строка", "3 строки", "15 строк".
-std::string LinesText(std::size_t count) {
-    const std::size_t lastTwo = count % 100;
-    const std::size_t last = count % 10;
-    const char* word = "строк";
-    if (last == 1 && lastTwo != 11) word = "строка";
-    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) word = "строки";
-    return std::to_string(count) + " " + word;
-}
 
 std::string CellFromUtf8(std::string_view text) {
     std::string bytes = Utf8ToCp1251(text);
@@ -49,16 +40,16 @@ std::size_t Row(int row) {
 RecordTable::RecordTable(std::string path) : m_path(std::move(path)) {}
 
 void RecordTable::load() {
-    std::vector<std::string> lines;
-    try {
-        lines = ReadLeadingLines(m_path, kLines, kMaxCellBytes);
-    } catch (const DataFileError&) {
-        m_loaded = false;
-        throw;
+    m_loaded = false;
+    std::vector<std::string> lines = ReadLeadingLines(m_path, kLines, kMaxCellBytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > kMaxCellBytes) {
+            throw DataFileError(m_path, "строка " + std::to_string(i + 1) + " длиннее " +
+                                            std::to_string(kMaxCellBytes) + " байт");
+        }
     }
     if (lines.size() < kLines) {
-        m_loaded = false;
-        throw DataFileError(m_path, LinesText(lines.size()) + " вместо " + std::to_string(kLines));
+        throw DataFileError(m_path, LineCountText(lines.size()) + " вместо " + std::to_string(kLines));
     }
     for (std::size_t row = 0; row < kRowCount; ++row) {
         m_names[row] = std::move(lines[row]);

@@ -10,6 +10,7 @@ packages=(
   python3 fonts-liberation
   xvfb x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
   libx11-dev time strace shellcheck
+  pulseaudio pulseaudio-utils sox
 )
 
 missing=()

@@ -12,7 +12,7 @@ torvel_add_gtest(button_model_test
 
 if(TORVEL_GUI)
   torvel_add_gtest(button_model_qt_test
-    SOURCES button_model_qt_test.cpp support/qt_application.cpp
+    SOURCES button_model_qt_test.cpp button_model_qt_sound_test.cpp support/qt_application.cpp
     LIBS torvel_button_qt Qt6::Test)
 endif()
 

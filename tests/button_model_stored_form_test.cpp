@@ -232,14 +232,16 @@ const ProgramButton kProgramButtons[] = {
     {"frmtorvel", "VantorButton6", "Пропустить ход", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
     {"frmtorvel", "VantorButton9", "", 0, "images/glyph_close.bmp", SystemColour(COLOR_3DLIGHT)},
     {"frmtvlstat", "VantorButton1", "Далее", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
+    {"frmtvlstat", "VantorButton2", "Разбор", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
     {"frmbre", "VantorButton1", "OK", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
+    {"frmreview", "VantorButton1", "Закрыть", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
 };
 
 std::string FormPath(const std::string& form) { return SourcePath("windows/forms/" + form + ".buttons"); }
 
 TEST(StoredForm, TheProgramsFormsHoldExactlyTheirButtons) {
     FakePictureLoader loader;
-    for (const char* form : {"frmtorvel", "frmtvlstat", "frmbre"}) {
+    for (const char* form : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview"}) {
         std::vector<std::string> expected;
         for (const auto& b : kProgramButtons) {
             if (std::string(b.form) == form) expected.push_back(b.name);
@@ -304,7 +306,7 @@ TEST(StoredForm, EachProgramButtonRestoresToItsStoredValues) {
 
 TEST(StoredForm, SavingTheRestoredButtonsWritesTheFormsBackUnchanged) {
     FakePictureLoader loader;
-    for (const char* name : {"frmtorvel", "frmtvlstat", "frmbre"}) {
+    for (const char* name : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview"}) {
         const std::string text = ReadText(FormPath(name));
         const StoredForm form = ParseStoredForm(text, FormPath(name), loader);
         StoredForm saved;

@@ -1,6 +1,7 @@
 // Pixel tests of the paint pipeline: styles, states, skin, caption, pictures.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -451,6 +452,40 @@ TEST_F(PainterTest, HoveredToolbarLiftsThePictureOverAGreySilhouette) {
     const Surface& down = Paint(in, 40, 30);
     EXPECT_EQ(down.pixel(15, 10), ImageColour(image, 0, 0));
     EXPECT_EQ(down.pixel(23, 18), ImageColour(image, 8, 8));
+}
+
+TEST_F(PainterTest, AnyStoredPictureSizePaintsAndASizeOfNothingDrawsNothing) {
+    // Stored forms may hold any 32-bit size; a huge original size once made
+    // the shrinking stretch walk every source index of a surface that could
+    // not be made.
+    const int sizes[] = {INT32_MIN, -1, 0, 1, 9, 100, INT32_MAX};
+    const Image image = NumberedImage(9, 9);
+    for (const Picture::Type type : {Picture::Type::Bitmap, Picture::Type::Icon}) {
+        for (const bool disabled : {false, true}) {
+            const PaintInput plain = Input(Standard, {.disabled = disabled});
+            const Surface without = Paint(plain, 40, 30);
+            PaintInput in = plain;
+            SetPicture(in, image, type);
+            for (const int pw : sizes) {
+                for (const int ph : sizes) {
+                    for (const int ow : sizes) {
+                        for (const int oh : sizes) {
+                            in.PictureWidth = pw;
+                            in.PictureHeight = ph;
+                            in.OriginalPicSizeW = ow;
+                            in.OriginalPicSizeH = oh;
+                            const Surface& s = Paint(in, 40, 30);
+                            ASSERT_EQ(s.width(), 40);
+                            if (pw <= 0 || ph <= 0) {
+                                ASSERT_EQ(s, without) << pw << " x " << ph << " from " << ow << " x " << oh
+                                                      << (disabled ? ", disabled" : "");
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST_F(PainterTest, IconsKeepTheirTransparencyAndTheirDisabledLookKeysOnBlack) {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <vector>
 
 #include "button/paint/system_palette.h"
@@ -99,6 +100,39 @@ TEST_F(WidgetTest, AnXPButtonIsShapedWithTwelvePixelsCut) {
     QApplication::processEvents();
     EXPECT_EQ(button.width(), 10);
     EXPECT_EQ(PainterOf(button).surface().width(), 10);
+}
+
+TEST_F(WidgetTest, AssigningBackColorItsOwnValueStillClearsTheSurfaceToIt) {
+    // An XPToolbar hover leaves its fill as the surface colour; a Standard
+    // button at rest keeps showing it until BackColor is assigned, even the
+    // value it already has.
+    m_window.resize(200, 100);
+    auto* button = new VantorButton(m_sound, Picture{}, &m_window);
+    VantorButtonModel& model = ModelOf(*button);
+    model.SetSoundOver("");
+    model.SetCaption("");
+    model.SetButtonStyle(XPToolbar);
+    button->setGeometry(10, 10, 60, 25);
+    m_window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    const Colour face = ResolveColor(SystemColour(COLOR_BTNFACE));
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        Colour expected;
+    };
+    const Step steps[] = {
+        {"hovered", [&] { model.OnMouseMove(0, 0, 10, 10); }, Rgb(220, 255, 255)},
+        {"Standard", [&] { model.SetButtonStyle(Standard); }, Rgb(220, 255, 255)},
+        {"at rest", [&] { model.OnOverTimerTick(); }, Rgb(220, 255, 255)},
+        {"BackColor assigned its value", [&] { model.SetBackColor(model.BackColor()); }, face},
+        {"repainted", [&] { button->Refresh(); }, face},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(PainterOf(*button).surface().pixel(10, 10), step.expected) << step.name;
+    }
+    EXPECT_EQ(model.hovered(), 0);
 }
 
 TEST_F(WidgetTest, TheHandCursorHasItsHotSpotAtTheTopLeft) {

@@ -1,6 +1,7 @@
 // Tests of the shared text helpers: numbers in labels, the code page, lines.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,9 +10,12 @@
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/file_bytes.h"
+#include "common/font_pixels.h"
 #include "common/leading_number.h"
+#include "common/line_count_text.h"
 #include "common/line_reader.h"
 #include "common/number_text.h"
+#include "common/russian_plural.h"
 
 namespace torvel {
 namespace {
@@ -46,6 +50,43 @@ TEST(LeadingNumber, HugeNumbersSaturateInsteadOfBecomingInfinite) {
     EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
 }
 
+TEST(LeadingNumber, ANulByteEndsTheNumberAndValuesOutOfRangeGoByTheirMagnitude) {
+    const double largest = std::numeric_limits<double>::max();
+    const std::string zeros330(330, '0');
+    const std::string zeros400(400, '0');
+    struct Case {
+        const char* name;
+        std::string text;
+        double expected;
+    };
+    const Case cases[] = {
+        {"NUL after a whole number", std::string("7\0" "3", 3), 7},
+        {"NUL after another", std::string("1\0" "2", 3), 1},
+        {"NUL after the fraction", std::string("2.5\0" "1", 5), 2.5},
+        {"NUL where the exponent's digits would be", std::string("4e\0" "2", 4), 4},
+        {"NUL first", std::string("\0" "5", 2), 0},
+        {"NUL after &H digits", std::string("&HF\0" "F", 5), 15},
+        {"tiny with many zeros", "0." + zeros330 + "1", 0},
+        {"tiny and negative", "-0." + zeros330 + "1", -0.0},
+        {"huge with a small exponent", "1" + zeros400 + "e-50", largest},
+        {"huge and negative", "-1" + zeros400 + "e-50", -largest},
+        {"tiny by its exponent alone", "1e-400", 0},
+        {"huge by its exponent alone", "1e400", largest},
+        {"many zeros cancel a large exponent", "0." + zeros400 + "1e300", 1e-101},
+        {"an exponent beyond every bound", "1e-99999999999999999999999", 0},
+        {"and upwards", "-1e99999999999999999999999", -largest},
+        {"the largest double", "1.7976931348623157e308", largest},
+        {"past it by more than rounding", "1.7976931348623159e308", largest},
+        {"the smallest denormal holds", "5e-324", 4.9406564584124654e-324},
+        {"zero with a huge exponent", "0e999999", 0},
+    };
+    for (const auto& c : cases) {
+        const double value = LeadingNumber(c.text);
+        EXPECT_EQ(value, c.expected) << c.name;
+        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << c.name;
+    }
+}
+
 TEST(NumberText, WritesTheShortestDecimalForm) {
     struct Case {
         double value;
@@ -63,6 +104,15 @@ TEST(NumberText, ReadsBackThroughLeadingNumber) {
     for (const double value : {0.0, 1.0, -1.0, 303.0, -50.0, 4.5, 1e15, 123.456}) {
         EXPECT_EQ(LeadingNumber(NumberText(value)), value);
     }
+}
+
+TEST(RussianPlural, TakesTheFormTheLastTwoDigitsAskFor) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "букв"},   {1, "буква"},  {2, "буквы"},  {4, "буквы"},   {5, "букв"},   {11, "букв"},  {12, "букв"},
+        {14, "букв"},  {20, "букв"},  {21, "буква"}, {22, "буквы"},  {25, "букв"},  {101, "буква"},
+        {111, "букв"}, {112, "букв"}, {122, "буквы"},
+    };
+    for (const auto& [count, form] : cases) EXPECT_EQ(RussianPlural(count, "буква", "буквы", "букв"), form) << count;
 }
 
 TEST(Cp1251, ConvertsRussianTextBothWays) {
@@ -121,6 +171,53 @@ TEST(SplitLines, EveryKindOfLineEndEndsALine) {
 TEST(SplitLines, StopsAtTheLimit) {
     EXPECT_EQ(SplitLines("1\r\n2\r\n3\r\n", 2), (std::vector<std::string>{"1", "2"}));
     EXPECT_TRUE(SplitLines("1\r\n", 0).empty());
+}
+
+TEST(LineSplitter, PiecesSplitAnywhereGiveTheSameLines) {
+    const std::string texts[] = {"A\r\nB\rC\nD", "\r\n\r\n", "AB\r", "\n\rX\r\n", "ONE"};
+    for (const std::string& text : texts) {
+        for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+            LineSplitter lines(100);
+            lines.feed(std::string_view(text).substr(0, cut));
+            lines.feed(std::string_view(text).substr(cut));
+            EXPECT_EQ(std::move(lines).finish(), SplitLines(text, 100)) << text << " cut at " << cut;
+        }
+    }
+}
+
+TEST(LineSplitter, ALineTooLongEndsTheTextCutOneBytePastTheLimit) {
+    struct Case {
+        const char* text;
+        std::size_t maxLines;
+        bool wantsMore;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"ABCD\r\nE", 5, true, {"ABCD", "E"}},
+        {"ABCDE\r\nF", 5, false, {"ABCDE"}},
+        {"AB\r\nABCDEFGH\r\nC", 5, false, {"AB", "ABCDE"}},
+        {"AB\r\nABCDEFGH", 1, false, {"AB"}},
+    };
+    for (const auto& c : cases) {
+        LineSplitter lines(c.maxLines, 4);
+        EXPECT_EQ(lines.feed(c.text), c.wantsMore) << c.text;
+        EXPECT_EQ(std::move(lines).finish(), c.expected) << c.text;
+    }
+}
+
+TEST(LineCountText, TheNounAgreesWithTheNumber) {
+    const std::pair<std::size_t, const char*> cases[] = {
+        {0, "0 строк"},     {1, "1 строка"},     {2, "2 строки"},     {4, "4 строки"},
+        {5, "5 строк"},     {11, "11 строк"},    {12, "12 строк"},    {14, "14 строк"},
+        {21, "21 строка"},  {22, "22 строки"},   {111, "111 строк"},  {11030, "11030 строк"},
+        {11031, "11031 строка"}, {10004, "10004 строки"},
+    };
+    for (const auto& [count, text] : cases) EXPECT_EQ(LineCountText(count), text);
+}
+
+TEST(FontPixels, PointsBecomeTheNearestWholePixelsAt96Dpi) {
+    const std::pair<double, int> cases[] = {{8.25, 11}, {9.75, 13}, {14.25, 19}, {15.75, 21}, {12, 16}, {0.3, 0}};
+    for (const auto& [points, pixels] : cases) EXPECT_EQ(FontPixels(points), pixels) << points;
 }
 
 TEST(ReadFileBytes, ErrorsNameTheFileAndTheProblem) {

@@ -4,7 +4,6 @@
 // it: source words, messages, computer's words, totals, lists, evaluations.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -18,6 +17,7 @@
 #include "game/game.h"
 #include "game/seeded_random.h"
 #include "game/word_base.h"
+#include "tests/support/counted_letters.h"
 #include "tests/support/literal_game.h"
 #include "tests/support/synthetic_base.h"
 #include "tests/support/temp_base.h"
@@ -26,16 +26,6 @@ namespace torvel {
 namespace {
 
 constexpr std::size_t kLines = WordBase::kLines;
-
-// The letter test, counted afresh for each line.
-bool Fits(const std::string& word, const std::string& source) {
-    std::array<int, 256> left{};
-    for (const char letter : source) ++left[static_cast<unsigned char>(letter)];
-    for (const char letter : word) {
-        if (--left[static_cast<unsigned char>(letter)] < 0) return false;
-    }
-    return true;
-}
 
 testing::AssertionResult SameState(const Game& game, const LiteralGame& literal) {
     std::ostringstream differences;
@@ -84,7 +74,7 @@ void PlayAlongside(const std::string& path, const std::vector<std::string>& line
         auto [entry, added] = fittingBySource.try_emplace(source);
         if (added) {
             for (std::size_t i = 0; i < kLines; ++i) {
-                if (Fits(lines[i], source)) entry->second.push_back(lines[i]);
+                if (FitsByCount(lines[i], source)) entry->second.push_back(lines[i]);
             }
         }
         return entry->second;

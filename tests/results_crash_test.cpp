@@ -1,5 +1,6 @@
 // Saving results.tvl when things go wrong: the process is killed mid-save,
-// the folder is read-only, the file may not grow, the file is a folder.
+// the folder or the file is read-only, the file is a link, the file may not
+// grow, the file is a folder.
 #include <gtest/gtest.h>
 
 #include <grp.h>
@@ -40,6 +41,7 @@ const std::vector<std::string> kScores = {"300", "250", "200", "150", "100",
 constexpr int kReported = 0;
 constexpr int kNotReported = 1;
 constexpr int kWrongReport = 2;
+constexpr int kSaved = 3;
 constexpr int kCannotTest = 77;
 
 // Runs `body` in a child process and returns its exit code, or -1 when a
@@ -201,6 +203,87 @@ TEST(RecordTableCrash, AReadOnlyFolderIsReportedAndTheFileKept) {
     EXPECT_EQ(result, kReported);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+TEST(RecordTableCrash, AnOrdinaryUsersSaveLeavesTheWholeOldTableOrTheWholeNewOne) {
+    namespace fs = std::filesystem;
+    constexpr uid_t kNobody = 65534;
+    struct Case {
+        const char* name;
+        bool throughLink;    // results.tvl is a link to the file in another folder
+        mode_t folderMode;   // of the folder that holds the file itself
+        mode_t fileMode;
+        rlim_t sizeLimit;    // 0: none
+        const char* problem; // nullptr: the new table is saved
+    };
+    const Case cases[] = {
+        {"read-only file", false, 0755, 0444, 0, "доступен только для чтения"},
+        {"read-only folder", false, 0555, 0644, 0, nullptr},
+        {"read-only folder and a file that may not grow", false, 0555, 0644, 4096, "прежнее содержимое сохранено"},
+        {"link", true, 0755, 0644, 0, nullptr},
+        {"link to a read-only file", true, 0755, 0444, 0, "доступен только для чтения"},
+        {"link into a read-only folder", true, 0555, 0644, 0, nullptr},
+    };
+    const std::string oldText = TableText(kNames, kScores);
+    std::vector<std::string> longNames = kNames;
+    longNames[3] = std::string(20000, 'x');  // the new table outgrows the size limit
+    const std::string newText = TableText(longNames, kScores);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder root;
+        const fs::path game = root.path() / "game";
+        const fs::path store = c.throughLink ? root.path() / "store" : game;
+        fs::create_directories(game);
+        fs::create_directories(store);
+        const std::string path = (game / "results.tvl").string();
+        const std::string file = (store / "results.tvl").string();
+        WriteBytes(file, oldText);
+        if (c.throughLink) fs::create_symlink("../store/results.tvl", path);
+        RecordTable table(path);
+        table.load();
+        table.setNameUtf8(3, longNames[3]);
+
+        // The folders and the file are the unprivileged user's own.
+        if (::geteuid() == 0) {
+            for (const fs::path& own : {root.path(), game, store, fs::path(file)}) {
+                ASSERT_EQ(::chown(own.c_str(), kNobody, kNobody), 0);
+            }
+            if (c.throughLink) {
+                ASSERT_EQ(::lchown(path.c_str(), kNobody, kNobody), 0);
+            }
+        }
+        ASSERT_EQ(::chmod(root.path().c_str(), 0755), 0);
+        ASSERT_EQ(::chmod(file.c_str(), c.fileMode), 0);
+        ASSERT_EQ(::chmod(store.c_str(), c.folderMode), 0);
+
+        const int result = RunInChild([&] {
+            if (!DropRootPrivileges() || ::access(file.c_str(), R_OK) != 0) return kCannotTest;
+            if (c.sizeLimit != 0) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{c.sizeLimit, c.sizeLimit};
+                if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return kCannotTest;
+            }
+            if (c.problem == nullptr) {
+                try {
+                    table.save();
+                    return kSaved;
+                } catch (const DataFileError&) {
+                    return kWrongReport;
+                }
+            }
+            return SaveExpectingFailure(table, c.problem);
+        });
+        ::chmod(store.c_str(), 0755);
+        if (result == kCannotTest) GTEST_SKIP() << "cannot become an unprivileged user";
+        EXPECT_EQ(result, c.problem == nullptr ? kSaved : kReported);
+        EXPECT_TRUE(ReadBytes(file) == (c.problem == nullptr ? newText : oldText));
+        if (c.throughLink) {
+            EXPECT_TRUE(fs::is_symlink(path) && fs::read_symlink(path) == "../store/results.tvl");
+        }
+        // No temporary file is left behind in either folder.
+        EXPECT_EQ(TempFolder::EntriesOf(game), std::vector<std::string>{"results.tvl"});
+        EXPECT_EQ(TempFolder::EntriesOf(store), std::vector<std::string>{"results.tvl"});
+    }
 }
 
 TEST(RecordTableCrash, AnUnreadableFileIsReportedAndNotSavedOver) {

@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "common/data_file_error.h"
 #include "common/line_reader.h"
+#include "common/number_text.h"
 #include "results/record_table.h"
 #include "results_test_files.h"
 
@@ -102,6 +104,37 @@ TEST(RecordTableFile, AnEnteredResultIsSavedAndUntouchedCellsKeepTheirBytes) {
     const std::vector<std::string> moved = {"1000", "300", "250", "200", "150",
                                             "100",  "50",  "45",  "0",   "-20"};
     EXPECT_EQ(ReadBytes(path), TableText(names, moved));
+}
+
+TEST(RecordTableFile, ScoresBeyondADoublesRangeOrCutByANulPlaceAndMoveByTheirValue) {
+    // Row 1 is about 1e350, row 2 reads as 7 (its NUL ends the number), row 3
+    // is about 1e-331.
+    const std::string huge = "1" + std::string(400, '0') + "e-50";
+    const std::string tiny = "0." + std::string(330, '0') + "1";
+    const std::string seven = std::string("7\0" "3", 3);
+    const std::vector<std::string> scores = {"500", huge, seven, tiny, "-10", "-20", "-30", "-40", "-50", "-60"};
+    const std::string largest = NumberText(std::numeric_limits<double>::max());
+    struct Case {
+        double score;
+        int position;
+        std::vector<std::string> scores;
+    };
+    const Case cases[] = {
+        {1000, 0, {"1000", "500", largest, "7", "0", "-10", "-20", "-30", "-40", "-50"}},
+        {7, 2, {"500", huge, "7", "7", "0", "-10", "-20", "-30", "-40", "-50"}},
+        {5, 3, {"500", huge, seven, "5", "0", "-10", "-20", "-30", "-40", "-50"}},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder.file("results.tvl");
+        WriteBytes(path, TableText(kNames, scores));
+        RecordTable table(path);
+        table.load();
+        EXPECT_EQ(table.enterResult(c.score, [] { return std::string("Лена"); }), c.position) << c.score;
+        std::vector<std::string> entered;
+        for (int row = 0; row < RecordTable::kRows; ++row) entered.push_back(table.scoreBytes(row));
+        EXPECT_EQ(entered, c.scores) << c.score;
+    }
 }
 
 TEST(RecordTableFile, ReadsLinesSplitAcrossReadBuffers) {
@@ -246,8 +279,9 @@ TEST(RecordTableFile, SavingKeepsTheFilePermissions) {
     struct Case {
         mode_t before;  // 0: the file vanished between load and save
         mode_t after;
+        bool refused;   // made read-only: the save is refused and the file kept
     };
-    const Case cases[] = {{0600, 0600}, {0664, 0664}, {0444, 0444}, {0, 0644}};
+    const Case cases[] = {{0600, 0600, false}, {0664, 0664, false}, {0444, 0444, true}, {0, 0644, false}};
     for (const auto& c : cases) {
         TempFolder folder;
         const std::string path = folder.file("results.tvl");
@@ -259,7 +293,11 @@ TEST(RecordTableFile, SavingKeepsTheFilePermissions) {
         } else {
             std::filesystem::remove(path);
         }
-        table.save();
+        if (c.refused) {
+            EXPECT_THROW(table.save(), DataFileError) << std::oct << c.before;
+        } else {
+            table.save();
+        }
         struct stat saved {};
         ASSERT_EQ(::stat(path.c_str(), &saved), 0);
         EXPECT_EQ(saved.st_mode & 07777, c.after) << std::oct << c.before;

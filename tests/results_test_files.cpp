@@ -24,9 +24,9 @@ TempFolder::~TempFolder() {
     fs::remove_all(m_path, ignored);
 }
 
-std::vector<std::string> TempFolder::entries() const {
+std::vector<std::string> TempFolder::EntriesOf(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_path)) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
         names.push_back(entry.path().filename());
     }
     std::sort(names.begin(), names.end());

@@ -22,7 +22,8 @@ public:
     std::string file(const std::string& name) const { return (m_path / name).string(); }
 
     // Names of everything in the folder, sorted.
-    std::vector<std::string> entries() const;
+    std::vector<std::string> entries() const { return EntriesOf(m_path); }
+    static std::vector<std::string> EntriesOf(const std::filesystem::path& folder);
 
 private:
     std::filesystem::path m_path;

@@ -8,7 +8,11 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
+#include "common/cp1251.h"
+#include "game/word_base.h"
+#include "windows/fitting_label.h"
 #include "windows/frmtorvel.h"
 #include "windows/round_rect_region.h"
 #include "windows_test_support.h"
@@ -38,7 +42,7 @@ const Place kMainWindow[] = {
 const Place kStatistics[] = {
     {"Shape1", 7, 7, 295, 211},   {"Label1", 35, 14, 239, 29},         {"Label2", 14, 42, 281, 36},
     {"Label3", 14, 84, 281, 43},  {"Label4", 14, 126, 281, 29},        {"Label5", 35, 154, 239, 29},
-    {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22},
+    {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22}, {"VantorButton2", 209, 189, 85, 22},
 };
 
 std::vector<Place> BestResults() {
@@ -193,6 +197,48 @@ TEST_F(LayoutTest, FontsColoursAlignmentAndVisibilityFollowTheLayout) {
     }
 }
 
+TEST_F(LayoutTest, EveryDrawableWordOfTheShippedBaseShowsWholeInTheSourceWordLabel) {
+    ASSERT_TRUE(window.Form_Load());
+    window.show();
+    auto* const label = window.findChild<FittingLabel*>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    const QFont base = label->font();
+    const int room = label->contentsRect().width();
+    const auto drawnWidth = [](const QFont& font, const QString& text) {
+        const QFontMetrics metrics(font);
+        return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right() + 1);
+    };
+    WordBase words(qEnvironmentVariable("TORVEL_SOURCE_DIR").toStdString() + "/assets/wmbase.txt");
+    int drawable = 0;
+    int shrunk = 0;
+    for (int line = 1; line < WordBase::kLines; ++line) {
+        const std::string& word = words.Line(line);
+        if (word.size() < WordBase::kMinSourceLength || word.size() > WordBase::kMaxSourceLength) continue;
+        ++drawable;
+        const QString text = QString::fromStdString(Cp1251ToUtf8(word));
+        label->setText(text);
+        const QFont drawn = label->drawnFont();
+        ASSERT_LE(drawnWidth(drawn, text), room) << text.toStdString();
+        if (drawnWidth(base, text) <= room) {
+            // A word that fits is drawn exactly as before.
+            EXPECT_EQ(drawn, base) << text.toStdString();
+            continue;
+        }
+        ++shrunk;
+        QFont larger = drawn;
+        larger.setPixelSize(drawn.pixelSize() + 1);
+        EXPECT_GT(drawnWidth(larger, text), room) << text.toStdString();
+        EXPECT_TRUE(drawn.bold()) << text.toStdString();
+        EXPECT_EQ(drawn.family(), base.family()) << text.toStdString();
+    }
+    EXPECT_GT(drawable, 1000);
+    EXPECT_GT(shrunk, 0);
+    // The label itself keeps its font, colour and place.
+    EXPECT_EQ(label->font(), base);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(label->geometry(), QRect(133, 21, 274, 36));
+}
+
 TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Торвель"));
     EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
@@ -201,10 +247,12 @@ TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {
 
     QWidget* const statistics = TopLevel("frmtvlstat");
     QWidget* const records = TopLevel("frmbre");
+    QWidget* const review = TopLevel("frmreview");
     EXPECT_EQ(statistics->windowTitle(), QStringLiteral("Статистика игры"));
     EXPECT_EQ(records->windowTitle(), QStringLiteral("Лучшие результаты"));
+    EXPECT_EQ(review->windowTitle(), QStringLiteral("Разбор партии"));
     EXPECT_FALSE(records->windowIcon().availableSizes().isEmpty());
-    for (QWidget* tool : {statistics, records}) {
+    for (QWidget* tool : {statistics, records, review}) {
         EXPECT_EQ(tool->windowType(), Qt::Tool);
         EXPECT_TRUE(tool->windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(tool->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

@@ -128,7 +128,25 @@ TEST_F(LifetimeTest, AnUnusableWordBaseSavesAnOpenTableBeforeTheProgramEnds) {
 }
 
 TEST_F(LifetimeTest, AnUnusableBackgroundPictureKeepsTheWindowFromShowing) {
-    const std::pair<const char*, std::string> pictures[] = {{"missing", ""}, {"not a picture", "GIF89a broken"}};
+    // The shipped picture cut short or with a byte spoiled: Qt would show the
+    // part it could decode.
+    const std::string whole = folder.Read(QStringLiteral("fontvl.gif"));
+    const std::size_t middle = whole.size() / 2;
+    std::string spoiledCodes = whole;
+    spoiledCodes[middle] = static_cast<char>(~spoiledCodes[middle]);
+    std::string spoiledBlock = whole;
+    spoiledBlock[13 + 768] = '\0';  // the image block after the colour table
+    const std::pair<std::string, std::string> pictures[] = {
+        {"missing", ""},
+        {"not a picture", "GIF89a broken"},
+        {"header only", whole.substr(0, 13)},
+        {"cut in the colour table", whole.substr(0, 400)},
+        {"cut after 3000 bytes", whole.substr(0, 3000)},
+        {"cut in the middle", whole.substr(0, middle)},
+        {"trailer missing", whole.substr(0, whole.size() - 1)},
+        {"spoiled code in the middle", spoiledCodes},
+        {"spoiled block", spoiledBlock},
+    };
     for (const auto& [what, bytes] : pictures) {
         SCOPED_TRACE(what);
         if (bytes.empty()) {
@@ -141,7 +159,11 @@ TEST_F(LifetimeTest, AnUnusableBackgroundPictureKeepsTheWindowFromShowing) {
         EXPECT_FALSE(fresh.Form_Load());
         EXPECT_FALSE(fresh.isVisible());
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("fontvl.gif"))) << messages.shown[0].toStdString();
+        if (bytes.empty()) {
+            EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("fontvl.gif"))) << messages.shown[0].toStdString();
+        } else {
+            EXPECT_EQ(messages.shown[0], QStringLiteral("Файл fontvl.gif: не является рисунком GIF или повреждён"));
+        }
     }
 }
 

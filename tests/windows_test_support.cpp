@@ -75,12 +75,13 @@ std::string ResultsBytes(const std::vector<std::string>& names, const std::vecto
     return bytes;
 }
 
-void RecordingMessageBox::Show(const QString& text) {
-    shown.push_back(text);
-    if (whileOpen) whileOpen(text);
+void RecordingMessageBox::Show(const std::string& text) {
+    const QString message = QString::fromStdString(text);
+    shown.push_back(message);
+    if (whileOpen) whileOpen(message);
 }
 
-QString ScriptedNameDialog::Ask() {
+std::string ScriptedNameDialog::Ask() {
     ++asked;
     if (answers.empty()) {
         ADD_FAILURE() << "the name dialog was not expected";
@@ -88,7 +89,7 @@ QString ScriptedNameDialog::Ask() {
     }
     const std::optional<QString> answer = answers.front();
     answers.pop_front();
-    return answer.value_or(QString());
+    return answer.value_or(QString()).toStdString();
 }
 
 double ScriptedRandom::Next() {

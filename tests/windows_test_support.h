@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "game/random_source.h"
-#include "windows/message_box.h"
-#include "windows/name_dialog.h"
+#include "session/message_box.h"
+#include "session/name_dialog.h"
 
 class QWidget;
 
@@ -64,7 +64,7 @@ std::string ResultsBytes(const std::vector<std::string>& names, const std::vecto
 
 class RecordingMessageBox final : public MessageBox {
 public:
-    void Show(const QString& text) override;
+    void Show(const std::string& text) override;
 
     std::vector<QString> shown;
     // Runs while a message is "open", as the player could act then.
@@ -73,7 +73,7 @@ public:
 
 class ScriptedNameDialog final : public NameDialog {
 public:
-    QString Ask() override;
+    std::string Ask() override;
 
     // Each question takes the next answer; none stands for Cancel.
     std::deque<std::optional<QString>> answers;

@@ -7,7 +7,7 @@
 namespace torvel {
 
 // Reads a GIF picture. Throws DataFileError naming the file when it is
-// missing, unreadable or not a GIF picture.
+// missing, unreadable, not a GIF picture or one that does not decode whole.
 QImage LoadBackgroundPicture(const std::string& path);
 
 }  // namespace torvel

@@ -7,7 +7,11 @@ namespace torvel {
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
                  Qt::Alignment horizontal, const QString& text) {
-    auto* label = new QLabel(parent);
+    return SetUpLabel(new QLabel(parent), name, geometry, font, colour, horizontal, text);
+}
+
+QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                   Qt::Alignment horizontal, const QString& text) {
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);

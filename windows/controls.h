@@ -16,6 +16,10 @@ namespace torvel {
 QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
                  Qt::Alignment horizontal, const QString& text = {});
 
+// The same for a label of a kind of its own, already made with its parent.
+QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                   Qt::Alignment horizontal, const QString& text = {});
+
 Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry);
 
 // The window's own background colour behind everything else.

@@ -5,10 +5,8 @@
 #include <QIcon>
 #include <QLabel>
 
-#include "common/data_file_error.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
-#include "windows/message_box.h"
 #include "windows/twips.h"
 #include "windows/ui_font.h"
 
@@ -27,7 +25,7 @@ QLabel* AddCell(QWidget* window, const QString& name, const QRect& geometry) {
 
 }  // namespace
 
-frmbre::frmbre(MessageBox& messages, ButtonServices& buttons) : m_messages(messages) {
+frmbre::frmbre(ButtonServices& buttons) {
     setObjectName(QStringLiteral("frmbre"));
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), TwipsRect(0, 0, 4530, 5145).size());
     QIcon icon;
@@ -50,49 +48,30 @@ frmbre::frmbre(MessageBox& messages, ButtonServices& buttons) : m_messages(messa
         .Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
 }
 
-bool frmbre::LoadTable() {
-    try {
-        m_table.load();
-    } catch (const DataFileError& error) {
-        // What the window showed no longer stands for the file: put it away
-        // unsaved.
-        hide();
-        m_messages.Show(QString::fromUtf8(error.what()));
-        return false;
+void frmbre::FillTable(const RecordTable& table) {
+    for (int k = 0; k < RecordTable::kRows; ++k) {
+        m_Label2[k]->setText(QString::fromStdString(table.nameUtf8(k)));
+        m_Label1[k]->setText(QString::fromStdString(table.scoreUtf8(k)));
     }
-    FillCells();
-    return true;
 }
 
-void frmbre::ShowTable() {
-    FillCells();
+void frmbre::ShowTable(const RecordTable& table) {
+    FillTable(table);
     show();
     raise();
     activateWindow();
 }
 
-void frmbre::Unload() {
+void frmbre::PutAwayTable() { hide(); }
+
+void frmbre::UnloadTable() {
     if (isVisible()) close();
 }
 
 void frmbre::closeEvent(QCloseEvent* event) {
-    // Closing is never refused: a table that cannot be written is reported, and
-    // the file keeps its old content.
-    if (m_table.isLoaded()) {
-        try {
-            m_table.save();
-        } catch (const DataFileError& error) {
-            m_messages.Show(QString::fromUtf8(error.what()));
-        }
-    }
+    // Closing is never refused.
     event->accept();
-}
-
-void frmbre::FillCells() {
-    for (int k = 0; k < RecordTable::kRows; ++k) {
-        m_Label2[k]->setText(QString::fromStdString(m_table.nameUtf8(k)));
-        m_Label1[k]->setText(QString::fromStdString(m_table.scoreUtf8(k)));
-    }
+    emit unloaded();
 }
 
 }  // namespace torvel

@@ -6,17 +6,20 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <cstdlib>
 
 #include "button/qt/vantor_button.h"
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "game/clock_random.h"
+#include "session/game_session.h"
 #include "windows/background_picture.h"
 #include "windows/controls.h"
 #include "windows/entry_field.h"
+#include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
 #include "windows/frmbre.h"
+#include "windows/frmreview.h"
 #include "windows/frmtvlstat.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
@@ -29,7 +32,7 @@ namespace torvel {
 
 namespace {
 
-const QString kHelp = QStringLiteral(
+const std::string kHelp(
     "Программа Торвель - логическая игра, в которой из букв некоторого слова нужно составить как можно "
     "больше других слов. Противником игрока является компьютер. Основным показателем игры является "
     "количество букв в созданных словах. Если вы не знаете слова, то можете пропустить ход, либо "
@@ -56,10 +59,11 @@ frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages
 frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
     : m_messages(messages),
       m_buttons(std::make_unique<ButtonServices>()),
-      m_base("wmbase.txt"),
-      m_game(m_base, random),
-      m_frmbre(std::make_unique<frmbre>(messages, *m_buttons)),
-      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_frmbre, names, *m_buttons)) {
+      m_frmbre(std::make_unique<frmbre>(*m_buttons)),
+      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_buttons)),
+      m_frmreview(std::make_unique<frmreview>(*m_buttons, this)),
+      m_session(std::make_unique<GameSession>(
+          SessionScreens{*this, *m_frmtvlstat, *m_frmbre, *m_frmreview, messages, names}, random)) {
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
@@ -72,6 +76,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     SetBackgroundColour(this, QColor(255, 224, 192));
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
     BuildControls();
+    ConnectWindows();
     m_Text1->setFocus();
 }
 
@@ -87,8 +92,8 @@ void frmtorvel::BuildControls() {
 
     // From the back to the front.
     AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(210, 210, 6210, 4845));
-    m_Label1 = AddLabel(this, QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total, QColor(0, 0, 255),
-                        Qt::AlignLeft);
+    m_Label1 = SetUpLabel(new FittingLabel(this), QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total,
+                          QColor(0, 0, 255), Qt::AlignLeft);
     m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(1470, 3570, 645, 435), total, QColor(0, 128, 0),
                         Qt::AlignHCenter, QStringLiteral("0"));
     m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(4620, 3570, 645, 435), total, QColor(0, 128, 0),
@@ -139,18 +144,18 @@ void frmtorvel::BuildControls() {
     FormButtons buttons(this, QStringLiteral("frmtorvel"), *m_buttons);
     QWidget* const ok =
         buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), [this] { entr(); });
-    QWidget* const pass =
-        buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330), [this] { pchod(); });
-    QWidget* const end =
-        buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330), [this] { endgame(); });
-    QWidget* const start =
-        buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435), [this] { cmdstart_Click(); });
+    QWidget* const pass = buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330),
+                                          [this] { m_session->pchod(); });
+    QWidget* const end = buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330),
+                                         [this] { m_session->endgame(); });
+    QWidget* const start = buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435),
+                                           [this] { m_session->Start(); });
     QWidget* const help =
         buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435), [this] { cmdhel_Click(); });
     QWidget* const exit =
         buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
     QWidget* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
-                                             [this] { VantorButton1_Click(); });
+                                             [this] { m_session->ShowRecords(); });
     QWidget* const minimise =
         buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
     QWidget* const shut =
@@ -162,6 +167,15 @@ void frmtorvel::BuildControls() {
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i) setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
 }
 
+void frmtorvel::ConnectWindows() {
+    connect(m_frmtvlstat.get(), &frmtvlstat::nextClicked, this, [this] { m_session->func(); });
+    connect(m_frmtvlstat.get(), &frmtvlstat::reviewClicked, this, [this] { m_session->ShowReview(); });
+    connect(m_frmbre.get(), &frmbre::unloaded, this, [this] { m_session->SaveRecords(); });
+    // Before the game is evaluated there is no review, and Ctrl+R does nothing.
+    auto* review = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(review, &QShortcut::activated, this, [this] { m_session->ShowReview(); });
+}
+
 bool frmtorvel::Form_Load() {
     // The window's shape follows its client area and is set once: the window
     // never changes size.
@@ -169,7 +183,7 @@ bool frmtorvel::Form_Load() {
     try {
         m_background = LoadBackgroundPicture("fontvl.gif");
     } catch (const DataFileError& error) {
-        m_messages.Show(QString::fromUtf8(error.what()));
+        m_messages.Show(error.what());
         return false;
     }
     update();
@@ -195,63 +209,23 @@ void frmtorvel::mouseMoveEvent(QMouseEvent* event) {
 
 void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 
-void frmtorvel::cmdstart_Click() {
-    if (Play([this] { m_game.Start(); })) ShowGame();
-}
-
 void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 
-void frmtorvel::VantorButton1_Click() {
-    if (m_frmbre->LoadTable()) m_frmbre->ShowTable();
-}
+void frmtorvel::entr() { m_session->entr(m_Text1->text().toStdString()); }
 
-void frmtorvel::entr() {
-    EntryOutcome outcome;
-    const std::string entry = Utf8ToCp1251(m_Text1->text().toStdString());
-    if (!Play([&] { outcome = m_game.entr(entry); })) return;
-    if (outcome.clearEntry) m_Text1->clear();
-    ShowGame();
-    if (!outcome.message.empty()) m_messages.Show(Text(outcome.message));
-    if (outcome.computerMove && outcome.computerMove->evaluation) {
-        m_frmtvlstat->ShowEvaluation(*outcome.computerMove->evaluation);
-    }
-}
-
-void frmtorvel::pchod() {
-    MoveOutcome outcome;
-    if (!Play([&] { outcome = m_game.pchod(); })) return;
-    ShowGame();
-    if (outcome.evaluation) m_frmtvlstat->ShowEvaluation(*outcome.evaluation);
-}
-
-void frmtorvel::endgame() { m_frmtvlstat->ShowEvaluation(m_game.endgame()); }
-
-void frmtorvel::ShowGame() {
-    m_Label1->setText(Text(m_game.sourceWordUtf8()));
-    m_Label2->setText(Text(m_game.playerTotal()));
-    m_Label3->setText(Text(m_game.computerTotal()));
-    m_Label7->setText(Text(m_game.computerLastWordUtf8()));
-    m_Text2->ShowList(m_game.playerListUtf8());
-    m_Text3->ShowList(m_game.computerListUtf8());
-    const bool captions = m_game.captionsVisible();
+void frmtorvel::ShowGame(const Game& game) {
+    m_Label1->setText(Text(game.sourceWordUtf8()));
+    m_Label2->setText(Text(game.playerTotal()));
+    m_Label3->setText(Text(game.computerTotal()));
+    m_Label7->setText(Text(game.computerLastWordUtf8()));
+    m_Text2->ShowList(game.playerListUtf8());
+    m_Text3->ShowList(game.computerListUtf8());
+    const bool captions = game.captionsVisible();
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->setVisible(captions);
 }
 
-bool frmtorvel::Play(const std::function<void()>& step) {
-    try {
-        step();
-        return true;
-    } catch (const DataFileError& error) {
-        Fatal(error);
-        return false;
-    }
-}
+void frmtorvel::ClearEntry() { m_Text1->clear(); }
 
-void frmtorvel::Fatal(const DataFileError& error) {
-    m_messages.Show(QString::fromUtf8(error.what()));
-    // A result entered into an open table of best results is kept.
-    m_frmbre->Unload();
-    QCoreApplication::exit(EXIT_FAILURE);
-}
+void frmtorvel::EndProgram() { QCoreApplication::exit(EXIT_FAILURE); }
 
 }  // namespace torvel

@@ -5,30 +5,29 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 
-#include "game/game.h"
-#include "game/word_base.h"
+#include "session/screens.h"
 
 class QLabel;
 
 namespace torvel {
 
 class ButtonServices;
-class DataFileError;
 class EntryField;
+class GameSession;
 class MessageBox;
 class NameDialog;
 class RandomSource;
 class WordList;
 class frmbre;
+class frmreview;
 class frmtvlstat;
 
 // A frameless window with rounded corners, dragged by its background. It owns
-// the game in progress and the two other windows, which are top-level windows
-// of their own and outlive the main window's closing.
-class frmtorvel final : public QWidget {
+// the game's flow and the other windows, which are top-level windows of their
+// own and outlive the main window's closing.
+class frmtorvel final : public QWidget, public MainScreen {
     Q_OBJECT
 public:
     // The program as the player runs it: Qt message boxes and name dialog, a
@@ -45,6 +44,10 @@ public:
     // window must not be shown.
     bool Form_Load();
 
+    void ShowGame(const Game& game) override;
+    void ClearEntry() override;
+    void EndProgram() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -57,25 +60,17 @@ private:
     explicit frmtorvel(std::unique_ptr<OwnServices> own);
 
     void BuildControls();
-    void cmdstart_Click();
+    void ConnectWindows();
     void cmdhel_Click();
-    void VantorButton1_Click();
     void entr();
-    void pchod();
-    void endgame();
-    void ShowGame();
-
-    // Runs a step of the game; a word base that cannot be used ends the program.
-    bool Play(const std::function<void()>& step);
-    void Fatal(const DataFileError& error);
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
     std::unique_ptr<ButtonServices> m_buttons;
-    WordBase m_base;
-    Game m_game;
     std::unique_ptr<frmbre> m_frmbre;
     std::unique_ptr<frmtvlstat> m_frmtvlstat;
+    std::unique_ptr<frmreview> m_frmreview;
+    std::unique_ptr<GameSession> m_session;
 
     QImage m_background;
     bool m_dragging = false;

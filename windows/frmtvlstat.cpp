@@ -1,22 +1,18 @@
-// The statistics window: the evaluation of a game, and "Далее" to enter it
-// into the table of best results.
+// The statistics window: the evaluation of a game, "Далее" to enter it into
+// the table of best results and "Разбор" for the review of the game.
 #include "windows/frmtvlstat.h"
 
 #include <QLabel>
 
-#include "common/leading_number.h"
 #include "game/evaluation.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
-#include "windows/frmbre.h"
-#include "windows/name_dialog.h"
 #include "windows/twips.h"
 #include "windows/ui_font.h"
 
 namespace torvel {
 
-frmtvlstat::frmtvlstat(frmbre& records, NameDialog& names, ButtonServices& buttons)
-    : m_records(records), m_names(names) {
+frmtvlstat::frmtvlstat(ButtonServices& buttons) {
     setObjectName(QStringLiteral("frmtvlstat"));
     MakeToolWindow(this, QStringLiteral("Статистика игры"), TwipsRect(0, 0, 4680, 3315).size());
     SetBackgroundColour(this, QColor(255, 224, 192));
@@ -38,8 +34,9 @@ frmtvlstat::frmtvlstat(frmbre& records, NameDialog& names, ButtonServices& butto
         AddLabel(this, QStringLiteral("Label6"), TwipsRect(3360, 2940, 855, 225), font(), Qt::black, Qt::AlignLeft);
     m_Label6->hide();
 
-    FormButtons(this, QStringLiteral("frmtvlstat"), buttons)
-        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1680, 2835, 1275, 330), [this] { func(); });
+    FormButtons form(this, QStringLiteral("frmtvlstat"), buttons);
+    form.Restore(QStringLiteral("VantorButton1"), TwipsRect(1680, 2835, 1275, 330), [this] { emit nextClicked(); });
+    form.Restore(QStringLiteral("VantorButton2"), TwipsRect(3135, 2835, 1275, 330), [this] { emit reviewClicked(); });
 }
 
 void frmtvlstat::ShowEvaluation(const Evaluation& evaluation) {
@@ -54,16 +51,6 @@ void frmtvlstat::ShowEvaluation(const Evaluation& evaluation) {
     activateWindow();
 }
 
-void frmtvlstat::func() {
-    // The hidden label carries the points from the evaluation to here.
-    const double points = LeadingNumber(m_Label6->text().toStdString());
-    if (!m_records.LoadTable()) return;
-    RecordTable& table = m_records.table();
-    if (const auto row = table.findPosition(points)) {
-        table.insertRow(*row, points, [this] { return m_names.Ask().toStdString(); });
-    }
-    m_records.ShowTable();
-    close();
-}
+void frmtvlstat::CloseStatistics() { close(); }
 
 }  // namespace torvel

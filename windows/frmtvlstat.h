@@ -1,37 +1,34 @@
-// The statistics window: the evaluation of a game, and "Далее" to enter it
-// into the table of best results.
+// The statistics window: the evaluation of a game, "Далее" to enter it into
+// the table of best results and "Разбор" for the review of the game.
 #pragma once
 
 #include <QWidget>
+
+#include "session/screens.h"
 
 class QLabel;
 
 namespace torvel {
 
 class ButtonServices;
-struct Evaluation;
-class NameDialog;
-class frmbre;
 
-class frmtvlstat final : public QWidget {
+class frmtvlstat final : public QWidget, public StatisticsScreen {
     Q_OBJECT
 public:
-    // The best-results window receives the entered result.
-    frmtvlstat(frmbre& records, NameDialog& names, ButtonServices& buttons);
+    explicit frmtvlstat(ButtonServices& buttons);
 
     // Fills the six labels and shows the window, or shows it again with the
     // newer evaluation.
-    void ShowEvaluation(const Evaluation& evaluation);
+    void ShowEvaluation(const Evaluation& evaluation) override;
+    void CloseStatistics() override;
+
+signals:
+    // "Далее".
+    void nextClicked();
+    // "Разбор".
+    void reviewClicked();
 
 private:
-    // "Далее": reads the table, enters the points if they earn a row (asking
-    // for the name), shows the best results and closes this window. If the
-    // table cannot be read the window stays open, so the player can try again
-    // once the file is mended.
-    void func();
-
-    frmbre& m_records;
-    NameDialog& m_names;
     QLabel* m_Label1 = nullptr;
     QLabel* m_Label2 = nullptr;
     QLabel* m_Label3 = nullptr;

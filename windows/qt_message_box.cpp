@@ -6,9 +6,9 @@
 
 namespace torvel {
 
-void QtMessageBox::Show(const QString& text) {
+void QtMessageBox::Show(const std::string& text) {
     // Centred over the window the player is looking at, if there is one.
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Торвель"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Торвель"), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -1,14 +1,14 @@
 // The player's messages as Qt message boxes.
 #pragma once
 
-#include "windows/message_box.h"
+#include "session/message_box.h"
 
 namespace torvel {
 
 class QtMessageBox final : public MessageBox {
 public:
     // Titled "Торвель", one OK button, no icon.
-    void Show(const QString& text) override;
+    void Show(const std::string& text) override;
 };
 
 }  // namespace torvel

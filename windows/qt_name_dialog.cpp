@@ -5,7 +5,7 @@
 
 namespace torvel {
 
-QString QtNameDialog::Ask() {
+std::string QtNameDialog::Ask() {
     QInputDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Торвель"));
     dialog.setLabelText(QStringLiteral("Ваше имя"));
@@ -13,7 +13,7 @@ QString QtNameDialog::Ask() {
     dialog.setTextValue(QString());
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.textValue();
+    return dialog.textValue().toStdString();
 }
 
 }  // namespace torvel

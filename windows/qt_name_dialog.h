@@ -1,7 +1,7 @@
 // The name question as a Qt input dialog.
 #pragma once
 
-#include "windows/name_dialog.h"
+#include "session/name_dialog.h"
 
 namespace torvel {
 
@@ -9,7 +9,7 @@ class QtNameDialog final : public NameDialog {
 public:
     // "Ваше имя" in a dialog titled "Торвель", with an empty field, OK and
     // Cancel; every window of the program waits until it is answered.
-    QString Ask() override;
+    std::string Ask() override;
 };
 
 }  // namespace torvel

@@ -1,5 +1,5 @@
-// The windows' layouts are kept in twips and their fonts in points; the
-// screen works in pixels at 96 dots per inch.
+// The windows' layouts are kept in twips; the screen works in pixels at 96
+// dots per inch.
 #pragma once
 
 #include <QRect>
@@ -17,8 +17,5 @@ constexpr int Px(int twips) {
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
-
-// A font size in points as pixels at 96 dpi: 8.25 pt is 11 px.
-int FontPixels(double points);
 
 }  // namespace torvel

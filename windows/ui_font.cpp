@@ -3,7 +3,7 @@
 
 #include <QFontDatabase>
 
-#include "windows/twips.h"
+#include "common/font_pixels.h"
 
 namespace torvel {
 

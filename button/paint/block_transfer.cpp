@@ -105,7 +105,7 @@ void BitBlt(MonoBitmap& dst, int dx, int dy, int w, int h, const Surface& src, i
 }
 
 void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rect& srcRect) {
-    if (dstRect.empty() || srcRect.empty()) return;
+    if (dstRect.empty() || srcRect.empty() || dst.empty() || src.empty()) return;
     if (dstRect.width() == srcRect.width() && dstRect.height() == srcRect.height()) {
         BitBlt(dst, dstRect.left, dstRect.top, dstRect.width(), dstRect.height(), src, srcRect.left, srcRect.top,
                RasterOp::SrcCopy);
@@ -120,22 +120,24 @@ void StretchBlt(Surface& dst, const Rect& dstRect, const Surface& src, const Rec
     const int lastY =
         static_cast<int>(std::min<std::int64_t>(dstRect.height(), std::int64_t{dst.height()} - dstRect.top));
     if (lastX <= firstX || lastY <= firstY) return;
+    // Likewise only the source pixels that exist are merged, so a huge source
+    // rectangle over a small surface costs no more than the surface.
+    const Span us = Overlap(srcRect.width(), srcRect.left, src.width(), 0, srcRect.width());
+    const Span vs = Overlap(srcRect.height(), srcRect.top, src.height(), 0, srcRect.height());
     for (int j = firstY; j < lastY; ++j) {
         const Span r = ScaleSpan(j, srcRect.height(), dstRect.height());
+        const int firstV = std::max(r.first, vs.first);
+        const int lastV = std::min(r.last, vs.last);
         for (int i = firstX; i < lastX; ++i) {
             const Span c = ScaleSpan(i, srcRect.width(), dstRect.width());
+            const int firstU = std::max(c.first, us.first);
+            const int lastU = std::min(c.last, us.last);
+            if (firstU >= lastU || firstV >= lastV) continue;
             Colour merged = kWhite;
-            bool any = false;
-            for (int v = r.first; v < r.last; ++v) {
-                for (int u = c.first; u < c.last; ++u) {
-                    const int sx = srcRect.left + u;
-                    const int sy = srcRect.top + v;
-                    if (!src.contains(sx, sy)) continue;
-                    merged &= src.pixel(sx, sy);
-                    any = true;
-                }
+            for (int v = firstV; v < lastV; ++v) {
+                for (int u = firstU; u < lastU; ++u) merged &= src.pixel(srcRect.left + u, srcRect.top + v);
             }
-            if (any) dst.SetPixel(dstRect.left + i, dstRect.top + j, merged);
+            dst.SetPixel(dstRect.left + i, dstRect.top + j, merged);
         }
     }
 }

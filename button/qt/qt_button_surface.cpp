@@ -48,6 +48,7 @@ void QtButtonSurface::SetBackColour(Colour colour) {
     palette.setColor(QPalette::Window, QColorFromColour(colour));
     palette.setColor(QPalette::Button, QColorFromColour(colour));
     m_widget->setPalette(palette);
+    emit backColourSet(colour);
 }
 
 void QtButtonSurface::SetForeColour(Colour colour) {

@@ -42,6 +42,8 @@ public:
 signals:
     // Alt with the access key was pressed in the widget's window.
     void accessKeyActivated(char32_t key);
+    // The back colour was set, to a new value or to the one it had.
+    void backColourSet(Colour colour);
 
 private:
     void ApplyCursor();

@@ -2,10 +2,13 @@
 #include "button/qt/qt_sound_player.h"
 
 #include <QDir>
+#include <QMediaDevices>
 
 #include "button/qt/wave_file_check.h"
 
 namespace torvel {
+
+QtSoundPlayer::QtSoundPlayer() { QMediaDevices::defaultAudioOutput(); }
 
 QString QtSoundPlayer::FilePath(const std::string& text) {
     QString path = QString::fromStdString(text);
@@ -14,15 +17,16 @@ QString QtSoundPlayer::FilePath(const std::string& text) {
 }
 
 void QtSoundPlayer::Play(const std::string& path) {
-    m_effect.stop();
+    m_output.reset();
     m_current.clear();
     if (path.empty()) return;
     const QString file = FilePath(path);
-    if (!IsPlayableWave(file)) return;
+    const std::optional<WaveSound> sound = ReadWave(file);
+    if (!sound) return;
     m_current = QUrl::fromLocalFile(file);
-    // The effect loads asynchronously and starts as soon as it is loaded.
-    if (m_effect.source() != m_current) m_effect.setSource(m_current);
-    m_effect.play();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(sound->format)) return;
+    m_output = std::make_unique<QtSoundOutput>(device, *sound);
 }
 
 }  // namespace torvel

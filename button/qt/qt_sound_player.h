@@ -1,11 +1,12 @@
 // Playing a button's sounds with Qt Multimedia.
 #pragma once
 
-#include <QSoundEffect>
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 #include "button/host/sound_player.h"
+#include "button/qt/qt_sound_output.h"
 
 namespace torvel {
 
@@ -13,9 +14,13 @@ namespace torvel {
 // replaces whichever one is playing.
 class QtSoundPlayer final : public SoundPlayer {
 public:
+    // Connects to the sound server now, so that the first hover does not
+    // wait for it.
+    QtSoundPlayer();
+
     // Starts the sound and returns; an empty path, a missing file or one
     // that is not a playable wave file stops the current sound and plays
-    // nothing, silently.
+    // nothing, silently. The file is read afresh each time.
     void Play(const std::string& path) override;
 
     // The file a property text names: backslashes are separators and a
@@ -23,11 +28,12 @@ public:
     // is <current directory>/resources/over.wav.
     static QString FilePath(const std::string& text);
 
-    // The file last started, empty when the last request played nothing.
+    // The file last taken for playing, empty when the last request played
+    // nothing. It is set even when the machine has no audio output.
     QUrl CurrentSource() const { return m_current; }
 
 private:
-    QSoundEffect m_effect;
+    std::unique_ptr<QtSoundOutput> m_output;
     QUrl m_current;
 };
 

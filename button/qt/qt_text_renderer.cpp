@@ -8,6 +8,8 @@
 #include <cmath>
 #include <utility>
 
+#include "common/font_pixels.h"
+
 namespace torvel {
 
 namespace {
@@ -65,7 +67,7 @@ QtTextRenderer::~QtTextRenderer() = default;
 
 QFont QtTextRenderer::MakeFont(const FontAttributes& font) {
     QFont qfont(FamilyFor(font.name));
-    qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    qfont.setPixelSize(std::max(1, FontPixels(font.size)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);

@@ -64,6 +64,10 @@ void VantorButton::ConnectHost() {
     connect(&m_host.ambient(), &QtAmbientProperties::changed, this, [this] { m_model.OnAmbientChanged(); });
     connect(&m_host.surface(), &QtButtonSurface::accessKeyActivated, this,
             [this](char32_t key) { m_model.OnAccessKey(key); });
+    // Setting the surface's back colour clears it at once, whatever colour an
+    // XPToolbar hover or press left there.
+    connect(&m_host.surface(), &QtButtonSurface::backColourSet, this,
+            [this](Colour colour) { m_painter.SetSurfaceColour(colour); }, Qt::DirectConnection);
 
     QtButtonEvents& events = m_host.events();
     connect(&events, &QtButtonEvents::clicked, this, &VantorButton::Click, Qt::DirectConnection);

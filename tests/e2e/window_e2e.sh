@@ -2,8 +2,9 @@
 # The built game in real windows under Xvfb, played with xdotool as a player
 # would: the main window is shaped and painted (checked on a screenshot), a
 # game is won, the new record is entered under a typed name, and results.tvl
-# holds the expected table when the best-results window closes. Exit through
-# "Выход" ends the process.
+# holds the expected table when the best-results window closes; the review of
+# the game opens with Ctrl+R and closes with Escape. Exit through "Выход" ends
+# the process.
 #
 # Usage: window_e2e.sh GAME SOURCE_DIR
 set -euo pipefail
@@ -71,6 +72,13 @@ play_game "$main" || die "the game could not be played through"
 expected_results > "$work/expected.tvl"
 cmp -s "$work/expected.tvl" "$work/play/results.tvl" ||
   die "results.tvl is not the expected table: $(iconv -f CP1251 -t UTF-8 "$work/play/results.tvl" | tr '\r\n' ' ')"
+
+# The review of the game just played: Ctrl+R in the main window opens it
+# under its title, and Escape closes it.
+xdotool windowfocus --sync "$main" key ctrl+r || die "Ctrl+R could not be pressed in the main window"
+review=$(find_window "Разбор партии") || die "Ctrl+R did not open the review after the game"
+xdotool windowfocus --sync "$review" key Escape || die "Escape could not be pressed in the review"
+wait_gone "$review" || die "Escape did not close the review"
 
 click "$main" "$MAIN_EXIT"
 status=0

@@ -1,7 +1,7 @@
 // Asking the player for the name to put beside a new best result.
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace torvel {
 
@@ -9,9 +9,9 @@ class NameDialog {
 public:
     virtual ~NameDialog() = default;
 
-    // A modal question; the text as typed (possibly empty), or an empty text
-    // when the player cancels.
-    virtual QString Ask() = 0;
+    // A modal question; the text as typed (UTF-8, possibly empty), or an
+    // empty text when the player cancels.
+    virtual std::string Ask() = 0;
 };
 
 }  // namespace torvel

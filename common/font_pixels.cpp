@@ -1,5 +1,5 @@
-// Converting font sizes in points to pixels.
-#include "windows/twips.h"
+// Font sizes in points brought to the screen's pixels.
+#include "common/font_pixels.h"
 
 #include <cmath>
 

@@ -1,0 +1,86 @@
+// The game's flow: the word base, the game in progress, the table of best
+// results and the order of the steps between the windows.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "game/game.h"
+#include "game/word_base.h"
+#include "results/record_table.h"
+
+namespace torvel {
+
+class DataFileError;
+class MainScreen;
+class MessageBox;
+class NameDialog;
+class RandomSource;
+class RecordsScreen;
+class ReviewScreen;
+class StatisticsScreen;
+
+// The windows and dialogs the flow works through; all must outlive it.
+struct SessionScreens {
+    MainScreen& main;
+    StatisticsScreen& statistics;
+    RecordsScreen& records;
+    ReviewScreen& review;
+    MessageBox& messages;
+    NameDialog& names;
+};
+
+// Each public member is one action of the player. A word base that cannot be
+// used is reported, an open table of best results is unloaded (and so saved),
+// and the program is ended; a table of best results that cannot be read or
+// written is reported and the game goes on.
+//
+// The review of the game can be seen from its evaluation (the end button, or
+// a computer that finds no word) until the next start.
+class GameSession {
+public:
+    GameSession(SessionScreens screens, RandomSource& random, WordBase base = WordBase(),
+                RecordTable records = RecordTable());
+
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // "Старт".
+    void Start();
+    // Enter or "OK" with the entry field's text (UTF-8).
+    void entr(std::string_view entryUtf8);
+    // "Пропустить ход".
+    void pchod();
+    // "Закончить игру".
+    void endgame();
+    // "Далее": enters the evaluated points into the table of best results if
+    // they earn a row (asking for the name), shows the table and closes the
+    // statistics. If the table cannot be read the statistics stay open, so the
+    // player can try again once the file is mended.
+    void func();
+    // "Таблица рекордов": reads the table afresh and shows it.
+    void ShowRecords();
+    // The best-results window was unloaded: its table is saved.
+    void SaveRecords();
+    // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
+    bool ShowReview();
+
+    bool reviewAvailable() const { return m_evaluated; }
+
+private:
+    // Runs a step of the game; a word base that cannot be used ends the program.
+    bool Play(const std::function<void()>& step);
+    void Fatal(const DataFileError& error);
+    bool LoadRecords();
+    void ShowEvaluation(const Evaluation& evaluation);
+    void RefreshOpenReview();
+
+    SessionScreens m_screens;
+    WordBase m_base;
+    Game m_game;
+    RecordTable m_records;
+    bool m_evaluated = false;
+};
+
+}  // namespace torvel

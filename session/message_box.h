@@ -1,0 +1,17 @@
+// Where the game sends its messages to the player.
+#pragma once
+
+#include <string>
+
+namespace torvel {
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+
+    // A modal message (UTF-8) with the program's title and a single OK
+    // button; returns when the player has closed it.
+    virtual void Show(const std::string& text) = 0;
+};
+
+}  // namespace torvel

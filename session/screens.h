@@ -1,0 +1,65 @@
+// What the game's flow asks of the windows that show it. Each window shows
+// the values it is handed and passes the player's input back to the flow.
+#pragma once
+
+namespace torvel {
+
+struct Evaluation;
+class Game;
+struct GameReview;
+class RecordTable;
+
+// The main window.
+class MainScreen {
+public:
+    virtual ~MainScreen() = default;
+
+    // The source word, both totals and lists, the computer's last word and
+    // whether the captions show.
+    virtual void ShowGame(const Game& game) = 0;
+    virtual void ClearEntry() = 0;
+    // A data file the game cannot do without failed: the program ends with a
+    // failure status once the current event is handled.
+    virtual void EndProgram() = 0;
+};
+
+// The statistics window.
+class StatisticsScreen {
+public:
+    virtual ~StatisticsScreen() = default;
+
+    // Shows the evaluation, opening the window or bringing it to the front.
+    virtual void ShowEvaluation(const Evaluation& evaluation) = 0;
+    virtual void CloseStatistics() = 0;
+};
+
+// The best-results window. Unloading it, whatever the cause, hands its table
+// back to the flow to be saved.
+class RecordsScreen {
+public:
+    virtual ~RecordsScreen() = default;
+
+    // Puts the table into the cells without showing the window.
+    virtual void FillTable(const RecordTable& table) = 0;
+    // Shows the table, opening the window or bringing it to the front.
+    virtual void ShowTable(const RecordTable& table) = 0;
+    // Hides the window without unloading it: nothing is saved.
+    virtual void PutAwayTable() = 0;
+    // Unloads the window if it is open.
+    virtual void UnloadTable() = 0;
+};
+
+// The review window.
+class ReviewScreen {
+public:
+    virtual ~ReviewScreen() = default;
+
+    // Opens the review, or brings it to the front with the newer content.
+    virtual void ShowReview(const GameReview& review) = 0;
+    // Replaces the content of an open review without bringing it forward.
+    virtual void RefreshReview(const GameReview& review) = 0;
+    virtual bool ReviewOpen() const = 0;
+    virtual void CloseReview() = 0;
+};
+
+}  // namespace torvel
