@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <initializer_list>
-#include <vector>
+#include <utility>
 
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
@@ -50,24 +50,12 @@ struct StartedGame {
 
 TEST(Typing, EveryKeyOfTheLatinLayoutTypesTheRussianLetterOnIt) {
     StartedGame game({{kSourceLine, "ПРОГРАММА"}}, kSourceLine);
-    struct Case {
-        const char* keys;
-        const char* shown;
+    const std::pair<const char*, const char*> cases[] = {
+        {"qwertyuiop[]asdfghjkl;'zxcvbnm,.`", "ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЕ"},  // the base writes Е for Ё
+        {"QWERTYUIOP{}ASDFGHJKL:\"ZXCVBNM<>~", "ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЕ"},
+        {"ёЁпр12 /?!@#-=\\", "ЕЕПР12 /?!@#-=\\"},
     };
-    const Case cases[] = {
-        {"qwertyuiop[]", "ЙЦУКЕНГШЩЗХЪ"},
-        {"asdfghjkl;'", "ФЫВАПРОЛДЖЭ"},
-        {"zxcvbnm,.", "ЯЧСМИТЬБЮ"},
-        {"QWERTYUIOP{}", "ЙЦУКЕНГШЩЗХЪ"},
-        {"ASDFGHJKL:\"", "ФЫВАПРОЛДЖЭ"},
-        {"ZXCVBNM<>", "ЯЧСМИТЬБЮ"},
-        {"`~ёЁ", "ЕЕЕЕ"},  // the base writes Е for Ё
-        {"12 /?!@#-=\\", "12 /?!@#-=\\"},
-        {"программа", "ПРОГРАММА"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(game.Typed(QString::fromUtf8(c.keys)).toStdString(), c.shown);
-    }
+    for (const auto& [keys, shown] : cases) EXPECT_EQ(game.Typed(QString::fromUtf8(keys)).toStdString(), shown);
 
     // What an input method commits is typed as well.
     game.entry()->clear();
@@ -78,19 +66,14 @@ TEST(Typing, EveryKeyOfTheLatinLayoutTypesTheRussianLetterOnIt) {
 }
 
 TEST(Typing, ABaseWithLatinWordsOrWithYoKeepsWhatIsTyped) {
-    struct Case {
-        const char* why;
-        BaseWord word;
-        const char* shown;
+    const std::pair<BaseWord, const char*> cases[] = {
+        {{200, "DOM"}, "GHJ[`ЕЕ"},
+        {{200, "ЁЖ"}, "ПРОХЁЁЕ"},
+        {{200, "ЁD"}, "GHJ[`ЁЕ"},
     };
-    const Case cases[] = {
-        {"a Latin word", {200, "DOM"}, "GHJ[`ЕЕ"},
-        {"a word with Ё", {200, "ЁЖ"}, "ПРОХЁЁЕ"},
-        {"both", {200, "ЁD"}, "GHJ[`ЁЕ"},
-    };
-    for (const Case& c : cases) {
-        StartedGame game({{kSourceLine, "ПРОГРАММА"}, c.word}, kSourceLine);
-        EXPECT_EQ(game.Typed(QStringLiteral("ghj[`ёе")).toStdString(), c.shown) << c.why;
+    for (const auto& [word, shown] : cases) {
+        StartedGame game({{kSourceLine, "ПРОГРАММА"}, word}, kSourceLine);
+        EXPECT_EQ(game.Typed(QStringLiteral("ghj[`ёе")).toStdString(), shown) << word.word;
     }
 }
 
