@@ -36,7 +36,8 @@ const std::string kHelp(
     "Программа Торвель - логическая игра, в которой из букв некоторого слова нужно составить как можно "
     "больше других слов. Противником игрока является компьютер. Основным показателем игры является "
     "количество букв в созданных словах. Если вы не знаете слова, то можете пропустить ход, либо "
-    "закончить игру (при этом результат записывается в таблицу рекордов). ");
+    "закончить игру (при этом результат записывается в таблицу рекордов). Если клавиатура осталась в "
+    "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. ");
 
 const QColor kGrey(128, 128, 128);
 
@@ -139,6 +140,7 @@ void frmtorvel::BuildControls() {
     entryColours.setColor(QPalette::Base, QColor(255, 192, 128));
     entryColours.setColor(QPalette::Text, kGrey);
     m_Text1->setPalette(entryColours);
+    m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
     connect(m_Text1, &EntryField::enterPressed, this, [this] { entr(); });
 
     FormButtons buttons(this, QStringLiteral("frmtorvel"), *m_buttons);
