@@ -1,14 +1,17 @@
 // Full repaints of the program's buttons: the 120 x 29 XPButton at rest and
-// hovered, and the 10 x 10 Standard glyph button; and the glyph button with
-// the largest original picture size a stored form may hold.
+// hovered, the same on screens of higher device pixel ratios, and the
+// 10 x 10 Standard glyph button; and the glyph button with the largest
+// original picture size a stored form may hold.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "button/paint/button_painter.h"
+#include "button/paint/device_grid.h"
 #include "button/qt/qt_text_renderer.h"
 
 namespace {
@@ -25,6 +28,26 @@ void TimeRefreshes(benchmark::State& state, const PaintInput& input, int w, int 
         benchmark::DoNotOptimize(painter.surface().pixel(w / 2, h / 2));
     }
 }
+
+// The repaint and its picture for a screen of ratio range(0) / 4, as the
+// widget makes them for each repaint there.
+void BM_RefreshXPButtonForDevice(benchmark::State& state) {
+    QtTextRenderer text;
+    ButtonPainter painter(text);
+    PaintInput input;
+    input.ButtonStyle = XPButton;
+    input.Caption = "Таблица рекордов";
+    painter.Resize(input, 120, 29);
+    const double ratio = static_cast<double>(state.range(0)) / 4;
+    const DeviceGrid grid(ratio, 37 * ratio, 301 * ratio);
+    for (auto _ : state) {
+        painter.Refresh(input);
+        const Surface device = painter.PaintForDevice(grid);
+        benchmark::DoNotOptimize(device.pixel(60, 14));
+    }
+    state.SetLabel("ratio " + std::to_string(ratio).substr(0, 4));
+}
+BENCHMARK(BM_RefreshXPButtonForDevice)->Arg(6)->Arg(8)->Arg(12);
 
 // The main window's small Standard button with its 9 x 9 glyph.
 PaintInput GlyphButton() {

@@ -36,6 +36,7 @@ void Game::Start() {
     std::string source = m_base.DrawSourceWord(m_random);
     std::vector<int> fitting = m_base.FittingLines(source);
 
+    m_typing = TypingRulesFor(m_base.BytesUsed());
     m_source = std::move(source);
     m_letters = LetterPool(m_source);
     m_fitting = std::move(fitting);
@@ -50,7 +51,8 @@ void Game::Start() {
     m_wordcount = 0;
 }
 
-EntryOutcome Game::entr(std::string_view entry) {
+EntryOutcome Game::entr(std::string_view typed) {
+    const std::string entry = m_typing.yoAsYe ? WrittenWithYe(typed) : std::string(typed);
     EntryOutcome outcome;
     if (!entry.empty() && !m_letters.CanMake(entry)) {
         outcome.result = EntryResult::LetterMissing;

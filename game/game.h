@@ -10,6 +10,7 @@
 #include "game/game_review.h"
 #include "game/letter_pool.h"
 #include "game/outcome.h"
+#include "game/typing.h"
 
 namespace torvel {
 
@@ -46,14 +47,17 @@ public:
     // Draws a new source word (reseeding the random source once), forgets the
     // played words, empties both lists, sets both totals to "0" and the word
     // count to 0, and makes the captions visible. The computer's last word is
-    // kept. A game in progress is abandoned without scoring.
+    // kept. A game in progress is abandoned without scoring. The typing rules
+    // follow the word base from here on.
     void Start();
 
-    // The player's word as typed (Windows-1251; never trimmed). Tests, in
-    // order: the letters against the source word (skipped for an empty entry),
-    // the lookup in the word base, the repeat test. An accepted word is
-    // recorded, listed on top and counted, and the computer answers at once.
-    EntryOutcome entr(std::string_view entry);
+    // The player's word as typed (Windows-1251; never trimmed). Where the base
+    // never writes Ё, a Ё of the entry is taken as Е, so the word is tested,
+    // recorded and listed as the base writes it. Tests, in order: the letters
+    // against the source word (skipped for an empty entry), the lookup in the
+    // word base, the repeat test. An accepted word is recorded, listed on top
+    // and counted, and the computer answers at once.
+    EntryOutcome entr(std::string_view typed);
 
     // The computer's move: from a random line s (0 to 4999) on, the first line
     // after s whose letters fit the source word and that was not played yet is
@@ -78,6 +82,8 @@ public:
     int wordcount() const { return m_wordcount; }
     double points() const { return m_points; }  // of the last evaluation, 0 before any
     bool captionsVisible() const { return m_captionsVisible; }
+    // What the player's typing corrects; nothing before the first start.
+    const TypingRules& typingRules() const { return m_typing; }
 
     std::string sourceWordUtf8() const;
     std::string playerListUtf8() const;
@@ -112,6 +118,7 @@ private:
     std::string m_computerLastWord;
     double m_points = 0;
     bool m_captionsVisible = false;
+    TypingRules m_typing;
 };
 
 }  // namespace torvel

@@ -57,9 +57,11 @@ void WordBase::Index(std::vector<std::string> lines) {
     m_firstLine.clear();
     m_firstLine.reserve(m_lines.size());
     m_drawable = 0;
+    m_bytesUsed.reset();
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const std::string& line = m_lines[i];
         const int number = static_cast<int>(i) + 1;
+        for (const char byte : line) m_bytesUsed.set(static_cast<unsigned char>(byte));
         m_masks[i] = LetterMask(line);
         m_lengths[i] = static_cast<std::uint16_t>(line.size());
         m_firstLineOf[i] = m_firstLine.emplace(line, number).first->second;
@@ -116,6 +118,11 @@ std::vector<int> WordBase::FittingLines(std::string_view source) {
         if (pool.CanMake(m_lines[i])) fitting.push_back(static_cast<int>(i) + 1);
     }
     return fitting;
+}
+
+const std::bitset<256>& WordBase::BytesUsed() {
+    Load();
+    return m_bytesUsed;
 }
 
 }  // namespace torvel

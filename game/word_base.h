@@ -1,6 +1,7 @@
 // The word base wmbase.txt: the game's dictionary, loaded once and indexed.
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -76,6 +77,9 @@ public:
     // line fits every source word.
     std::vector<int> FittingLines(std::string_view source);
 
+    // Every byte that occurs in lines 1 to kLines, gathered as the file is read.
+    const std::bitset<256>& BytesUsed();
+
 private:
     void Index(std::vector<std::string> lines);
 
@@ -87,6 +91,7 @@ private:
     std::vector<int> m_firstLineOf;
     std::unordered_map<std::string_view, int> m_firstLine;  // views into m_lines
     int m_drawable = 0;
+    std::bitset<256> m_bytesUsed;
 };
 
 }  // namespace torvel

@@ -67,6 +67,9 @@ public:
     bool ShowReview();
 
     bool reviewAvailable() const { return m_evaluated; }
+    // What the entry field corrects in the player's typing: it follows the
+    // word base from the first start on.
+    const TypingRules& typingRules() const { return m_game.typingRules(); }
 
 private:
     // Runs a step of the game; a word base that cannot be used ends the program.

@@ -1,7 +1,9 @@
 // A deterministic text renderer for painter tests: every character is a
-// 6-pixel cell, every non-space one a solid 4 x 7 block.
+// 6-pixel cell, every non-space one a solid 4 x 7 block; at a scale each
+// length is multiplied by the scale and rounded.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,21 +24,28 @@ public:
         Point origin;
         Colour colour;
         Rect clip;
+        double scale;
     };
 
     TextMetrics Metrics(const FontAttributes&) override { return {kHeight, kAscent, kAverage}; }
 
     int Width(const FontAttributes&, std::string_view text) override { return kCell * CodePoints(text); }
 
-    void Draw(Surface& surface, const FontAttributes&, std::string_view text, Point origin, Colour colour,
+    void Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
               const Rect& clip) override {
-        calls.push_back({std::string(text), origin, colour, clip});
+        DrawAtScale(surface, font, text, origin, colour, clip, 1.0);
+    }
+
+    void DrawAtScale(Surface& surface, const FontAttributes&, std::string_view text, Point origin, Colour colour,
+                     const Rect& clip, double scale) override {
+        calls.push_back({std::string(text), origin, colour, clip, scale});
+        const auto at = [scale](int length) { return static_cast<int>(std::lround(length * scale)); };
         int column = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside one character
             if (text[i] != ' ') {
-                for (int y = origin.y + 2; y < origin.y + 9; ++y) {
-                    for (int x = origin.x + column * kCell + 1; x < origin.x + column * kCell + 5; ++x) {
+                for (int y = origin.y + at(2); y < origin.y + at(9); ++y) {
+                    for (int x = origin.x + at(column * kCell + 1); x < origin.x + at(column * kCell + 5); ++x) {
                         if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom) {
                             surface.SetPixel(x, y, colour);
                         }

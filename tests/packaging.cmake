@@ -1,7 +1,7 @@
 # The launcher against a fake installed tree, and the Debian package.
 add_test(NAME packaging_launcher
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging/launcher_test.sh
-                 ${TORVEL_LAUNCHER} ${CMAKE_INSTALL_BINDIR} ${TORVEL_PROGRAM_DIR} ${TORVEL_DATA_DIR})
+                 ${TORVEL_LAUNCHER} ${TORVEL_LAUNCHER_DIR} ${TORVEL_PROGRAM_DIR} ${TORVEL_DATA_DIR})
 set_tests_properties(packaging_launcher PROPERTIES LABELS packaging)
 
 # A package of a sanitizer build is of no use to anyone.
@@ -14,17 +14,23 @@ if(NOT TORVEL_SANITIZE)
   add_test(NAME packaging_deb
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/packaging/package_test.sh
                    ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} ${PROJECT_VERSION}
-                   ${CMAKE_INSTALL_BINDIR} ${TORVEL_PROGRAM_DIR} ${TORVEL_DATA_DIR}
-                   ${with_program})
+                   ${TORVEL_LAUNCHER_DIR} ${TORVEL_PROGRAM_DIR} ${TORVEL_DATA_DIR}
+                   ${with_program} ${TORVEL_APP_ID})
   set_tests_properties(packaging_deb PROPERTIES LABELS packaging TIMEOUT 120)
 endif()
 
-# The game in real windows under its own X server, played as a player would.
+# The game in real windows under its own X server, played as a player would;
+# it leaves the screenshot of the main window for the package in the build tree.
 if(TARGET torvel-game)
   add_test(NAME e2e_window_game
            COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/window_e2e.sh
-                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR}
+                   ${CMAKE_CURRENT_BINARY_DIR}/screenshots/main-window.png)
   set_tests_properties(e2e_window_game PROPERTIES LABELS e2e TIMEOUT 180)
+  add_test(NAME e2e_window_ratio
+           COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/ratio_e2e.sh
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+  set_tests_properties(e2e_window_ratio PROPERTIES LABELS e2e TIMEOUT 180)
 
   # The buttons' sounds, recorded from a private sound server's null sink.
   add_test(NAME audio_button_sounds
@@ -37,9 +43,9 @@ find_program(SHELLCHECK shellcheck)
 if(SHELLCHECK)
   add_test(NAME packaging_shellcheck
            COMMAND ${SHELLCHECK} -x packaging/torvel.sh.in
-                   tests/packaging/launcher_test.sh tests/packaging/package_test.sh
+                   tests/packaging/launcher_test.sh tests/packaging/package_test.sh tests/packaging/package_standards.sh
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
-                   tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
+                   tests/e2e/ratio_e2e.sh tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
                    bench/measure_process.sh bench/measure_sound_delay.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)

@@ -11,5 +11,7 @@ if(TARGET torvel_windows)
       windows_lifetime_test.cpp
       windows_records_test.cpp
       windows_review_test.cpp
+      windows_screen_ratio_test.cpp
+      windows_typing_test.cpp
     LIBS torvel_windows Qt6::Test)
 endif()

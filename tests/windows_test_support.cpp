@@ -18,19 +18,19 @@ namespace {
 
 constexpr int kLines = 11031;
 
-std::string WordBaseBytes() {
+}  // namespace
+
+std::string WordBaseBytes(std::span<const BaseWord> words) {
     // Filler: no letter of it is in the source word, and it is too short to
     // be drawn.
     std::vector<std::string> lines(kLines, Utf8ToCp1251("ЪЫЬ"));
-    for (const BaseWord& word : kBaseWords) lines[static_cast<std::size_t>(word.line - 1)] = Utf8ToCp1251(word.word);
+    for (const BaseWord& word : words) lines[static_cast<std::size_t>(word.line - 1)] = Utf8ToCp1251(word.word);
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
     return bytes;
 }
 
-}  // namespace
-
-double DrawSourceWord() { return (kSourceLine + 0.5) / kLines; }
+double DrawSourceWord(int line) { return (line + 0.5) / kLines; }
 
 double ComputerStartsAfter(int line) { return (line + 0.5) / 5000.0; }
 

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,13 @@ inline constexpr BaseWord kBaseWords[] = {
     {600, "ДОМ"},
 };
 
-// The random numbers that make the game draw the source word, and make the
-// computer start looking after line `line` (0 to 4999).
-double DrawSourceWord();
+// The bytes of such a base holding `words` instead, for a test to write over
+// wmbase.txt before the game first reads it.
+std::string WordBaseBytes(std::span<const BaseWord> words = kBaseWords);
+
+// The random numbers that make the game draw the source word (the word on
+// `line`), and make the computer start looking after line `line` (0 to 4999).
+double DrawSourceWord(int line = kSourceLine);
 double ComputerStartsAfter(int line);
 
 // A temporary folder made the current directory for the test's life, holding

@@ -1,18 +1,21 @@
 // Renders every button style in every state to one PNG sheet, straight from
 // the painter, for looking the painting over.
 //
-//     button_gallery [output.png] [--scale N]
+//     button_gallery [output.png] [--scale N] [--ratio R]
 #include <QColor>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "button/paint/button_painter.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/image_pixels.h"
 #include "button/paint/paint_input.h"
 #include "button/paint/parent_background.h"
@@ -128,10 +131,15 @@ QImage ToQImage(const Image& image) {
     return out;
 }
 
+// The sheet as a screen of device pixel ratio `ratio` shows it: laid out in
+// the buttons' pixels, with ratio device pixels to each.
 class Sheet {
 public:
-    Sheet(int columns, int rows)
-        : m_image(kLabelWidth + columns * kCellWidth, kHeaderHeight + rows * kCellHeight, QImage::Format_RGB32) {
+    Sheet(int columns, int rows, double ratio)
+        : m_ratio(ratio),
+          m_image(qRound((kLabelWidth + columns * kCellWidth) * ratio),
+                  qRound((kHeaderHeight + rows * kCellHeight) * ratio), QImage::Format_RGB32) {
+        m_image.setDevicePixelRatio(ratio);
         m_image.fill(kSheetColour);
     }
 
@@ -155,20 +163,29 @@ public:
                 kHeaderHeight + row * kCellHeight + (kCellHeight - height) / 2};
     }
 
-    // The painter's surface as the widget shows it: unscaled, and cut to the
-    // window shape where the style has one.
-    void Put(const ButtonPainter& painter, QPoint at, bool shaped) {
-        const Surface& s = painter.surface();
-        for (int y = 0; y < s.height(); ++y) {
-            for (int x = 0; x < s.width(); ++x) {
+    // The painter's surface as the widget shows it at the sheet's ratio, cut
+    // to the window shape where the style has one.
+    void Put(ButtonPainter& painter, QPoint at, bool shaped) {
+        const DeviceGrid grid(m_ratio, at.x() * m_ratio, at.y() * m_ratio);
+        const Surface s = painter.PaintForDevice(grid);
+        const QPoint origin(qRound(at.x() * m_ratio), qRound(at.y() * m_ratio));
+        const Surface& own = painter.surface();
+        for (int y = 0; y < own.height(); ++y) {
+            for (int x = 0; x < own.width(); ++x) {
                 if (shaped && painter.skinRegion() && !painter.skinRegion()->Contains(x, y)) continue;
-                const Colour c = s.pixel(x, y);
-                m_image.setPixel(at.x() + x, at.y() + y, qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+                for (int dy = grid.Y(y); dy < grid.Y(y + 1); ++dy) {
+                    for (int dx = grid.X(x); dx < grid.X(x + 1); ++dx) {
+                        const Colour c = s.pixel(dx, dy);
+                        m_image.setPixel(origin.x() + dx, origin.y() + dy,
+                                         qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+                    }
+                }
             }
         }
     }
 
 private:
+    double m_ratio;
     QImage m_image;
 };
 
@@ -192,9 +209,12 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::string output = "gallery.png";
     int scale = 1;
+    double ratio = 1;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
             scale = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--ratio") == 0 && i + 1 < argc) {
+            ratio = std::clamp(std::atof(argv[++i]), 1.0, 4.0);
         } else {
             output = argv[i];
         }
@@ -283,7 +303,7 @@ int main(int argc, char** argv) {
         rows.push_back({"Standard, TransparentBG", over, 120, 29, true});
     }
 
-    Sheet sheet(columns, static_cast<int>(rows.size()));
+    Sheet sheet(columns, static_cast<int>(rows.size()), ratio);
     SampleParent parent(columns * kCellWidth, kCellHeight);
     for (int c = 0; c < columns; ++c) sheet.Header(c, QString::fromLatin1(kStates[c].name));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {

@@ -3,6 +3,7 @@
 #include "button/paint/button_painter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "button/paint/bevels.h"
 #include "button/paint/colour_arithmetic.h"
@@ -64,7 +65,15 @@ void ButtonPainter::Refresh(const PaintInput& input) {
     if (input.focused == 1 && input.ShowFocusRect && input.ButtonStyle != XPButton) {
         m_surface.DrawFocusRect(m_focusRect);
     }
+    m_captionless = m_surface;
     DrawCaption(input);
+}
+
+Surface ButtonPainter::PaintForDevice(const DeviceGrid& grid) {
+    if (grid.isIdentity()) return m_surface;
+    Surface device = ScaleByBlocks(m_captionless, grid);
+    DrawCaptionOn(device, grid);
+    return device;
 }
 
 void ButtonPainter::PaintBackground(const PaintInput& input) {
@@ -192,18 +201,31 @@ void ButtonPainter::DrawPicture(const PaintInput& input) {
 }
 
 void ButtonPainter::DrawCaption(const PaintInput& input) {
+    m_caption.reset();
     if (input.Caption.empty()) return;
-    const Rect rect = input.pressed == 1 && input.ButtonStyle != XPToolbar ? m_captionRect.moved(1, 1) : m_captionRect;
-    const std::string& text = CaptionBytes(input.Caption);
-    const DrawTextParams params;
+    CaptionPass pass;
+    pass.rect = input.pressed == 1 && input.ButtonStyle != XPToolbar ? m_captionRect.moved(1, 1) : m_captionRect;
+    pass.font = input.Font;
     if (input.Enabled) {
-        DrawWrappedText(m_surface, m_text, input.Font, text, rect, params, m_palette.Resolve(input.ForeColor));
-        return;
+        pass.colour = m_palette.Resolve(input.ForeColor);
+    } else {
+        pass.colour = m_palette.colour(COLOR_BTNSHADOW);
+        pass.highlight = m_palette.colour(COLOR_BTNHIGHLIGHT);
     }
+    pass.text = CaptionBytes(input.Caption);
+    m_caption = std::move(pass);
+    DrawCaptionOn(m_surface, DeviceGrid{});
+}
+
+void ButtonPainter::DrawCaptionOn(Surface& target, const DeviceGrid& grid) {
+    if (!m_caption) return;
+    const DrawTextParams params;
     // Embossed: the highlight one pixel right and down, the shadow on top.
-    DrawWrappedText(m_surface, m_text, input.Font, text, rect.moved(1, 1), params,
-                    m_palette.colour(COLOR_BTNHIGHLIGHT));
-    DrawWrappedText(m_surface, m_text, input.Font, text, rect, params, m_palette.colour(COLOR_BTNSHADOW));
+    if (m_caption->highlight) {
+        DrawWrappedText(target, m_text, m_caption->font, m_caption->text, m_caption->rect.moved(1, 1), params,
+                        *m_caption->highlight, grid);
+    }
+    DrawWrappedText(target, m_text, m_caption->font, m_caption->text, m_caption->rect, params, m_caption->colour, grid);
 }
 
 void ButtonPainter::PaintParentBackground() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "button/paint/canvas.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/paint_input.h"
 #include "button/paint/parent_background.h"
 #include "button/paint/rect.h"
@@ -57,6 +58,13 @@ public:
     void Refresh(const PaintInput& input);
 
     const Surface& surface() const { return m_surface; }
+
+    // The last repaint for a screen of the grid's device pixel ratio: the
+    // background, border, skin, picture and focus rectangle as blocks of
+    // whole device pixels (each pixel of surface() over its block), and the
+    // caption drawn at the device's own resolution into the same rectangle.
+    // With the identity grid it is surface() itself.
+    Surface PaintForDevice(const DeviceGrid& grid);
     int surfaceWidth() const { return m_surfaceWidth; }
     int surfaceHeight() const { return m_surfaceHeight; }
     const Rect& focusRect() const { return m_focusRect; }
@@ -78,6 +86,7 @@ private:
     void MeasureCaption(const PaintInput& input);
     void DrawPicture(const PaintInput& input);
     void DrawCaption(const PaintInput& input);
+    void DrawCaptionOn(Surface& target, const DeviceGrid& grid);
     void PaintParentBackground();
     const std::string& CaptionBytes(const std::string& utf8);
 
@@ -94,6 +103,17 @@ private:
     Rect m_captionRect;
     Rect m_pictureRect;
     std::optional<Region> m_skinRegion;
+    // The last repaint before its caption, and how its caption was drawn,
+    // for painting it again at a device's resolution.
+    struct CaptionPass {
+        std::string text;  // in the code page of the text calls
+        Rect rect;         // the pressed offset applied
+        FontAttributes font;
+        Colour colour = 0;                  // the ink; the shadow of the embossed look
+        std::optional<Colour> highlight;    // the embossed look: drawn one pixel right and down first
+    };
+    Surface m_captionless;
+    std::optional<CaptionPass> m_caption;
     // The caption in the code page of the text calls, converted once per
     // caption.
     std::string m_captionUtf8;

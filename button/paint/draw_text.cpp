@@ -137,12 +137,18 @@ int CalcTextRect(TextRenderer& renderer, const FontAttributes& font, std::string
 
 int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
                     const Rect& rect, const DrawTextParams& params, Colour colour) {
+    return DrawWrappedText(surface, renderer, font, text, rect, params, colour, DeviceGrid{});
+}
+
+int DrawWrappedText(Surface& device, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
+                    const Rect& rect, const DrawTextParams& params, Colour colour, const DeviceGrid& grid) {
     if (text.empty()) return 0;
     const TextMetrics metrics = renderer.Metrics(font);
     const Margins margins = MarginPixels(metrics, params);
     const DisplayText display = StripPrefixes(text);
     const Wrapper wrapper(renderer, font, display.bytes);
     const std::vector<Line> lines = wrapper.Wrap(WrapWidth(rect, margins));
+    const Rect clip = grid.Map(rect);
     std::int64_t y = rect.top;
     for (const Line& line : lines) {
         // Integer division of the sum truncates toward zero, as the platform's
@@ -150,7 +156,12 @@ int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttribut
         const std::int64_t x = (std::int64_t{rect.left} + margins.left + rect.right - margins.right - line.width) / 2;
         const std::string utf8 =
             Cp1251ToUtf8(std::string_view(display.bytes).substr(line.begin, line.end - line.begin));
-        renderer.Draw(surface, font, utf8, {SaturateCoordinate(x), SaturateCoordinate(y)}, colour, rect);
+        const Point origin{SaturateCoordinate(x), SaturateCoordinate(y)};
+        if (grid.isIdentity()) {
+            renderer.Draw(device, font, utf8, origin, colour, clip);
+        } else {
+            renderer.DrawAtScale(device, font, utf8, grid.Map(origin), colour, clip, grid.ratio());
+        }
         if (display.underline != kNoUnderline && display.underline >= line.begin && display.underline < line.end) {
             const std::int64_t from = x + wrapper.Measure(line.begin, display.underline);
             const std::int64_t to = x + wrapper.Measure(line.begin, display.underline + 1);
@@ -159,7 +170,7 @@ int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttribut
                                  SaturateCoordinate(std::max<std::int64_t>(row, rect.top)),
                                  SaturateCoordinate(std::min<std::int64_t>(to, rect.right)),
                                  SaturateCoordinate(std::min<std::int64_t>(row + 1, rect.bottom))};
-            surface.FillRect(underline, colour);
+            device.FillRect(grid.Map(underline), colour);
         }
         y += metrics.height;
     }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "button/paint/colour.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/font_attributes.h"
 #include "button/paint/rect.h"
 #include "button/paint/surface.h"
@@ -36,5 +37,13 @@ int CalcTextRect(TextRenderer& renderer, const FontAttributes& font, std::string
 // Returns the height of the text.
 int DrawWrappedText(Surface& surface, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
                     const Rect& rect, const DrawTextParams& params, Colour colour);
+
+// The same text on a device surface at the grid's ratio: the lines break,
+// and each starts, where they do on the button's own pixels, mapped to the
+// device by `grid`; the glyphs are drawn at the device's resolution, clipped
+// to the mapped rectangle. Returns the height of the text in the button's
+// pixels.
+int DrawWrappedText(Surface& device, TextRenderer& renderer, const FontAttributes& font, std::string_view text,
+                    const Rect& rect, const DrawTextParams& params, Colour colour, const DeviceGrid& grid);
 
 }  // namespace torvel

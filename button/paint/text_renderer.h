@@ -31,6 +31,13 @@ public:
     // background, touching only the pixels inside `clip`.
     virtual void Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
                       const Rect& clip) = 0;
+
+    // Draw on a screen's device surface with `scale` device pixels to each
+    // pixel of the font's size: `origin` and `clip` are device pixels, and the
+    // glyphs are shaped and placed at the device's own resolution. A scale of
+    // 1 is Draw.
+    virtual void DrawAtScale(Surface& device, const FontAttributes& font, std::string_view text, Point origin,
+                             Colour colour, const Rect& clip, double scale) = 0;
 };
 
 }  // namespace torvel

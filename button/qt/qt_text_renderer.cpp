@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "common/font_pixels.h"
 
@@ -56,7 +58,7 @@ struct QtTextRenderer::FontEntry {
     QFontMetrics metrics;
     TextMetrics summary;
     std::unordered_map<std::string, int> widths;
-    std::unordered_map<std::string, TextRun> runs;
+    std::map<RunKey, TextRun> runs;
 };
 
 QtTextRenderer::QtTextRenderer() = default;
@@ -73,7 +75,11 @@ QFont QtTextRenderer::MakeFont(const FontAttributes& font) {
     // Crisp one-colour glyphs, as small interface fonts are drawn, so that the
     // embossed caption of a disabled button keeps its shape.
     qfont.setStyleStrategy(QFont::NoAntialias);
-    qfont.setHintingPreference(QFont::PreferFullHinting);
+    // Unhinted, Qt places each glyph by the font's own advances at this size,
+    // rounding only the glyph's position. Hinted advances are each rounded to
+    // whole pixels on their own, and the errors add up to letters that touch
+    // and gaps inside words.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
     return qfont;
 }
 
@@ -102,26 +108,31 @@ int QtTextRenderer::Width(const FontAttributes& font, std::string_view text) {
     return width;
 }
 
-QtTextRenderer::TextRun QtTextRenderer::Render(const FontEntry& entry, const QString& text) {
+QtTextRenderer::TextRun QtTextRenderer::Render(const FontEntry& entry, const QString& text, double scale) {
     // The ink may reach beyond the advance and the line (italic overhang,
     // accents): the mask covers both, with a pixel to spare.
     const QRect ink = entry.metrics.boundingRect(text);
     const int ascent = entry.summary.ascent;
-    TextRun run;
-    run.left = std::min(0, ink.left()) - 1;
-    run.top = std::min(0, ascent + ink.top()) - 1;
+    const int left = std::min(0, ink.left()) - 1;
+    const int top = std::min(0, ascent + ink.top()) - 1;
     const int right = std::max(entry.metrics.horizontalAdvance(text), ink.right() + 1) + 1;
     const int bottom = std::max(entry.summary.height, ascent + ink.bottom() + 1) + 1;
-    run.width = right - run.left;
-    run.height = bottom - run.top;
+    TextRun run;
+    run.left = static_cast<int>(std::floor(left * scale));
+    run.top = static_cast<int>(std::floor(top * scale));
+    run.width = static_cast<int>(std::ceil(right * scale)) - run.left;
+    run.height = static_cast<int>(std::ceil(bottom * scale)) - run.top;
 
+    // Drawn as Qt draws text on a screen of that device pixel ratio: the
+    // font sized up by Qt and the glyphs laid out at the device's resolution.
     QImage image(run.width, run.height, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setFont(entry.qfont);
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(-run.left, ascent - run.top), text);
+        painter.drawText(QPointF(-run.left / scale, ascent - run.top / scale), text);
     }
     run.coverage.resize(static_cast<std::size_t>(run.width) * static_cast<std::size_t>(run.height));
     for (int y = 0; y < run.height; ++y) {
@@ -136,12 +147,19 @@ QtTextRenderer::TextRun QtTextRenderer::Render(const FontEntry& entry, const QSt
 
 void QtTextRenderer::Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
                           const Rect& clip) {
+    DrawAtScale(surface, font, text, origin, colour, clip, 1.0);
+}
+
+void QtTextRenderer::DrawAtScale(Surface& surface, const FontAttributes& font, std::string_view text, Point origin,
+                                 Colour colour, const Rect& clip, double scale) {
     FontEntry& entry = Entry(font);
-    const std::string key(text);
+    scale = std::max(1.0, scale);
+    RunKey key{std::string(text), scale};
     auto found = entry.runs.find(key);
     if (found == entry.runs.end()) {
         if (entry.runs.size() >= kCacheLimit) entry.runs.clear();
-        found = entry.runs.emplace(key, Render(entry, QString::fromStdString(key))).first;
+        const QString line = QString::fromStdString(key.text);
+        found = entry.runs.emplace(std::move(key), Render(entry, line, scale)).first;
     }
     const TextRun& run = found->second;
     const std::int64_t x0 = std::int64_t{origin.x} + run.left;

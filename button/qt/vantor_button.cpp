@@ -110,12 +110,31 @@ void VantorButton::Relayout() {
 
 void VantorButton::ShowSurface() {
     m_shown = SurfaceToQImage(m_painter.surface());
+    m_shownOnDevice = {};
     update();
 }
 
 void VantorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_shown);
+    const QTransform toDevice = painter.deviceTransform();
+    // One device pixel to each of the button's pixels: the surface as it is.
+    // Anything but an even enlargement (a rendering shrunk, stretched or
+    // turned) shows it as Qt scales it.
+    if (toDevice.type() != QTransform::TxScale || toDevice.m11() != toDevice.m22() || toDevice.m11() < 1.0) {
+        painter.drawImage(0, 0, m_shown);
+        return;
+    }
+    // A screen of another device pixel ratio: the painter's image in whole
+    // blocks of device pixels, on the device pixels Qt gives this widget,
+    // painted once for each grid and repaint.
+    const DeviceGrid grid(toDevice.m11(), toDevice.dx(), toDevice.dy());
+    if (m_shownOnDevice.isNull() || !(grid == m_shownGrid)) {
+        m_shownOnDevice = SurfaceToQImage(m_painter.PaintForDevice(grid));
+        m_shownGrid = grid;
+    }
+    const QTransform atDevicePixel = QTransform::fromTranslate(qRound(toDevice.dx()), qRound(toDevice.dy()));
+    painter.setWorldTransform(atDevicePixel * toDevice.inverted());
+    painter.drawImage(0, 0, m_shownOnDevice);
 }
 
 void VantorButton::resizeEvent(QResizeEvent*) { Relayout(); }

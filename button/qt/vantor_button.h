@@ -10,6 +10,7 @@
 #include "button/form/stored_form.h"
 #include "button/model/vantor_button_model.h"
 #include "button/paint/button_painter.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/picture.h"
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_sound_player.h"
@@ -19,8 +20,10 @@
 namespace torvel {
 
 // The widget turns Qt's input into the model's inputs, repaints the
-// painter's surface whenever the model asks, shows that surface unscaled and
-// shapes itself with the painter's window shape. Needs a QApplication.
+// painter's surface whenever the model asks, shows that surface (on a screen
+// of a higher device pixel ratio, in whole blocks of device pixels with the
+// caption drawn at the screen's resolution) and shapes itself with the
+// painter's window shape. Needs a QApplication.
 class VantorButton final : public QWidget {
     Q_OBJECT
 
@@ -105,6 +108,10 @@ private:
     QtButtonHost m_host;
     VantorButtonModel m_model;
     QImage m_shown;
+    // The last repaint as shown on a screen of another device pixel ratio,
+    // and the grid it was painted for; null until needed.
+    QImage m_shownOnDevice;
+    DeviceGrid m_shownGrid;
 };
 
 }  // namespace torvel

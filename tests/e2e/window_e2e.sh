@@ -4,10 +4,12 @@
 # game is won, the new record is entered under a typed name, and results.tvl
 # holds the expected table when the best-results window closes; the review of
 # the game opens with Ctrl+R and closes with Escape. Exit through "Выход" ends
-# the process. A screen reader's view comes first: "Старт" is found by its
-# name through AT-SPI and pressed, and the source word is heard announced.
+# the process. Given SCREENSHOT, a new game in progress is saved there as a
+# PNG of the main window. A screen reader's view comes first: "Старт" is found
+# by its name through AT-SPI and pressed, and the source word is heard
+# announced.
 #
-# Usage: window_e2e.sh GAME SOURCE_DIR
+# Usage: window_e2e.sh GAME SOURCE_DIR [SCREENSHOT]
 set -euo pipefail
 
 # A session bus of the test's own, on which the accessibility bus starts when
@@ -18,6 +20,7 @@ fi
 
 game=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
+screenshot=${3-}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/x_session.sh
 source "$here/x_session.sh"
@@ -92,6 +95,32 @@ xdotool windowfocus --sync "$main" key ctrl+r || die "Ctrl+R could not be presse
 review=$(find_window "Разбор партии") || die "Ctrl+R did not open the review after the game"
 xdotool windowfocus --sync "$review" key Escape || die "Escape could not be pressed in the review"
 wait_gone "$review" || die "Escape did not close the review"
+
+# The screenshot for software centres: a new game in which the computer has
+# answered the player's МАМА with РОГ, no button hovered, and the window's
+# cut-away corners (the black root around it) transparent.
+if [[ -n $screenshot ]]; then
+  # The computer's letter total, 43 × 29 at (308, 238), is 0 until it answers.
+  answer() { import -window root -crop "43x29+$((X + 308))+$((Y + 238))" rgb:- | md5sum; }
+  { click "$main" "$MAIN_START" && click "$main" "$MAIN_ENTRY" && type_into "$main" "мама"; } ||
+    die "the game for the screenshot could not be started"
+  empty=$(answer)
+  xdotool key Return
+  for ((tries = 0; tries < 50; tries++)); do
+    [[ $(answer) != "$empty" ]] && break
+    sleep 0.1
+  done
+  [[ $(answer) != "$empty" ]] || die "the computer did not answer in the game for the screenshot"
+  xdotool mousemove --sync 1000 740
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$work/game.png"
+  mkdir -p "$(dirname "$screenshot")"
+  corners=()
+  for corner in "0,0" "$((WIDTH - 1)),0" "0,$((HEIGHT - 1))" "$((WIDTH - 1)),$((HEIGHT - 1))"; do
+    corners+=(-draw "matte $corner floodfill")
+  done
+  convert "$work/game.png" -alpha set -fill none "${corners[@]}" "$screenshot" ||
+    die "the screenshot could not be written to $screenshot"
+fi
 
 click "$main" "$MAIN_EXIT"
 status=0

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the launcher bin/torvel from a fake installed tree whose game program
+# Runs the installed launcher torvel from a fake tree whose game program
 # only records what it saw (fake_game.sh), so that the player's folder can be
 # checked without a display: seeding, keeping the player's best results,
 # following a newer installed file, a read-only installation and the failures.
@@ -54,7 +54,7 @@ fi
 # make_tree DIR: an installed tree with the launcher, the fake program and data.
 make_tree() {
   local root=$1
-  mkdir -p "$root/$bindir" "$root/$programdir" "$root/$datadir/resources"
+  mkdir -p "$root/$bindir" "$root/$programdir" "$root/$datadir/resources" "$root/$datadir/screenshots"
   cp "$launcher" "$root/$bindir/torvel"
   cp "$fake_game" "$root/$programdir/torvel-game"
   chmod 0755 "$root/$bindir/torvel" "$root/$programdir/torvel-game"
@@ -63,6 +63,7 @@ make_tree() {
   printf 'GIF89a-background' > "$root/$datadir/fontvl.gif"
   printf 'RIFF-over' > "$root/$datadir/resources/over.wav"
   printf 'RIFF-click' > "$root/$datadir/resources/click.wav"
+  printf 'PNG-screenshot' > "$root/$datadir/screenshots/main-window.png"
 }
 data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
 
@@ -121,6 +122,7 @@ expect_started_in "$folder"
 grep -Fxq 'args=[--level][two words]' "$record" || die "arguments not passed on: $(grep '^args=' "$record")"
 expect_copies "$folder"
 grep -Fxq './resources/click.wav' "$record" || die "the game did not see resources/click.wav"
+[[ ! -e $folder/screenshots ]] || die "the screenshots were copied into the player's folder"
 [[ $(stat -c %A "$folder/results.tvl") == -rw* ]] || die "results.tvl is not writable by its owner"
 expect_no_leftovers "$folder"
 

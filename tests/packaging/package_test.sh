@@ -2,17 +2,19 @@
 # Builds the Debian package from a build folder into a scratch folder and
 # checks what a player would get: the control fields with the dependencies
 # found by dpkg-shlibdeps, the installed files unpacked into a temporary root,
-# a valid desktop entry, icons of the right sizes, and a launcher that finds
-# the packaged program and data by itself.
+# a valid desktop entry, icons of the right sizes, a launcher that finds
+# the packaged program and data by itself, and what Debian and software
+# centres ask of a package (package_standards.sh).
 #
-# Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION BINDIR PROGRAMDIR DATADIR WITH_PROGRAM
+# Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION BINDIR PROGRAMDIR DATADIR WITH_PROGRAM APP_ID
 #   the install folders relative to the prefix; WITH_PROGRAM is ON when the
-#   build has the game program.
+#   build has the game program; APP_ID names the desktop entry.
 set -euo pipefail
 
 source_dir=$1 build_dir=$2 version=$3 bindir=$4 programdir=$5 datadir=$6
-with_program=$7
-fake_game=$(cd "$(dirname "$0")" && pwd)/fake_game.sh
+with_program=$7 app_id=$8
+here=$(cd "$(dirname "$0")" && pwd)
+fake_game=$here/fake_game.sh
 
 work=$(cd "$(mktemp -d)" && pwd -P)
 trap 'rm -rf "$work"' EXIT
@@ -68,9 +70,10 @@ for name in "${data_files[@]}"; do
   cmp -s "$source_dir/assets/$name" "$prefix/$datadir/$name" || die "the packaged $name differs from assets/$name"
 done
 
-expect_mode share/applications/torvel.desktop 644
-desktop-file-validate "$prefix/share/applications/torvel.desktop" || die "the desktop entry is not valid"
-grep -Fxq 'Exec=torvel' "$prefix/share/applications/torvel.desktop" || die "the desktop entry does not start torvel"
+desktop=share/applications/$app_id.desktop
+expect_mode "$desktop" 644
+desktop-file-validate "$prefix/$desktop" || die "the desktop entry is not valid"
+grep -Fxq 'Exec=torvel' "$prefix/$desktop" || die "the desktop entry does not start torvel"
 for size in 16 32 48 64 128 256; do
   icon=share/icons/hicolor/${size}x${size}/apps/torvel.png
   expect_mode "$icon" 644
@@ -79,6 +82,11 @@ done
 
 expect_mode share/man/man6/torvel.6.gz 644
 zcat "$prefix/share/man/man6/torvel.6.gz" | grep -q '^\.TH TORVEL 6' || die "the manual page is not a section 6 page"
+for name in copyright changelog.gz; do
+  expect_mode "share/doc/torvel/$name" 644
+done
+
+bash "$here/package_standards.sh" "$deb" "$root" "$source_dir" "$version"
 
 # Nothing of the machine that built the package may leak into the launcher.
 if grep -Fq "$build_dir" "$prefix/$bindir/torvel" || grep -Fq "$source_dir" "$prefix/$bindir/torvel"; then
