@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Whole-program figures of the optimised game in real windows under Xvfb:
 #   - start-up: from the start of the process to its main window being mapped
-#     and to the panel being painted, the median of many runs;
+#     and to the panel being painted, the median of many runs, against a
+#     minimal Qt Widgets program (an empty window, and the same with one line
+#     of text) started in turn with the game;
 #   - peak resident memory over a full game played as in the real-window test;
 #   - CPU time and wake-ups over an idle stretch with the pointer away from the
 #     buttons, before and after a button was hovered, and, to show that the
@@ -18,9 +20,10 @@ idle=${2:-10}
 
 bash scripts/install-deps.sh
 cmake --preset release > /dev/null
-cmake --build --preset release --parallel 2 --target torvel-game first_window
+cmake --build --preset release --parallel 2 --target torvel-game first_window minimal_window
 game=$source_dir/build/release/windows/torvel-game
 harness=$source_dir/build/release/bench/first_window
+minimal=$source_dir/build/release/bench/minimal_window
 
 # shellcheck source=tests/e2e/x_session.sh
 source tests/e2e/x_session.sh
@@ -34,14 +37,21 @@ xdotool mousemove --sync 1000 740
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "== start-up, $runs runs"
+echo "== start-up, $runs runs of the game and of the minimal programs in turn"
 : > "$work/startup"
+: > "$work/minimal"
+: > "$work/minimal_text"
 for ((run = 0; run < runs; run++)); do
   timeout 30 "$harness" "$MAIN_TITLE" 17 150 ffc080 "$game" >> "$work/startup" 2>> "$work/game.log"
+  timeout 30 "$harness" "Минимум" 17 150 ffc080 "$minimal" >> "$work/minimal" 2>> "$work/game.log"
+  timeout 30 "$harness" "Минимум" 17 150 ffc080 "$minimal" --text >> "$work/minimal_text" 2>> "$work/game.log"
 done
 mapped=$(cut -d' ' -f1 "$work/startup" | median)
 painted=$(cut -d' ' -f2 "$work/startup" | median)
 slowest=$(cut -d' ' -f2 "$work/startup" | sort -n | tail -n 1)
+minimal_painted=$(cut -d' ' -f2 "$work/minimal" | median)
+text_painted=$(cut -d' ' -f2 "$work/minimal_text" | median)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo "== peak memory over a full game"
 make_game_folder "$work/play" "$source_dir"
@@ -96,6 +106,8 @@ cat << EOF
 |---|---|
 | start to main window mapped, median of $runs | $mapped ms |
 | start to main window painted, median of $runs | $painted ms (slowest $slowest ms) |
+| minimal Qt Widgets program, empty window, start to painted, median of $runs | $minimal_painted ms (the game takes $(ratio "$painted" "$minimal_painted") times as long) |
+| the same with one line of text | $text_painted ms (the game takes $(ratio "$painted" "$text_painted") times as long) |
 | peak resident memory, a full game | $((peak_kb / 1024)) MB ($peak_kb kB) |
 
 | Stretch of ${idle} s | CPU ms | waits for events |

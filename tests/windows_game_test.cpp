@@ -1,8 +1,10 @@
 // The main window played through its widgets: typing, the three messages,
 // accepted words and the computer's answers, passing, ending the game, and
-// the road on to the stored record.
+// the road on to the stored record, with the mouse and with the keyboard
+// alone.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -132,7 +134,8 @@ TEST_F(MainWindowTest, HelpShowsTheHelpText) {
                              "показателем игры является количество букв в созданных словах. Если вы не знаете слова, "
                              "то можете пропустить ход, либо закончить игру (при этом результат записывается в "
                              "таблицу рекордов). Если клавиатура осталась в латинской раскладке, буквы всё равно "
-                             "будут русскими, а Ё программа сама заменит на Е. "));
+                             "будут русскими, а Ё программа сама заменит на Е. \n\nКлавиши: F2 или Ctrl+N — Старт, "
+                             "F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, Ctrl+Q — Выход."));
 }
 
 TEST_F(MainWindowTest, TheWholeRoadFromStartToTheStoredRecord) {
@@ -223,6 +226,110 @@ TEST_F(MainWindowTest, AComputerWithoutAWordEndsTheGame) {
     EXPECT_EQ(Stat("Label1"), QStringLiteral("Вы выиграли!"));
     EXPECT_EQ(Stat("Label5"), QStringLiteral("Очки за игру 224"));
     EXPECT_EQ(List("Text3"), QString());
+}
+
+// Keys go where the keyboard is, as a player's do.
+void Keys(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = {}) {
+    for (int i = 0; i < times; ++i) {
+        QWidget* const focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "nothing has the keyboard";
+        QTest::keyClick(focus, key, modifiers);
+    }
+}
+
+void TypeWhereTheKeyboardIs(const QString& word) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    Type(QApplication::focusWidget(), word);
+}
+
+TEST_F(MainWindowTest, AWholeGameIsPlayedWithKeysAloneFromF2ToTheStoredRecord) {
+    random.numbers = {DrawSourceWord(), ComputerStartsAfter(0), ComputerStartsAfter(0), ComputerStartsAfter(250)};
+    Keys(Qt::Key_F2);
+    EXPECT_EQ(Label("Label1"), QStringLiteral("ПРОГРАММА"));
+
+    TypeWhereTheKeyboardIs(QStringLiteral("мама"));
+    Keys(Qt::Key_Return);
+    EXPECT_EQ(List("Text2"), QStringLiteral("МАМА\n"));
+    // Tab goes Выход, OK, Закончить игру, Пропустить ход.
+    Keys(Qt::Key_Tab, 4);
+    Keys(Qt::Key_Space);
+    EXPECT_EQ(List("Text3"), QStringLiteral("ГРАММ\nРАМА\n"));
+    TypeWhereTheKeyboardIs(QStringLiteral("пора"));
+    Keys(Qt::Key_Return);
+    EXPECT_EQ(List("Text2"), QStringLiteral("ПОРА\nМАМА\n"));
+
+    Keys(Qt::Key_Tab, 3);
+    Keys(Qt::Key_Space);
+    QWidget* const statistics = TopLevel("frmtvlstat");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(statistics));
+    names.answers = {QStringLiteral("Юля")};
+    Keys(Qt::Key_Space);  // "Далее"
+    QWidget* const records = TopLevel("frmbre");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(records));
+    Keys(Qt::Key_Space);  // "OK"
+    EXPECT_FALSE(records->isVisible());
+    EXPECT_EQ(folder.Read(QStringLiteral("results.tvl")),
+              ResultsBytes({"Анна", "Борис", "Вера", "Глеб", "Дина", "Егор", "Юля", "Жанна", "Захар", "Ира"},
+                           {"500", "400", "300", "200", "100", "50", "48", "40", "30", "20"}));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), entry());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, TheEntryFieldTakesTheKeyboardBackAfterEachStepAndWindow) {
+    folder.WriteResults({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                        {"9", "8", "7", "6", "5", "4", "3", "2", "1", "-1"});
+    const auto button = [this](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+    const auto openStatistics = [&] {
+        Click(&window, "VantorButton5");
+        return TopLevel("frmtvlstat");
+    };
+    struct Case {
+        const char* step;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases{
+        {"Старт", [&] { Click(&window, "cmdstart"); }},
+        {"Пропустить ход", [&] { Click(&window, "VantorButton6"); }},
+        {"OK with a refused word and its message", [&] { SubmitWithOk(QStringLiteral("дом")); }},
+        {"Справка and its message", [&] { Click(&window, "cmdhel"); }},
+        {"F2", [&] { Keys(Qt::Key_F2); }},
+        {"Ctrl+N", [&] { Keys(Qt::Key_N, 1, Qt::ControlModifier); }},
+        {"F1", [&] { Keys(Qt::Key_F1); }},
+        {"the statistics closed",
+         [&] {
+             QWidget* const statistics = openStatistics();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(statistics));
+             statistics->close();
+         }},
+        {"the best results opened with Ctrl+H and closed with their OK",
+         [&] {
+             entry()->setFocus();
+             Keys(Qt::Key_H, 1, Qt::ControlModifier);
+             QWidget* const records = TopLevel("frmbre");
+             ASSERT_TRUE(QTest::qWaitForWindowActive(records));
+             Click(records, "VantorButton1");
+         }},
+        {"the review opened with Ctrl+R and closed with Escape",
+         [&] {
+             openStatistics()->close();
+             Keys(Qt::Key_R, 1, Qt::ControlModifier);
+             QWidget* const review = TopLevel("frmreview");
+             ASSERT_TRUE(QTest::qWaitForWindowActive(review));
+             Keys(Qt::Key_Escape);
+         }},
+    };
+    random.numbers.assign(100, DrawSourceWord());
+    Click(&window, "cmdstart");
+    for (const Case& c : cases) {
+        // The player has just Tabbed to a button.
+        button("cmdexi")->setFocus();
+        c.act();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window)) << c.step;
+        EXPECT_EQ(QApplication::focusWidget(), entry()) << c.step;
+    }
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0], kLetterMissing);
 }
 
 }  // namespace

@@ -73,6 +73,16 @@ TEST_F(LifetimeTest, ClosingTheMainWindowAloneEndsTheProgram) {
     EXPECT_EQ(RunProgram([&] { Click(&window, "VantorButton9"); }), 0);
 }
 
+TEST_F(LifetimeTest, CtrlQEndsTheProgramAsExitDoes) {
+    const int status = RunProgram([&] {
+        // The window's shortcuts work while it is the active window.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_Q, Qt::ControlModifier);
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
 // A word base that cannot be used, met by the first step that reads it.
 TEST_F(LifetimeTest, AnUnusableWordBaseEndsTheProgramAtItsFirstUse) {
     struct Step {

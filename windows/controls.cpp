@@ -26,6 +26,12 @@ QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, co
     return label;
 }
 
+void ShowAnnounced(QLabel* label, const QString& what, const QString& text) {
+    label->setText(text);
+    // Qt reports the change of the name to assistive technology itself.
+    label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
+}
+
 Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry) {
     auto* shape = new Shape(kind, parent);
     shape->setObjectName(name);

@@ -20,6 +20,11 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, co
 QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
                    Qt::Alignment horizontal, const QString& text = {});
 
+// Puts `text` into a label that shows a value of the game, and names the label
+// for screen readers by what it shows and the value ("Исходное слово:
+// ПРОГРАММА"), so that a new value is announced as a change of its name.
+void ShowAnnounced(QLabel* label, const QString& what, const QString& text);
+
 Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry);
 
 // The window's own background colour behind everything else.

@@ -1,13 +1,16 @@
 // The main window: the game is played here.
 #include "windows/frmtorvel.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 #include <cstdlib>
+#include <initializer_list>
+#include <utility>
 
 #include "button/qt/vantor_button.h"
 #include "common/data_file_error.h"
@@ -32,16 +35,31 @@ namespace torvel {
 
 namespace {
 
+// The paragraph of the help, then the keys of the buttons on a line of its own.
 const std::string kHelp(
     "Программа Торвель - логическая игра, в которой из букв некоторого слова нужно составить как можно "
     "больше других слов. Противником игрока является компьютер. Основным показателем игры является "
     "количество букв в созданных словах. Если вы не знаете слова, то можете пропустить ход, либо "
     "закончить игру (при этом результат записывается в таблицу рекордов). Если клавиатура осталась в "
-    "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. ");
+    "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. "
+    "\n\nКлавиши: F2 или Ctrl+N — Старт, F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, "
+    "Ctrl+Q — Выход.");
 
 const QColor kGrey(128, 128, 128);
 
+// What the labels of the game's values are to a screen reader.
+const QString kSourceWordName = QStringLiteral("Исходное слово");
+const QString kPlayerTotalName = QStringLiteral("Ваша сумма букв");
+const QString kComputerTotalName = QStringLiteral("Сумма букв компьютера");
+const QString kComputerWordName = QStringLiteral("Слово компьютера");
+
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QIcon ProgramIcon(std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
+    return icon;
+}
 
 }  // namespace
 
@@ -68,11 +86,9 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
-    }
-    setWindowIcon(icon);
+    // The sizes of a title bar and a task bar; the large ones follow the
+    // first frame.
+    setWindowIcon(ProgramIcon({16, 32, 48}));
     setFixedSize(TwipsRect(0, 0, 6675, 5235).size());
     SetBackgroundColour(this, QColor(255, 224, 192));
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
@@ -82,6 +98,9 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
 }
 
 frmtorvel::~frmtorvel() {
+    // The tool windows go with this window's members; their closing must not
+    // reach a window that is going.
+    for (QWidget* tool : ToolWindows()) tool->removeEventFilter(this);
     // The buttons use the services held by this window's members, which go
     // before QWidget deletes its children: the buttons go first.
     qDeleteAll(findChildren<VantorButton*>(Qt::FindDirectChildrenOnly));
@@ -119,6 +138,10 @@ void frmtorvel::BuildControls() {
     AddLabel(this, QStringLiteral("Label9"), TwipsRect(315, -30, 750, 225),
              UiFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
+    ShowAnnounced(m_Label1, kSourceWordName, QString());
+    ShowAnnounced(m_Label2, kPlayerTotalName, m_Label2->text());
+    ShowAnnounced(m_Label3, kComputerTotalName, m_Label3->text());
+    ShowAnnounced(m_Label7, kComputerWordName, QString());
 
     m_Text2 = new WordList(this);
     m_Text2->setObjectName(QStringLiteral("Text2"));
@@ -126,6 +149,8 @@ void frmtorvel::BuildControls() {
     m_Text3 = new WordList(this);
     m_Text3->setObjectName(QStringLiteral("Text3"));
     m_Text3->setGeometry(TwipsRect(3465, 1680, 2850, 1800));
+    m_Text2->setAccessibleName(QStringLiteral("Ваши слова"));
+    m_Text3->setAccessibleName(QStringLiteral("Слова компьютера"));
     for (WordList* list : {m_Text2, m_Text3}) {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, QColor(255, 224, 192));
@@ -136,40 +161,70 @@ void frmtorvel::BuildControls() {
     m_Text1->setObjectName(QStringLiteral("Text1"));
     m_Text1->setGeometry(TwipsRect(420, 840, 2220, 330));
     m_Text1->setFont(UiFont(arial, 14.25));
+    m_Text1->setAccessibleName(QStringLiteral("Ваше слово"));
     QPalette entryColours = m_Text1->palette();
     entryColours.setColor(QPalette::Base, QColor(255, 192, 128));
     entryColours.setColor(QPalette::Text, kGrey);
     m_Text1->setPalette(entryColours);
     m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
-    connect(m_Text1, &EntryField::enterPressed, this, [this] { entr(); });
+    connect(m_Text1, &EntryField::enterPressed, this, [this] {
+        entr();
+        ReturnToEntry();
+    });
 
     FormButtons buttons(this, QStringLiteral("frmtorvel"), *m_buttons);
-    QWidget* const ok =
-        buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), [this] { entr(); });
-    QWidget* const pass = buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330),
-                                          [this] { m_session->pchod(); });
-    QWidget* const end = buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330),
-                                         [this] { m_session->endgame(); });
-    QWidget* const start = buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435),
-                                           [this] { m_session->Start(); });
-    QWidget* const help =
-        buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435), [this] { cmdhel_Click(); });
-    QWidget* const exit =
+    // After these the player goes on typing: the entry field takes the
+    // keyboard back from the button, and from any message they showed.
+    const auto thenType = [this](std::function<void()> action) {
+        return [this, action = std::move(action)] {
+            action();
+            ReturnToEntry();
+        };
+    };
+    VantorButton* const ok =
+        buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), thenType([this] { entr(); }));
+    VantorButton* const pass = buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330),
+                                               thenType([this] { m_session->pchod(); }));
+    VantorButton* const end = buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330),
+                                              thenType([this] { m_session->endgame(); }));
+    VantorButton* const start = buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435),
+                                                thenType([this] { m_session->Start(); }));
+    VantorButton* const help = buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435),
+                                               thenType([this] { cmdhel_Click(); }));
+    VantorButton* const exit =
         buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
-    QWidget* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
-                                             [this] { m_session->ShowRecords(); });
-    QWidget* const minimise =
+    VantorButton* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
+                                                  thenType([this] { m_session->ShowRecords(); }));
+    VantorButton* const minimise =
         buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
-    QWidget* const shut =
+    VantorButton* const shut =
         buttons.Restore(QStringLiteral("VantorButton9"), TwipsRect(6300, 0, 150, 150), [this] { close(); });
     minimise->setToolTip(QStringLiteral("Свернуть"));
     shut->setToolTip(QStringLiteral("Выход"));
 
     const std::array<QWidget*, 10> keyboardOrder{m_Text1, exit, ok, end, pass, minimise, shut, help, start, records};
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i) setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
+    AddShortcuts(start, help, records, exit);
+}
+
+void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit) {
+    const std::pair<QKeySequence, VantorButton*> shortcuts[] = {
+        {QKeySequence(Qt::Key_F2), start},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), start},
+        {QKeySequence(Qt::Key_F1), help},
+        {QKeySequence(Qt::CTRL | Qt::Key_H), records},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), exit},
+    };
+    for (const auto& [keys, button] : shortcuts) {
+        auto* shortcut = new QShortcut(keys, this);
+        // As if the button were clicked: the same handler, and nothing while
+        // the button is disabled.
+        connect(shortcut, &QShortcut::activated, button, &VantorButton::Press);
+    }
 }
 
 void frmtorvel::ConnectWindows() {
+    for (QWidget* tool : ToolWindows()) tool->installEventFilter(this);
     connect(m_frmtvlstat.get(), &frmtvlstat::nextClicked, this, [this] { m_session->func(); });
     connect(m_frmtvlstat.get(), &frmtvlstat::reviewClicked, this, [this] { m_session->ShowReview(); });
     connect(m_frmbre.get(), &frmbre::unloaded, this, [this] { m_session->SaveRecords(); });
@@ -192,9 +247,42 @@ bool frmtorvel::Form_Load() {
     return true;
 }
 
+bool frmtorvel::eventFilter(QObject* watched, QEvent* event) {
+    // One of the tool windows closes (or is put away). "Далее" hands the
+    // keyboard on to the best results it opens; otherwise the game takes it
+    // back, and the window too if the closed one had it (the window system
+    // may already have taken it away, to no window at all).
+    if (event->type() == QEvent::Hide) {
+        const bool handedOn = watched == m_frmtvlstat.get() && m_frmbre->isVisible();
+        const QWidget* const active = QApplication::activeWindow();
+        if (!handedOn) ReturnToEntry(active == watched || active == nullptr);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::array<QWidget*, 3> frmtorvel::ToolWindows() const {
+    return {m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get()};
+}
+
+void frmtorvel::ReturnToEntry(bool activate) {
+    if (!isVisible() || isMinimized()) return;
+    if (activate) activateWindow();
+    m_Text1->setFocus(Qt::OtherFocusReason);
+}
+
 void frmtorvel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_background);
+    if (!m_painted) {
+        m_painted = true;
+        // What the first frame does not need waits until it is on the
+        // screen: the sound server, before the pointer can reach a button,
+        // and the large icons a dock may show.
+        QTimer::singleShot(0, this, [this] {
+            m_buttons->sound().Connect();
+            setWindowIcon(ProgramIcon({16, 32, 48, 64, 128, 256}));
+        });
+    }
 }
 
 // The window is dragged by its own surface: the background and the shapes.
@@ -216,10 +304,10 @@ void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 void frmtorvel::entr() { m_session->entr(m_Text1->text().toStdString()); }
 
 void frmtorvel::ShowGame(const Game& game) {
-    m_Label1->setText(Text(game.sourceWordUtf8()));
-    m_Label2->setText(Text(game.playerTotal()));
-    m_Label3->setText(Text(game.computerTotal()));
-    m_Label7->setText(Text(game.computerLastWordUtf8()));
+    ShowAnnounced(m_Label1, kSourceWordName, Text(game.sourceWordUtf8()));
+    ShowAnnounced(m_Label2, kPlayerTotalName, Text(game.playerTotal()));
+    ShowAnnounced(m_Label3, kComputerTotalName, Text(game.computerTotal()));
+    ShowAnnounced(m_Label7, kComputerWordName, Text(game.computerLastWordUtf8()));
     m_Text2->ShowList(game.playerListUtf8());
     m_Text3->ShowList(game.computerListUtf8());
     const bool captions = game.captionsVisible();

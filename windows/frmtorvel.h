@@ -19,6 +19,7 @@ class GameSession;
 class MessageBox;
 class NameDialog;
 class RandomSource;
+class VantorButton;
 class WordList;
 class frmbre;
 class frmreview;
@@ -49,6 +50,7 @@ public:
     void EndProgram() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -61,8 +63,13 @@ private:
 
     void BuildControls();
     void ConnectWindows();
+    void AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit);
     void cmdhel_Click();
     void entr();
+    // Gives the entry field the keyboard back, activating the window when
+    // `activate` says the keyboard was elsewhere.
+    void ReturnToEntry(bool activate = false);
+    std::array<QWidget*, 3> ToolWindows() const;
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
@@ -73,6 +80,7 @@ private:
     std::unique_ptr<GameSession> m_session;
 
     QImage m_background;
+    bool m_painted = false;
     bool m_dragging = false;
     QPoint m_drag;  // where in the window the drag began
 

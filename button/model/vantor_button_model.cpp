@@ -498,7 +498,9 @@ void VantorButtonModel::OnKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
     m_host.events.KeyUp(KeyCode, Shift);
 }
 
-void VantorButtonModel::OnAccessKey(char32_t) {
+void VantorButtonModel::OnAccessKey(char32_t) { Activate(); }
+
+void VantorButtonModel::Activate() {
     if (!m_host.surface.Enabled()) return;
     if (!Survives([&] { m_host.events.Click(); })) return;
     GoToURL();

@@ -140,6 +140,9 @@ public:
     void OnKeyPress(std::int16_t KeyAscii);
     void OnKeyUp(std::int16_t KeyCode, std::int16_t Shift);
     void OnAccessKey(char32_t key);
+    // A click without the pointer or a key held, as an access key or a screen
+    // reader's press gives it: Click, then the address. Nothing while disabled.
+    void Activate();
     void OnFocusIn();
     void OnFocusOut();
     void OnAmbientChanged();

@@ -8,7 +8,7 @@
 
 namespace torvel {
 
-QtSoundPlayer::QtSoundPlayer() { QMediaDevices::defaultAudioOutput(); }
+void QtSoundPlayer::Connect() { QMediaDevices::defaultAudioOutput(); }
 
 QString QtSoundPlayer::FilePath(const std::string& text) {
     QString path = QString::fromStdString(text);

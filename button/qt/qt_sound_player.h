@@ -14,9 +14,11 @@ namespace torvel {
 // replaces whichever one is playing.
 class QtSoundPlayer final : public SoundPlayer {
 public:
-    // Connects to the sound server now, so that the first hover does not
-    // wait for it.
-    QtSoundPlayer();
+    // Connects to the sound server (Qt Multimedia's backend), so that the
+    // first hover does not wait for it. The program calls it once its first
+    // window is on the screen, which need not wait for the sound; a sound
+    // played before it connects then.
+    void Connect();
 
     // Starts the sound and returns; an empty path, a missing file or one
     // that is not a playable wave file stops the current sound and plays

@@ -12,6 +12,7 @@
 #include "button/form/form_restore.h"
 #include "button/qt/input_codes.h"
 #include "button/qt/surface_image.h"
+#include "button/qt/vantor_button_accessible.h"
 
 namespace torvel {
 
@@ -36,6 +37,7 @@ VantorButton::VantorButton(QtSoundPlayer& sound, const Picture& handCursor, QWid
     m_painter.SetParentBackground(&m_parentBackground);
     ConnectHost();
     m_model.NewInstance();
+    InstallVantorButtonAccessibility();
 }
 
 VantorButton::~VantorButton() = default;
@@ -80,6 +82,8 @@ void VantorButton::ConnectHost() {
     connect(&events, &QtButtonEvents::mouseIn, this, &VantorButton::MouseIn, Qt::DirectConnection);
     connect(&events, &QtButtonEvents::mouseOut, this, &VantorButton::MouseOut, Qt::DirectConnection);
 }
+
+QString VantorButton::Caption() const { return QString::fromStdString(m_model.Caption()); }
 
 void VantorButton::SetDefault(bool isDefault) {
     m_host.ambient().SetDisplayAsDefault(isDefault);

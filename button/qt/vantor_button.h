@@ -59,6 +59,14 @@ public:
 
     QSize sizeHint() const override { return {120, 29}; }
 
+    // The caption as shown (UTF-8 in the model), for assistive technology.
+    QString Caption() const;
+
+public slots:
+    // Clicks the button as its access key does: for keyboard shortcuts of
+    // its window and for a screen reader's press. Nothing while disabled.
+    void Press() { m_model.Activate(); }
+
 signals:
     void Click();
     void KeyDown(qint16& KeyCode, qint16& Shift);

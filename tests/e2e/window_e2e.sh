@@ -5,10 +5,18 @@
 # holds the expected table when the best-results window closes; the review of
 # the game opens with Ctrl+R and closes with Escape. Exit through "Выход" ends
 # the process. Given SCREENSHOT, a new game in progress is saved there as a
-# PNG of the main window.
+# PNG of the main window. A screen reader's view comes first: "Старт" is found
+# by its name through AT-SPI and pressed, and the source word is heard
+# announced.
 #
 # Usage: window_e2e.sh GAME SOURCE_DIR [SCREENSHOT]
 set -euo pipefail
+
+# A session bus of the test's own, on which the accessibility bus starts when
+# the game asks for it; both end with the test.
+if [[ -z ${TORVEL_E2E_SESSION_BUS-} ]]; then
+  TORVEL_E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 
 game=$(readlink -f "$1")
 source_dir=$(readlink -f "$2")
@@ -33,7 +41,7 @@ die() {
 
 start_x 100 || die "no X server"
 make_game_folder "$work/play" "$source_dir"
-(cd "$work/play" && exec timeout 90 "$game") > "$work/game.log" 2>&1 &
+(cd "$work/play" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec timeout 90 "$game") > "$work/game.log" 2>&1 &
 game_pid=$!
 x_pids+=("$game_pid")
 
@@ -69,6 +77,12 @@ for edge in "97 266" "37 280"; do
   read -r ex ey <<< "$edge"
   [[ $(pixel "$ex" "$ey") == 113,111,100 ]] || die "no button outline at ($ex, $ey): $(pixel "$ex" "$ey")"
 done
+
+# A screen reader finds "Старт" by its name and presses it; the source word's
+# label announces its new name.
+# Debian's own Python, which has the AT-SPI bindings.
+timeout 40 /usr/bin/python3 "$here/atspi_press.py" "$(basename "$game")" "Старт" "Исходное слово: ПРОГРАММА" ||
+  die "Старт could not be pressed through AT-SPI"
 
 play_game "$main" || die "the game could not be played through"
 expected_results > "$work/expected.tvl"

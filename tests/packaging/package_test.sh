@@ -39,7 +39,7 @@ description=$(field Description)
 grep -q 'word game' <<< "$description" || die "no English description: $description"
 grep -q 'игра в слова' <<< "$description" || die "no Russian description: $description"
 depends=$(field Depends)
-needed=(qt6-qpa-plugins fonts-liberation)
+needed=(qt6-qpa-plugins fonts-liberation qt6-translations-l10n)
 if [[ $with_program == ON ]]; then
   needed+=(libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6multimedia6)
 fi
