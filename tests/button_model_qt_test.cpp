@@ -141,6 +141,7 @@ TEST(QtPictureLoader, DecodesBitmapsAndIconsOnceAndNamesBadFiles) {
     icon.fill(Qt::transparent);
     icon.setPixel(1, 0, qRgba(0, 0, 0, 255));
     ASSERT_TRUE(icon.save(dir.filePath("images/hand.png"), "PNG"));
+    ASSERT_TRUE(icon.save(dir.filePath("images/misnamed.bmp"), "PNG"));
     WriteFile(dir.filePath("images/broken.png"), "no image here");
 
     QtPictureLoader loader(dir.path());
@@ -156,6 +157,8 @@ TEST(QtPictureLoader, DecodesBitmapsAndIconsOnceAndNamesBadFiles) {
     EXPECT_EQ(hand.type(), Picture::Type::Icon);
     EXPECT_EQ(hand.image().at(0, 0) >> 24, 0u);
     EXPECT_EQ(hand.image().at(1, 0), 0xFF000000u);
+    // A suffix that misnames the content is only a first guess.
+    EXPECT_EQ(loader.Load(Picture::Type::Icon, "images/misnamed.bmp").image().at(1, 0), 0xFF000000u);
 
     const std::pair<const char*, const char*> bad[] = {{"images/none.bmp", "не найден"},
                                                        {"images/broken.png", "не удалось прочитать изображение"}};

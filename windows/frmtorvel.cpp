@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "button/qt/image_file.h"
 #include "button/qt/vantor_button.h"
 #include "common/data_file_error.h"
 #include "game/clock_random.h"
@@ -54,9 +55,9 @@ const QString kComputerWordName = QStringLiteral("Слово компьютер�
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QIcon ProgramIcon(std::initializer_list<int> sizes) {
-    QIcon icon;
-    for (const int size : sizes) icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
-    return icon;
+    QStringList files;
+    for (const int size : sizes) files.append(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
+    return IconFromImageFiles(files);
 }
 
 }  // namespace
