@@ -20,7 +20,8 @@
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_picture_loader.h"
 #include "button/qt/qt_sound_player.h"
-#include "button/qt/wave_file_check.h"
+#include "button/qt/sound_module.h"
+#include "button/sound/wave_file_check.h"
 #include "common/data_file_error.h"
 
 namespace torvel {
@@ -72,6 +73,13 @@ TEST(QtSoundPlayer, TakesBackslashesAsSeparatorsFromTheCurrentDirectory) {
     EXPECT_EQ(QtSoundPlayer::FilePath("/sounds/b.wav"), "/sounds/b.wav");
 }
 
+// The outputs of the sound module, loaded as the program loads it.
+std::unique_ptr<SoundOutputs> SoundModule() {
+    std::unique_ptr<SoundOutputs> outputs = LoadSoundModule(QStringLiteral(TORVEL_SOUND_MODULE));
+    EXPECT_NE(outputs, nullptr);
+    return outputs;
+}
+
 TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -82,7 +90,7 @@ TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
 
     // A player that never started a sound, so that nothing Qt reports about
     // the audio output of this machine is counted against the requests.
-    QtSoundPlayer quiet;
+    QtSoundPlayer quiet(SoundModule());
     {
         MessageLog log;
         for (const char* path : {"", ".\\resources\\missing.wav", ".\\resources\\noise.wav", ".\\resources"}) {
@@ -93,11 +101,16 @@ TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
         EXPECT_TRUE(log.messages().isEmpty()) << log.messages().join('\n').toStdString();
     }
 
-    QtSoundPlayer player;
+    QtSoundPlayer player(SoundModule());
     player.Play(".\\resources\\over.wav");
     EXPECT_EQ(player.CurrentSource(), QUrl::fromLocalFile(dir.filePath("resources/over.wav")));
     player.Play(".\\resources\\noise.wav");
     EXPECT_TRUE(player.CurrentSource().isEmpty());  // the earlier sound is stopped
+
+    // Without the sound module the buttons are silent, and the program goes on.
+    QtSoundPlayer withoutModule(LoadSoundModule(dir.filePath("torvel-sound")));
+    withoutModule.Play(".\\resources\\over.wav");
+    EXPECT_TRUE(withoutModule.CurrentSource().isEmpty());
     QDir::setCurrent(previous);
 }
 
