@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 fonts-liberation
-  xvfb x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
+  xvfb openbox x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
   libx11-dev time strace shellcheck lintian appstream
   pulseaudio pulseaudio-utils sox
   dbus-daemon at-spi2-core python3-pyatspi

@@ -332,5 +332,26 @@ TEST_F(MainWindowTest, TheEntryFieldTakesTheKeyboardBackAfterEachStepAndWindow) 
     EXPECT_EQ(messages.shown[0], kLetterMissing);
 }
 
+TEST_F(MainWindowTest, ShortcutsAnswerTheRussianLetterOnTheirKeyToo) {
+    folder.WriteResults({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                        {"9", "8", "7", "6", "5", "4", "3", "2", "1", "-1"});
+    random.numbers.assign(10, DrawSourceWord());
+    // What a keyboard set to Russian alone sends for Ctrl and a letter's key.
+    const auto russianCtrl = [](char32_t capital) {
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), static_cast<Qt::Key>(capital),
+                            QString::fromUcs4(&capital, 1).toLower(), Qt::ControlModifier);
+    };
+    russianCtrl(U'Т');  // Ctrl+N's key
+    EXPECT_EQ(Label("Label1"), QStringLiteral("ПРОГРАММА"));
+    russianCtrl(U'Р');
+    EXPECT_TRUE(TopLevel("frmbre")->isVisible()) << "Ctrl+Р, the key of Ctrl+H";
+    TopLevel("frmbre")->close();
+    Click(&window, "VantorButton5");
+    TopLevel("frmtvlstat")->close();
+    entry()->setFocus();
+    russianCtrl(U'К');
+    EXPECT_TRUE(TopLevel("frmreview")->isVisible()) << "Ctrl+К, the key of Ctrl+R";
+}
+
 }  // namespace
 }  // namespace torvel::test

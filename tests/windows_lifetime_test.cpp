@@ -83,6 +83,17 @@ TEST_F(LifetimeTest, CtrlQEndsTheProgramAsExitDoes) {
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(LifetimeTest, CtrlQOnAKeyboardSetToRussianAloneEndsTheProgramToo) {
+    const int status = RunProgram([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        // The key of Q sends Й there.
+        QTest::sendKeyEvent(QTest::Click, window.findChild<QWidget*>(QStringLiteral("Text1")),
+                            static_cast<Qt::Key>(U'Й'), QStringLiteral("й"), Qt::ControlModifier);
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
 // The other windows wait for their first opening, and every opening after
 // it shows the same window again.
 TEST_F(LifetimeTest, EachOtherWindowIsBuiltAtItsFirstOpeningAndReusedAfter) {

@@ -25,6 +25,7 @@
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
+#include "windows/shortcut_keys.h"
 #include "windows/tool_windows.h"
 #include "windows/twips.h"
 #include "windows/ui_font.h"
@@ -205,15 +206,16 @@ void frmtorvel::BuildControls() {
 }
 
 void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit) {
-    const std::pair<QKeySequence, VantorButton*> shortcuts[] = {
-        {QKeySequence(Qt::Key_F2), start},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), start},
-        {QKeySequence(Qt::Key_F1), help},
-        {QKeySequence(Qt::CTRL | Qt::Key_H), records},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), exit},
+    const std::pair<QKeyCombination, VantorButton*> shortcuts[] = {
+        {QKeyCombination(Qt::Key_F2), start},
+        {Qt::CTRL | Qt::Key_N, start},
+        {QKeyCombination(Qt::Key_F1), help},
+        {Qt::CTRL | Qt::Key_H, records},
+        {Qt::CTRL | Qt::Key_Q, exit},
     };
     for (const auto& [keys, button] : shortcuts) {
-        auto* shortcut = new QShortcut(keys, this);
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(OnEitherLayout(keys));
         // As if the button were clicked: the same handler, and nothing while
         // the button is disabled.
         connect(shortcut, &QShortcut::activated, button, &VantorButton::Press);
@@ -225,7 +227,8 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::reviewClicked, this, [this] { m_session->ShowReview(); });
     connect(m_tools.get(), &ToolWindows::recordsUnloaded, this, [this] { m_session->SaveRecords(); });
     // Before the game is evaluated there is no review, and Ctrl+R does nothing.
-    auto* review = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    auto* review = new QShortcut(this);
+    review->setKeys(OnEitherLayout(Qt::CTRL | Qt::Key_R));
     connect(review, &QShortcut::activated, this, [this] { m_session->ShowReview(); });
 }
 

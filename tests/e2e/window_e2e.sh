@@ -91,7 +91,8 @@ cmp -s "$work/expected.tvl" "$work/play/results.tvl" ||
 
 # The review of the game just played: Ctrl+R in the main window opens it
 # under its title, and Escape closes it.
-xdotool windowfocus --sync "$main" key ctrl+r || die "Ctrl+R could not be pressed in the main window"
+# The keyboard is set to Russian alone, so the key of R sends К with Ctrl.
+xdotool windowfocus --sync "$main" key ctrl+Cyrillic_ka || die "Ctrl+R could not be pressed in the main window"
 review=$(find_window "Разбор партии") || die "Ctrl+R did not open the review after the game"
 xdotool windowfocus --sync "$review" key Escape || die "Escape could not be pressed in the review"
 wait_gone "$review" || die "Escape did not close the review"
