@@ -20,7 +20,7 @@
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_picture_loader.h"
 #include "button/qt/qt_sound_player.h"
-#include "button/qt/sound_module.h"
+#include "button/qt/sound_module_loader.h"
 #include "button/sound/wave_file_check.h"
 #include "common/data_file_error.h"
 

@@ -3,7 +3,7 @@
 
 #include <QDir>
 
-#include "button/qt/sound_module.h"
+#include "button/qt/sound_module_loader.h"
 
 namespace torvel {
 

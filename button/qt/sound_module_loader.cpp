@@ -1,5 +1,5 @@
 // Finding and loading the sound module.
-#include "button/qt/sound_module.h"
+#include "button/qt/sound_module_loader.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
