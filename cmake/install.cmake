@@ -16,14 +16,18 @@ set(TORVEL_ICON_SIZES 16 32 48 64 128 256)
 set(TORVEL_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 
 if(TARGET torvel-game)
+  # The program and, beside it, the sound module it loads.
   install(TARGETS torvel-game RUNTIME DESTINATION ${TORVEL_PROGRAM_DIR})
+  install(TARGETS torvel-sound LIBRARY DESTINATION ${TORVEL_PROGRAM_DIR})
   # CMake's stripping keeps the compiler's notes; Debian's tools drop them too.
-  install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TORVEL_PROGRAM_DIR}/$<TARGET_FILE_NAME:torvel-game>\"
-                      COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
+  foreach(target torvel-game torvel-sound)
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TORVEL_PROGRAM_DIR}/$<TARGET_FILE_NAME:${target}>\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endif()")
+  endforeach()
 endif()
 
 set(TORVEL_ASSETS ${PROJECT_SOURCE_DIR}/assets)

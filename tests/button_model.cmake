@@ -13,7 +13,10 @@ torvel_add_gtest(button_model_test
 if(TORVEL_GUI)
   torvel_add_gtest(button_model_qt_test
     SOURCES button_model_qt_test.cpp button_model_qt_sound_test.cpp support/qt_application.cpp
-    LIBS torvel_button_qt Qt6::Test)
+    LIBS torvel_button_qt torvel_button_sound Qt6::Test)
+  # The sound player's tests play through the sound module the program loads.
+  target_compile_definitions(button_model_qt_test PRIVATE TORVEL_SOUND_MODULE="$<TARGET_FILE:torvel-sound>")
+  add_dependencies(button_model_qt_test torvel-sound)
 endif()
 
 # Restoring runs the model and the host's property store as well as the form.

@@ -7,8 +7,8 @@
 #include <QtEndian>
 #include <optional>
 
-#include "button/qt/qt_sound_output.h"
-#include "button/qt/wave_file_check.h"
+#include "button/sound/qt_sound_output.h"
+#include "button/sound/wave_file_check.h"
 
 namespace torvel {
 namespace {

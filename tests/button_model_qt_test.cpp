@@ -20,7 +20,8 @@
 #include "button/qt/qt_button_host.h"
 #include "button/qt/qt_picture_loader.h"
 #include "button/qt/qt_sound_player.h"
-#include "button/qt/wave_file_check.h"
+#include "button/qt/sound_module_loader.h"
+#include "button/sound/wave_file_check.h"
 #include "common/data_file_error.h"
 
 namespace torvel {
@@ -72,6 +73,13 @@ TEST(QtSoundPlayer, TakesBackslashesAsSeparatorsFromTheCurrentDirectory) {
     EXPECT_EQ(QtSoundPlayer::FilePath("/sounds/b.wav"), "/sounds/b.wav");
 }
 
+// The outputs of the sound module, loaded as the program loads it.
+std::unique_ptr<SoundOutputs> SoundModule() {
+    std::unique_ptr<SoundOutputs> outputs = LoadSoundModule(QStringLiteral(TORVEL_SOUND_MODULE));
+    EXPECT_NE(outputs, nullptr);
+    return outputs;
+}
+
 TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -82,7 +90,7 @@ TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
 
     // A player that never started a sound, so that nothing Qt reports about
     // the audio output of this machine is counted against the requests.
-    QtSoundPlayer quiet;
+    QtSoundPlayer quiet(SoundModule());
     {
         MessageLog log;
         for (const char* path : {"", ".\\resources\\missing.wav", ".\\resources\\noise.wav", ".\\resources"}) {
@@ -93,11 +101,16 @@ TEST(QtSoundPlayer, UnplayableSoundsAreSilentAndAPlayableOneStarts) {
         EXPECT_TRUE(log.messages().isEmpty()) << log.messages().join('\n').toStdString();
     }
 
-    QtSoundPlayer player;
+    QtSoundPlayer player(SoundModule());
     player.Play(".\\resources\\over.wav");
     EXPECT_EQ(player.CurrentSource(), QUrl::fromLocalFile(dir.filePath("resources/over.wav")));
     player.Play(".\\resources\\noise.wav");
     EXPECT_TRUE(player.CurrentSource().isEmpty());  // the earlier sound is stopped
+
+    // Without the sound module the buttons are silent, and the program goes on.
+    QtSoundPlayer withoutModule(LoadSoundModule(dir.filePath("torvel-sound")));
+    withoutModule.Play(".\\resources\\over.wav");
+    EXPECT_TRUE(withoutModule.CurrentSource().isEmpty());
     QDir::setCurrent(previous);
 }
 
@@ -141,6 +154,7 @@ TEST(QtPictureLoader, DecodesBitmapsAndIconsOnceAndNamesBadFiles) {
     icon.fill(Qt::transparent);
     icon.setPixel(1, 0, qRgba(0, 0, 0, 255));
     ASSERT_TRUE(icon.save(dir.filePath("images/hand.png"), "PNG"));
+    ASSERT_TRUE(icon.save(dir.filePath("images/misnamed.bmp"), "PNG"));
     WriteFile(dir.filePath("images/broken.png"), "no image here");
 
     QtPictureLoader loader(dir.path());
@@ -156,6 +170,8 @@ TEST(QtPictureLoader, DecodesBitmapsAndIconsOnceAndNamesBadFiles) {
     EXPECT_EQ(hand.type(), Picture::Type::Icon);
     EXPECT_EQ(hand.image().at(0, 0) >> 24, 0u);
     EXPECT_EQ(hand.image().at(1, 0), 0xFF000000u);
+    // A suffix that misnames the content is only a first guess.
+    EXPECT_EQ(loader.Load(Picture::Type::Icon, "images/misnamed.bmp").image().at(1, 0), 0xFF000000u);
 
     const std::pair<const char*, const char*> bad[] = {{"images/none.bmp", "не найден"},
                                                        {"images/broken.png", "не удалось прочитать изображение"}};

@@ -2,9 +2,11 @@
 // same pixels as fresh ones.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontDatabase>
 #include <string>
 
+#include "button/qt/installed_family.h"
 #include "button/qt/qt_text_renderer.h"
 
 namespace torvel {
@@ -37,6 +39,31 @@ TEST_F(QtTextTest, FontsAreSizedInPixelsAt96DpiWithMetricCompatibleFallbacks) {
             EXPECT_EQ(font.family(), QLatin1String(c.standIn)) << c.attributes.name;
         }
     }
+}
+
+// The answers about families are kept, but not past a change of the fonts.
+TEST_F(QtTextTest, AFamilyAddedOrRemovedWhileRunningIsSeenAtOnce) {
+    QFile file(QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray font = file.readAll();
+    // The same font under a family of its own: its names, in ASCII and in
+    // UTF-16 (big-endian), end in "z".
+    const auto wide = [](const QByteArray& ascii) {
+        QByteArray bytes;
+        for (const char c : ascii) bytes.append('\0').append(c);
+        return bytes;
+    };
+    font.replace("Liberation Sans", "Liberation Sanz");
+    font.replace(wide("Liberation Sans"), wide("Liberation Sanz"));
+    const QString family = QStringLiteral("Liberation Sanz");
+
+    EXPECT_FALSE(IsFamilyInstalled(family));
+    const int id = QFontDatabase::addApplicationFontFromData(font);
+    ASSERT_NE(id, -1);
+    ASSERT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{family});
+    EXPECT_TRUE(IsFamilyInstalled(family));
+    QFontDatabase::removeApplicationFont(id);
+    EXPECT_FALSE(IsFamilyInstalled(family));
 }
 
 TEST_F(QtTextTest, MetricsAndWidthsOfTheButtonFont) {

@@ -5,6 +5,7 @@ if(TARGET torvel_windows)
       support/qt_application.cpp
       windows_test_support.cpp
       windows_accessibility_test.cpp
+      windows_background_test.cpp
       windows_drag_test.cpp
       windows_game_test.cpp
       windows_layout_test.cpp

@@ -74,6 +74,14 @@ protected:
 
     QLabel* Label(QWidget* in, const char* name) const { return in->findChild<QLabel*>(QString::fromLatin1(name)); }
 
+    // The other windows are built when first opened: opened here as the
+    // player would, the statistics by ending the game.
+    void OpenToolWindows() {
+        Click(&window, "VantorButton5");
+        Click(TopLevel("frmtvlstat"), "VantorButton2");
+        Click(&window, "VantorButton1");
+    }
+
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
@@ -86,6 +94,7 @@ TEST_F(LayoutTest, EveryControlOfTheThreeWindowsStandsInItsPlace) {
     EXPECT_EQ(window.size(), QSize(445, 349));
     ExpectPlaces(&window, {std::begin(kMainWindow), std::end(kMainWindow)});
 
+    OpenToolWindows();
     QWidget* const statistics = TopLevel("frmtvlstat");
     ASSERT_NE(statistics, nullptr);
     EXPECT_EQ(statistics->size(), QSize(312, 221));
@@ -104,6 +113,7 @@ TEST_F(LayoutTest, ControlsStackFromBackToFrontAsLaidOut) {
     for (std::size_t i = 1; i < std::size(mainOrder); ++i) {
         EXPECT_LT(Depth(&window, mainOrder[i - 1]), Depth(&window, mainOrder[i])) << mainOrder[i];
     }
+    OpenToolWindows();
     QWidget* const records = TopLevel("frmbre");
     for (int k = 0; k < 10; ++k) {
         const std::string name = "Label2_" + std::to_string(k);
@@ -171,6 +181,7 @@ TEST_F(LayoutTest, FontsColoursAlignmentAndVisibilityFollowTheLayout) {
         {"Label4", 13, true, grey, Qt::AlignLeft, false},
         {"Label5", 21, false, QColor(0, 128, 0), Qt::AlignHCenter, false},
     };
+    Click(&window, "VantorButton5");
     QWidget* const stat = TopLevel("frmtvlstat");
     for (const Look& look : statistics) {
         QLabel* const label = Label(stat, look.name);
@@ -180,7 +191,6 @@ TEST_F(LayoutTest, FontsColoursAlignmentAndVisibilityFollowTheLayout) {
         EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, look.horizontal) << look.name;
         EXPECT_EQ(label->wordWrap(), look.bold) << look.name;  // the three statistics lines wrap
     }
-    Click(&window, "VantorButton5");
     EXPECT_TRUE(Label(stat, "Label5")->isVisible());
     EXPECT_FALSE(Label(stat, "Label6")->isVisible());
 
@@ -245,6 +255,7 @@ TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(255, 224, 192));
 
+    OpenToolWindows();
     QWidget* const statistics = TopLevel("frmtvlstat");
     QWidget* const records = TopLevel("frmbre");
     QWidget* const review = TopLevel("frmreview");

@@ -94,6 +94,27 @@ TEST_F(LifetimeTest, CtrlQOnAKeyboardSetToRussianAloneEndsTheProgramToo) {
     EXPECT_FALSE(window.isVisible());
 }
 
+// The other windows wait for their first opening, and every opening after
+// it shows the same window again.
+TEST_F(LifetimeTest, EachOtherWindowIsBuiltAtItsFirstOpeningAndReusedAfter) {
+    const std::pair<const char*, std::function<void()>> openings[] = {
+        {"frmtvlstat", [&] { Click(&window, "VantorButton5"); }},
+        {"frmreview", [&] { Click(TopLevel("frmtvlstat"), "VantorButton2"); }},
+        {"frmbre", [&] { Click(&window, "VantorButton1"); }},
+    };
+    for (const auto& [name, open] : openings) EXPECT_EQ(TopLevel(name), nullptr) << name;
+    for (const auto& [name, open] : openings) {
+        open();
+        QWidget* const first = TopLevel(name);
+        ASSERT_NE(first, nullptr) << name;
+        EXPECT_TRUE(first->isVisible()) << name;
+        first->close();
+        open();
+        EXPECT_EQ(TopLevel(name), first) << name;
+        EXPECT_TRUE(first->isVisible()) << name;
+    }
+}
+
 // A word base that cannot be used, met by the first step that reads it.
 TEST_F(LifetimeTest, AnUnusableWordBaseEndsTheProgramAtItsFirstUse) {
     struct Step {

@@ -2,9 +2,9 @@
 #include "windows/frmbre.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 
+#include "button/qt/image_file.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
 #include "windows/twips.h"
@@ -28,10 +28,8 @@ QLabel* AddCell(QWidget* window, const QString& name, const QRect& geometry) {
 frmbre::frmbre(ButtonServices& buttons) {
     setObjectName(QStringLiteral("frmbre"));
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), TwipsRect(0, 0, 4530, 5145).size());
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/torvel/images/records_icon_16.png"));
-    icon.addFile(QStringLiteral(":/torvel/images/records_icon_32.png"));
-    setWindowIcon(icon);
+    setWindowIcon(IconFromImageFiles(
+        {QStringLiteral(":/torvel/images/records_icon_16.png"), QStringLiteral(":/torvel/images/records_icon_32.png")}));
     SetBackgroundColour(this, QColor(255, 224, 192));
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
 

@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "button/qt/image_file.h"
 #include "button/qt/vantor_button.h"
 #include "common/data_file_error.h"
 #include "game/clock_random.h"
@@ -21,13 +22,11 @@
 #include "windows/entry_field.h"
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
-#include "windows/frmbre.h"
-#include "windows/frmreview.h"
-#include "windows/frmtvlstat.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
 #include "windows/shortcut_keys.h"
+#include "windows/tool_windows.h"
 #include "windows/twips.h"
 #include "windows/ui_font.h"
 #include "windows/word_list.h"
@@ -57,9 +56,9 @@ const QString kComputerWordName = QStringLiteral("Слово компьютер�
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QIcon ProgramIcon(std::initializer_list<int> sizes) {
-    QIcon icon;
-    for (const int size : sizes) icon.addFile(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
-    return icon;
+    QStringList files;
+    for (const int size : sizes) files.append(QStringLiteral(":/torvel/images/torvel_icon_%1.png").arg(size));
+    return IconFromImageFiles(files);
 }
 
 }  // namespace
@@ -79,11 +78,9 @@ frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages
 frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
     : m_messages(messages),
       m_buttons(std::make_unique<ButtonServices>()),
-      m_frmbre(std::make_unique<frmbre>(*m_buttons)),
-      m_frmtvlstat(std::make_unique<frmtvlstat>(*m_buttons)),
-      m_frmreview(std::make_unique<frmreview>(*m_buttons, this)),
-      m_session(std::make_unique<GameSession>(
-          SessionScreens{*this, *m_frmtvlstat, *m_frmbre, *m_frmreview, messages, names}, random)) {
+      m_tools(std::make_unique<ToolWindows>(*m_buttons, this)),
+      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, messages, names},
+                                              random)) {
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
@@ -101,7 +98,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
 frmtorvel::~frmtorvel() {
     // The tool windows go with this window's members; their closing must not
     // reach a window that is going.
-    for (QWidget* tool : ToolWindows()) tool->removeEventFilter(this);
+    for (QWidget* tool : m_tools->Built()) tool->removeEventFilter(this);
     // The buttons use the services held by this window's members, which go
     // before QWidget deletes its children: the buttons go first.
     qDeleteAll(findChildren<VantorButton*>(Qt::FindDirectChildrenOnly));
@@ -226,10 +223,9 @@ void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButt
 }
 
 void frmtorvel::ConnectWindows() {
-    for (QWidget* tool : ToolWindows()) tool->installEventFilter(this);
-    connect(m_frmtvlstat.get(), &frmtvlstat::nextClicked, this, [this] { m_session->func(); });
-    connect(m_frmtvlstat.get(), &frmtvlstat::reviewClicked, this, [this] { m_session->ShowReview(); });
-    connect(m_frmbre.get(), &frmbre::unloaded, this, [this] { m_session->SaveRecords(); });
+    connect(m_tools.get(), &ToolWindows::nextClicked, this, [this] { m_session->func(); });
+    connect(m_tools.get(), &ToolWindows::reviewClicked, this, [this] { m_session->ShowReview(); });
+    connect(m_tools.get(), &ToolWindows::recordsUnloaded, this, [this] { m_session->SaveRecords(); });
     // Before the game is evaluated there is no review, and Ctrl+R does nothing.
     auto* review = new QShortcut(this);
     review->setKeys(OnEitherLayout(Qt::CTRL | Qt::Key_R));
@@ -256,15 +252,11 @@ bool frmtorvel::eventFilter(QObject* watched, QEvent* event) {
     // back, and the window too if the closed one had it (the window system
     // may already have taken it away, to no window at all).
     if (event->type() == QEvent::Hide) {
-        const bool handedOn = watched == m_frmtvlstat.get() && m_frmbre->isVisible();
+        const bool handedOn = m_tools->IsStatistics(watched) && m_tools->RecordsVisible();
         const QWidget* const active = QApplication::activeWindow();
         if (!handedOn) ReturnToEntry(active == watched || active == nullptr);
     }
     return QWidget::eventFilter(watched, event);
-}
-
-std::array<QWidget*, 3> frmtorvel::ToolWindows() const {
-    return {m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get()};
 }
 
 void frmtorvel::ReturnToEntry(bool activate) {

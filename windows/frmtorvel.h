@@ -19,11 +19,9 @@ class GameSession;
 class MessageBox;
 class NameDialog;
 class RandomSource;
+class ToolWindows;
 class VantorButton;
 class WordList;
-class frmbre;
-class frmreview;
-class frmtvlstat;
 
 // A frameless window with rounded corners, dragged by its background. It owns
 // the game's flow and the other windows, which are top-level windows of their
@@ -69,14 +67,11 @@ private:
     // Gives the entry field the keyboard back, activating the window when
     // `activate` says the keyboard was elsewhere.
     void ReturnToEntry(bool activate = false);
-    std::array<QWidget*, 3> ToolWindows() const;
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
     std::unique_ptr<ButtonServices> m_buttons;
-    std::unique_ptr<frmbre> m_frmbre;
-    std::unique_ptr<frmtvlstat> m_frmtvlstat;
-    std::unique_ptr<frmreview> m_frmreview;
+    std::unique_ptr<ToolWindows> m_tools;
     std::unique_ptr<GameSession> m_session;
 
     QImage m_background;

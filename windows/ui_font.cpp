@@ -1,14 +1,13 @@
 // Choosing the windows' fonts.
 #include "windows/ui_font.h"
 
-#include <QFontDatabase>
-
+#include "button/qt/installed_family.h"
 #include "common/font_pixels.h"
 
 namespace torvel {
 
 QString UiFontFamily(const QString& family) {
-    if (QFontDatabase::hasFamily(family)) return family;
+    if (IsFamilyInstalled(family)) return family;
     return QStringLiteral("Liberation Sans");
 }
 

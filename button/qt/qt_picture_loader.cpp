@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "button/qt/image_file.h"
 #include "button/qt/qt_image_conversion.h"
 #include "common/data_file_error.h"
 
@@ -15,7 +16,7 @@ Picture QtPictureLoader::Load(Picture::Type type, const std::string& reference) 
 
     const QString path = m_root + QLatin1Char('/') + QString::fromStdString(reference);
     if (!QFileInfo(path).isFile()) throw DataFileError(path.toStdString(), "не найден");
-    const QImage image(path);
+    const QImage image = ReadImageFile(path);
     if (image.isNull()) throw DataFileError(path.toStdString(), "не удалось прочитать изображение");
     Picture picture = Picture::FromImage(type, ImageFromQImage(image), reference);
     m_loaded.emplace(key, picture);

@@ -1,14 +1,29 @@
-// Playing a button's sounds with Qt Multimedia.
+// Playing a button's sounds through the sound module.
 #include "button/qt/qt_sound_player.h"
 
 #include <QDir>
-#include <QMediaDevices>
 
-#include "button/qt/wave_file_check.h"
+#include "button/qt/sound_module_loader.h"
 
 namespace torvel {
 
-void QtSoundPlayer::Connect() { QMediaDevices::defaultAudioOutput(); }
+QtSoundPlayer::QtSoundPlayer() = default;
+
+QtSoundPlayer::QtSoundPlayer(std::unique_ptr<SoundOutputs> outputs) : m_loaded(true), m_outputs(std::move(outputs)) {}
+
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+SoundOutputs* QtSoundPlayer::Outputs() {
+    if (!m_loaded) {
+        m_loaded = true;
+        m_outputs = LoadSoundModule(SoundModuleBesideProgram());
+    }
+    return m_outputs.get();
+}
+
+void QtSoundPlayer::Connect() {
+    if (SoundOutputs* outputs = Outputs()) outputs->Connect();
+}
 
 QString QtSoundPlayer::FilePath(const std::string& text) {
     QString path = QString::fromStdString(text);
@@ -17,16 +32,14 @@ QString QtSoundPlayer::FilePath(const std::string& text) {
 }
 
 void QtSoundPlayer::Play(const std::string& path) {
-    m_output.reset();
     m_current.clear();
-    if (path.empty()) return;
+    if (path.empty()) {
+        if (m_outputs) m_outputs->Stop();
+        return;
+    }
     const QString file = FilePath(path);
-    const std::optional<WaveSound> sound = ReadWave(file);
-    if (!sound) return;
-    m_current = QUrl::fromLocalFile(file);
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !device.isFormatSupported(sound->format)) return;
-    m_output = std::make_unique<QtSoundOutput>(device, *sound);
+    SoundOutputs* const outputs = Outputs();
+    if (outputs != nullptr && outputs->Play(file)) m_current = QUrl::fromLocalFile(file);
 }
 
 }  // namespace torvel

@@ -1,4 +1,4 @@
-// Playing a button's sounds with Qt Multimedia.
+// Playing a button's sounds through the sound module.
 #pragma once
 
 #include <QString>
@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "button/host/sound_player.h"
-#include "button/qt/qt_sound_output.h"
+#include "button/sound/sound_outputs.h"
 
 namespace torvel {
 
@@ -14,10 +14,20 @@ namespace torvel {
 // replaces whichever one is playing.
 class QtSoundPlayer final : public SoundPlayer {
 public:
-    // Connects to the sound server (Qt Multimedia's backend), so that the
-    // first hover does not wait for it. The program calls it once its first
-    // window is on the screen, which need not wait for the sound; a sound
-    // played before it connects then.
+    // Plays through the sound module beside the program, loaded by Connect
+    // or by the first sound. Without the module the buttons are silent.
+    QtSoundPlayer();
+    // Plays through `outputs`.
+    explicit QtSoundPlayer(std::unique_ptr<SoundOutputs> outputs);
+    ~QtSoundPlayer() override;
+
+    QtSoundPlayer(const QtSoundPlayer&) = delete;
+    QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
+
+    // Loads the sound module and connects to the sound server (Qt
+    // Multimedia's backend), so that the first hover does not wait for
+    // them. The program calls it once its first window is on the screen,
+    // which need not wait for the sound; a sound played before it does both.
     void Connect();
 
     // Starts the sound and returns; an empty path, a missing file or one
@@ -35,7 +45,10 @@ public:
     QUrl CurrentSource() const { return m_current; }
 
 private:
-    std::unique_ptr<QtSoundOutput> m_output;
+    SoundOutputs* Outputs();
+
+    bool m_loaded = false;
+    std::unique_ptr<SoundOutputs> m_outputs;
     QUrl m_current;
 };
 

@@ -1,13 +1,13 @@
 // Text of the button's captions drawn with Qt's fonts onto the pixel surface.
 #include "button/qt/qt_text_renderer.h"
 
-#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "button/qt/installed_family.h"
 #include "common/font_pixels.h"
 
 namespace torvel {
@@ -35,7 +35,7 @@ constexpr FamilyFallback kFallbacks[] = {
 
 QString FamilyFor(const std::string& name) {
     const QString family = QString::fromStdString(name);
-    if (QFontDatabase::hasFamily(family)) return family;
+    if (IsFamilyInstalled(family)) return family;
     for (const FamilyFallback& fallback : kFallbacks) {
         if (family.compare(QLatin1String(fallback.family), Qt::CaseInsensitive) == 0) {
             return QLatin1String(fallback.standIn);

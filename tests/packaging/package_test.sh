@@ -63,6 +63,9 @@ expect_mode "$bindir/torvel" 755
 if [[ $with_program == ON ]]; then
   expect_mode "$programdir/torvel-game" 755
   file "$prefix/$programdir/torvel-game" | grep -q 'ELF' || die "the program is not an ELF executable"
+  # The program loads its sounds from beside itself.
+  expect_mode "$programdir/libtorvel-sound.so" 644
+  file "$prefix/$programdir/libtorvel-sound.so" | grep -q 'ELF.*shared object' || die "the sound module is not a shared object"
 fi
 data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
 for name in "${data_files[@]}"; do

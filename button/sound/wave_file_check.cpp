@@ -1,5 +1,5 @@
 // Reading a button sound's wave file into samples Qt can play.
-#include "button/qt/wave_file_check.h"
+#include "button/sound/wave_file_check.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "button/qt/wave_file_check.h"
+#include "button/sound/wave_file_check.h"
 
 namespace torvel {
 

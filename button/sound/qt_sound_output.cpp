@@ -6,7 +6,7 @@
 // as long as the stream's whole buffer, which is more than any pre-buffer:
 // the first write starts the stream, and the stream is closed only once the
 // server has run out of data, when all it could lose is that silence.
-#include "button/qt/qt_sound_output.h"
+#include "button/sound/qt_sound_output.h"
 
 #include <limits>
 

@@ -1,0 +1,86 @@
+// The game's other windows: the statistics, the best results and the review.
+#include "windows/tool_windows.h"
+
+#include "windows/frmbre.h"
+#include "windows/frmreview.h"
+#include "windows/frmtvlstat.h"
+
+namespace torvel {
+
+ToolWindows::ToolWindows(ButtonServices& buttons, QWidget* mainWindow)
+    : m_buttons(buttons), m_mainWindow(mainWindow) {}
+
+ToolWindows::~ToolWindows() = default;
+
+frmtvlstat& ToolWindows::Statistics() {
+    if (!m_frmtvlstat) {
+        m_frmtvlstat = std::make_unique<frmtvlstat>(m_buttons);
+        m_frmtvlstat->installEventFilter(m_mainWindow);
+        connect(m_frmtvlstat.get(), &frmtvlstat::nextClicked, this, &ToolWindows::nextClicked);
+        connect(m_frmtvlstat.get(), &frmtvlstat::reviewClicked, this, &ToolWindows::reviewClicked);
+    }
+    return *m_frmtvlstat;
+}
+
+frmbre& ToolWindows::Records() {
+    if (!m_frmbre) {
+        m_frmbre = std::make_unique<frmbre>(m_buttons);
+        m_frmbre->installEventFilter(m_mainWindow);
+        connect(m_frmbre.get(), &frmbre::unloaded, this, &ToolWindows::recordsUnloaded);
+    }
+    return *m_frmbre;
+}
+
+frmreview& ToolWindows::Review() {
+    if (!m_frmreview) {
+        m_frmreview = std::make_unique<frmreview>(m_buttons, m_mainWindow);
+        m_frmreview->installEventFilter(m_mainWindow);
+    }
+    return *m_frmreview;
+}
+
+void ToolWindows::ShowEvaluation(const Evaluation& evaluation) { Statistics().ShowEvaluation(evaluation); }
+
+void ToolWindows::CloseStatistics() {
+    if (m_frmtvlstat) m_frmtvlstat->CloseStatistics();
+}
+
+void ToolWindows::FillTable(const RecordTable& table) { Records().FillTable(table); }
+
+void ToolWindows::ShowTable(const RecordTable& table) { Records().ShowTable(table); }
+
+void ToolWindows::PutAwayTable() {
+    if (m_frmbre) m_frmbre->PutAwayTable();
+}
+
+void ToolWindows::UnloadTable() {
+    if (m_frmbre) m_frmbre->UnloadTable();
+}
+
+void ToolWindows::ShowReview(const GameReview& review) { Review().ShowReview(review); }
+
+void ToolWindows::RefreshReview(const GameReview& review) {
+    if (m_frmreview) m_frmreview->RefreshReview(review);
+}
+
+bool ToolWindows::ReviewOpen() const { return m_frmreview && m_frmreview->ReviewOpen(); }
+
+void ToolWindows::CloseReview() {
+    if (m_frmreview) m_frmreview->CloseReview();
+}
+
+std::vector<QWidget*> ToolWindows::Built() const {
+    std::vector<QWidget*> built;
+    for (QWidget* window : std::initializer_list<QWidget*>{m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get()}) {
+        if (window != nullptr) built.push_back(window);
+    }
+    return built;
+}
+
+bool ToolWindows::IsStatistics(const QObject* window) const {
+    return m_frmtvlstat != nullptr && window == m_frmtvlstat.get();
+}
+
+bool ToolWindows::RecordsVisible() const { return m_frmbre && m_frmbre->isVisible(); }
+
+}  // namespace torvel
