@@ -24,6 +24,7 @@
 #include "windows/frmbre.h"
 #include "windows/frmreview.h"
 #include "windows/frmtvlstat.h"
+#include "windows/last_window.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
@@ -95,6 +96,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
     BuildControls();
     ConnectWindows();
+    EndWithTheLastWindow(this);
     m_Text1->setFocus();
 }
 

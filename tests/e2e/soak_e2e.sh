@@ -79,7 +79,13 @@ start_game() {
   (cd "$work/play" && exec "$game") > "$work/game.log" 2>&1 &
   game_pid=$!
   x_pids+=("$game_pid")
-  find_window "$MAIN_TITLE" > /dev/null || die "the main window did not appear"
+  # A loaded machine may take its time to start the sanitizer build.
+  local tries
+  for ((tries = 0; tries < 3; tries++)); do
+    find_window "$MAIN_TITLE" > /dev/null 2>&1 && return 0
+    kill -0 "$game_pid" 2> /dev/null || check_ended
+  done
+  die "the main window did not appear"
 }
 
 # check_ended: the game has ended; it must have ended well.
