@@ -114,12 +114,12 @@ TEST_F(LifetimeTest, AWindowPassingAfterTheLastHasClosedDoesNotKeepTheProgramRun
              QTimer::singleShot(50, &menu, &QMenu::close);
          }},
     };
-    for (const auto& [what, show] : passing) {
-        SCOPED_TRACE(what);
+    for (const auto& entry : passing) {
+        SCOPED_TRACE(entry.first);
         window.show();
         const int status = RunProgram([&] {
             Click(&window, "VantorButton9");
-            show();
+            entry.second();
         });
         EXPECT_EQ(status, 0);
     }
