@@ -115,10 +115,11 @@ const Way kWays[] = {
          } else {
              menu.reset(qobject_cast<QPlainTextEdit*>(field)->createStandardContextMenu());
          }
+         // Found by the key its text names, in whatever language Qt speaks.
+         const QString key = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
          const QList<QAction*> actions = menu->actions();
-         const auto paste = std::find_if(actions.begin(), actions.end(), [](const QAction* action) {
-             return action->text().startsWith(QStringLiteral("&Paste"));
-         });
+         const auto paste = std::find_if(actions.begin(), actions.end(),
+                                         [&key](const QAction* action) { return action->text().endsWith(key); });
          ASSERT_NE(paste, actions.end());
          ASSERT_TRUE((*paste)->isEnabled());
          Offered(offer);
