@@ -195,7 +195,8 @@ while ((actions < max_actions && SECONDS - started < max_seconds)); do
     # Between the last window's closing and the end of the process, where
     # the leak check of the sanitizer build takes its time.
     windowless_since=${windowless_since:-$SECONDS}
-    ((SECONDS - windowless_since < 20)) || die "the game kept running without a window"
+    ((SECONDS - windowless_since < 20)) ||
+      die "the game kept running without a window; its hidden ones: $(xdotool search --class "$class" 2> /dev/null | tr '\n' ' ')"
     sleep 0.1
     continue
   fi
