@@ -41,6 +41,15 @@ if(TARGET torvel-game)
            COMMAND timeout -k 5 100 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/audio_e2e.sh
                    $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
   set_tests_properties(audio_button_sounds PROPERTIES LABELS audio TIMEOUT 120)
+
+  # A seeded stream of random clicks and keys on every window of the game,
+  # run where the sanitizers watch it.
+  if(TORVEL_SANITIZE)
+    add_test(NAME soak_random_input
+             COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/soak_e2e.sh
+                     $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+    set_tests_properties(soak_random_input PROPERTIES LABELS soak TIMEOUT 170)
+  endif()
 endif()
 
 find_program(SHELLCHECK shellcheck)
@@ -50,6 +59,7 @@ if(SHELLCHECK)
                    tests/packaging/launcher_test.sh tests/packaging/package_test.sh tests/packaging/package_standards.sh
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
                    tests/e2e/ratio_e2e.sh tests/e2e/window_manager_e2e.sh tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
+                   tests/e2e/soak_e2e.sh
                    bench/measure_process.sh bench/measure_sound_delay.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)

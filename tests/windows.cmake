@@ -10,6 +10,7 @@ if(TARGET torvel_windows)
       windows_game_test.cpp
       windows_layout_test.cpp
       windows_lifetime_test.cpp
+      windows_paste_test.cpp
       windows_records_test.cpp
       windows_review_test.cpp
       windows_screen_ratio_test.cpp

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
@@ -112,6 +114,35 @@ TEST_F(LifetimeTest, EachOtherWindowIsBuiltAtItsFirstOpeningAndReusedAfter) {
         open();
         EXPECT_EQ(TopLevel(name), first) << name;
         EXPECT_TRUE(first->isVisible()) << name;
+    }
+}
+
+// A tool tip or a menu that shows up just after the last window has closed
+// (a press already on its way, the pointer resting on the close button) goes
+// again by itself; the program must not run on without a window.
+TEST_F(LifetimeTest, AWindowPassingAfterTheLastHasClosedDoesNotKeepTheProgramRunning) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Вставить"));
+    const std::pair<const char*, std::function<void()>> passing[] = {
+        {"a tool tip",
+         [] {
+             QToolTip::showText(QPoint(420, 5), QStringLiteral("Выход"));
+             QTimer::singleShot(50, qApp, [] { QToolTip::hideText(); });
+         }},
+        {"a menu",
+         [&menu] {
+             menu.popup(QPoint(100, 150));
+             QTimer::singleShot(50, &menu, &QMenu::close);
+         }},
+    };
+    for (const auto& entry : passing) {
+        SCOPED_TRACE(entry.first);
+        window.show();
+        const int status = RunProgram([&] {
+            Click(&window, "VantorButton9");
+            entry.second();
+        });
+        EXPECT_EQ(status, 0);
     }
 }
 

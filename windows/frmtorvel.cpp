@@ -22,6 +22,7 @@
 #include "windows/entry_field.h"
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
+#include "windows/last_window.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
@@ -92,6 +93,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
     BuildControls();
     ConnectWindows();
+    EndWithTheLastWindow(this);
     m_Text1->setFocus();
 }
 

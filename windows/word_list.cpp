@@ -5,7 +5,7 @@
 
 namespace torvel {
 
-WordList::WordList(QWidget* parent) : QPlainTextEdit(parent) {
+WordList::WordList(QWidget* parent) : PlainTextField(parent) {
     setFocusPolicy(Qt::ClickFocus);
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -1,15 +1,16 @@
 // A column of played words in the main window.
 #pragma once
 
-#include <QPlainTextEdit>
 #include <string_view>
+
+#include "windows/plain_text_field.h"
 
 namespace torvel {
 
 // An ordinary editable multi-line field with a vertical scroll bar. It is left
 // out of the Tab order but takes the focus from the mouse; editing it changes
 // only what it shows.
-class WordList final : public QPlainTextEdit {
+class WordList final : public PlainTextField {
     Q_OBJECT
 public:
     explicit WordList(QWidget* parent = nullptr);
