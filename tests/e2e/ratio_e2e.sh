@@ -13,13 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/x_session.sh
 source "$here/x_session.sh"
 
-work=$(mktemp -d)
-trap 'stop_x; rm -rf "$work"' EXIT
-trap 'exit 1' TERM INT
-die() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+open_work_folder
 
 # shoot RATIO: starts the game at that ratio, waits until its panel is
 # painted, dumps the screen to shot-RATIO.xwd, prints the window's top-left

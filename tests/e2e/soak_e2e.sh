@@ -31,13 +31,7 @@ RANDOM=$seed
 : "${LSAN_OPTIONS:=suppressions=$source_dir/tests/lsan.supp}"
 export ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
-work=$(mktemp -d)
-finish() {
-  stop_x
-  rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 1' TERM INT
+open_work_folder
 
 runs=0
 actions=0

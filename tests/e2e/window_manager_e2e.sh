@@ -15,19 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/x_session.sh
 source "$here/x_session.sh"
 
-work=$(mktemp -d)
-finish() {
-  stop_x
-  rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 1' TERM INT
-
-die() {
-  echo "FAIL: $*" >&2
-  [[ -s $work/game.log ]] && { echo "--- game output:"; cat "$work/game.log"; } >&2
-  exit 1
-}
+open_work_folder
 
 # retry COMMAND...: runs the check up to ten seconds until it succeeds.
 retry() {

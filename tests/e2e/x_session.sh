@@ -64,6 +64,21 @@ stop_x() {
   x_pids=()
 }
 
+# open_work_folder: a scratch folder, $work, removed together with the X
+# server when the script ends, however it ends.
+open_work_folder() {
+  work=$(mktemp -d)
+  trap 'stop_x; rm -rf "$work"' EXIT
+  trap 'exit 1' TERM INT
+}
+
+# die PROBLEM: names it, with what the game said, and ends the script.
+die() {
+  echo "FAIL: $*" >&2
+  [[ -s $work/game.log ]] && { echo "--- game output:"; cat "$work/game.log"; } >&2
+  exit 1
+}
+
 # make_game_folder DIR SOURCE_DIR: the game's files with a word base in which
 # every line that can be drawn is ПРОГРАММА, the player's word МАМА stands on
 # line 100 and the computer's only answer РОГ on line 11030, after any start
