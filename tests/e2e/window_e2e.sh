@@ -3,7 +3,8 @@
 # would: the main window is shaped and painted (checked on a screenshot), a
 # game is won, the new record is entered under a typed name, and results.tvl
 # holds the expected table when the best-results window closes; the review of
-# the game opens with Ctrl+R and closes with Escape. Exit through "Выход" ends
+# the game opens with Ctrl+R, a screen reader reads its words, and it closes
+# with Escape. Exit through "Выход" ends
 # the process. Given SCREENSHOT, a new game in progress is saved there as a
 # PNG of the main window. A screen reader's view comes first: "Старт" is found
 # by its name through AT-SPI and pressed, and the source word is heard
@@ -82,6 +83,10 @@ cmp -s "$work/expected.tvl" "$work/play/results.tvl" ||
 # The keyboard is set to Russian alone, so the key of R sends К with Ctrl.
 xdotool windowfocus --sync "$main" key ctrl+Cyrillic_ka || die "Ctrl+R could not be pressed in the main window"
 review=$(find_window "Разбор партии") || die "Ctrl+R did not open the review after the game"
+# A screen reader reads the words of the list, each with who found it.
+timeout 40 /usr/bin/python3 "$here/atspi_find.py" "$(basename "$game")" "list item" \
+  "МАМА, нашли вы" "РОГ, сыграл компьютер" ||
+  die "the review's words could not be read through AT-SPI"
 xdotool windowfocus --sync "$review" key Escape || die "Escape could not be pressed in the review"
 wait_gone "$review" || die "Escape did not close the review"
 
