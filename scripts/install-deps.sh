@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 fonts-liberation
   xvfb openbox x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
-  libx11-dev time strace shellcheck lintian appstream
+  libx11-dev libfontconfig-dev time strace shellcheck lintian appstream
   pulseaudio pulseaudio-utils sox
   dbus-daemon at-spi2-core python3-pyatspi
 )

@@ -240,5 +240,12 @@ TEST_F(LifetimeTest, AnUnusableBackgroundPictureKeepsTheWindowFromShowing) {
     }
 }
 
+TEST_F(LifetimeTest, LoadingAgainReadsThePictureAsItIsNow) {
+    folder.Remove(QStringLiteral("fontvl.gif"));
+    EXPECT_FALSE(window.Form_Load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("fontvl.gif"))) << messages.shown[0].toStdString();
+}
+
 }  // namespace
 }  // namespace torvel::test

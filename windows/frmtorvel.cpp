@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "button/qt/image_file.h"
@@ -48,6 +49,9 @@ const std::string kHelp(
 
 const QColor kGrey(128, 128, 128);
 
+// The window's background, in the current directory.
+const std::string kBackgroundFile("fontvl.gif");
+
 // What the labels of the game's values are to a screen reader.
 const QString kSourceWordName = QStringLiteral("Исходное слово");
 const QString kPlayerTotalName = QStringLiteral("Ваша сумма букв");
@@ -82,6 +86,9 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
       m_tools(std::make_unique<ToolWindows>(*m_buttons, this)),
       m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, messages, names},
                                               random)) {
+    // The picture needs no Qt of the window: it is read while the controls
+    // are built, on a core of its own when there is one.
+    m_backgroundLoading = std::async(std::launch::async, [] { return LoadBackgroundPicture(kBackgroundFile); });
     setObjectName(QStringLiteral("frmtorvel"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Торвель"));
@@ -239,7 +246,7 @@ bool frmtorvel::Form_Load() {
     // never changes size.
     setMask(RoundRectRegion(width(), height(), 40, 40));
     try {
-        m_background = LoadBackgroundPicture("fontvl.gif");
+        m_background = m_backgroundLoading.valid() ? m_backgroundLoading.get() : LoadBackgroundPicture(kBackgroundFile);
     } catch (const DataFileError& error) {
         m_messages.Show(error.what());
         return false;

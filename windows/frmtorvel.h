@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <future>
 #include <memory>
 
 #include "session/screens.h"
@@ -38,8 +39,9 @@ public:
 
     ~frmtorvel() override;
 
-    // Shapes the window and loads fontvl.gif from the current directory. When
-    // the picture cannot be used the player is told and false is returned: the
+    // Shapes the window and takes fontvl.gif, read from the current directory
+    // since the window was made (read again by a later call). When the
+    // picture cannot be used the player is told and false is returned: the
     // window must not be shown.
     bool Form_Load();
 
@@ -74,6 +76,8 @@ private:
     std::unique_ptr<ToolWindows> m_tools;
     std::unique_ptr<GameSession> m_session;
 
+    // fontvl.gif is read and decoded beside the building of the controls.
+    std::future<QImage> m_backgroundLoading;
     QImage m_background;
     bool m_painted = false;
     bool m_dragging = false;
