@@ -6,6 +6,8 @@
 
 namespace torvel {
 
+enum class Verdict { Win, Loss, Draw };
+
 // The six texts of the statistics window, in UTF-8, and the points they show.
 struct Evaluation {
     std::string verdict;         // "Вы выиграли!", "Вы проиграли." or "Ничья!"

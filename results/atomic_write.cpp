@@ -56,7 +56,7 @@ void RefuseReadOnly(const std::string& path, const std::string& target) {
     const bool notForUs = ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
     if (noWriteBits || notForUs) {
         const std::string reason = noWriteBits ? "доступен только для чтения" : SystemReason(EACCES);
-        throw DataFileError(path, reason + ", новая таблица в него не записана");
+        throw DataFileError(path, reason + ", в него ничего не записано");
     }
 }
 
