@@ -8,8 +8,8 @@ namespace torvel {
 namespace {
 
 // Letters, not bytes: the history's words are UTF-8.
-std::size_t Letters(const std::string& word) {
-    return static_cast<std::size_t>(
+int Letters(const std::string& word) {
+    return static_cast<int>(
         std::count_if(word.begin(), word.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
@@ -24,7 +24,6 @@ HistoryFigures FiguresOf(std::span<const HistoryEntry> games) {
     long long points = 0;
     long long letters = 0;
     long long words = 0;
-    std::size_t longest = 0;
     for (const HistoryEntry& game : games) {
         figures.wins += game.verdict == Verdict::Win;
         figures.draws += game.verdict == Verdict::Draw;
@@ -33,8 +32,8 @@ HistoryFigures FiguresOf(std::span<const HistoryEntry> games) {
         points += game.points;
         letters += game.playerTotal;
         words += game.playerWords;
-        if (const std::size_t length = Letters(game.longestWord); length > longest) {
-            longest = length;
+        if (const int letters = Letters(game.longestWord); letters > figures.longestWordLetters) {
+            figures.longestWordLetters = letters;
             figures.longestWord = game.longestWord;
         }
     }

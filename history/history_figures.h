@@ -28,6 +28,7 @@ struct HistoryFigures {
     int bestPoints = 0;
     double averagePoints = 0;
     std::string longestWord;       // the longest the player ever made (the first of equal ones)
+    int longestWordLetters = 0;
     double averageWordLength = 0;  // letters per word over all the player's words
     std::vector<ChartGame> lastGames;  // up to kChartGames, oldest first
 

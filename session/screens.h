@@ -7,6 +7,7 @@ namespace torvel {
 struct Evaluation;
 class Game;
 struct GameReview;
+struct HistoryFigures;
 class RecordTable;
 
 // The main window.
@@ -60,6 +61,16 @@ public:
     virtual void RefreshReview(const GameReview& review) = 0;
     virtual bool ReviewOpen() const = 0;
     virtual void CloseReview() = 0;
+};
+
+// The window of the player's statistics over all games.
+class HistoryScreen {
+public:
+    virtual ~HistoryScreen() = default;
+
+    // Shows the figures, opening the window or bringing it to the front with
+    // the newer figures.
+    virtual void ShowHistory(const HistoryFigures& figures) = 0;
 };
 
 }  // namespace torvel

@@ -118,7 +118,8 @@ TEST(HistoryFigures, AreThoseOfACraftedHistory) {
               (std::vector<int>{2, 1, 1, 50}));
     EXPECT_EQ(figures.bestPoints, 310);
     EXPECT_DOUBLE_EQ(figures.averagePoints, 655.0 / 4);
-    EXPECT_EQ(figures.longestWord, "ПРОГРЕСС");  // letters, not the bytes of UTF-8
+    EXPECT_EQ(figures.longestWord, "ПРОГРЕСС");
+    EXPECT_EQ(figures.longestWordLetters, 8);  // letters, not the bytes of UTF-8
     EXPECT_DOUBLE_EQ(figures.averageWordLength, 45.0 / 9);
     EXPECT_EQ(figures.lastGames, (std::vector<ChartGame>{
                                      {303, Verdict::Win}, {-50, Verdict::Loss}, {92, Verdict::Draw}, {310, Verdict::Win}}));

@@ -1,6 +1,9 @@
 // Where a window opens beside another one.
 #include "windows/beside_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace torvel {
@@ -25,6 +28,12 @@ QPoint BesideWindow(const QRect& anchor, QSize size, const QRect& screen) {
     const int lowest = screen.y() + screen.height() - size.height();
     const int y = std::max(screen.y(), std::min(anchor.y(), lowest));
     return {std::max(screen.x(), x), y};
+}
+
+void MoveBeside(QWidget* window, const QWidget* anchor) {
+    QScreen* screen = anchor->screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) window->move(BesideWindow(anchor->frameGeometry(), window->size(), screen->availableGeometry()));
 }
 
 }  // namespace torvel

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace torvel {
 
 // The top left corner for a window of `size` beside `anchor`, on a screen
@@ -13,5 +15,8 @@ namespace torvel {
 // screen's right edge; level with the anchor's top. The window is kept on the
 // screen wherever it fits.
 QPoint BesideWindow(const QRect& anchor, QSize size, const QRect& screen);
+
+// Moves `window` there beside `anchor`, on the anchor's screen.
+void MoveBeside(QWidget* window, const QWidget* anchor);
 
 }  // namespace torvel

@@ -35,7 +35,7 @@ private:
 
 class FormButtons {
 public:
-    // The stored form of `form` ("frmtorvel", "frmtvlstat", "frmbre" or "frmreview"),
+    // The stored form of `form` ("frmtorvel", "frmtvlstat", "frmbre", "frmreview" or "frmhistory"),
     // compiled into the program, for buttons on `window`.
     FormButtons(QWidget* window, const QString& form, ButtonServices& services);
 

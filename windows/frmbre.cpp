@@ -42,8 +42,10 @@ frmbre::frmbre(ButtonServices& buttons) {
     for (int k = 0; k < RecordTable::kRows; ++k) {
         m_Label2[k] = AddCell(this, QStringLiteral("Label2_%1").arg(k), TwipsRect(210, 420 + 420 * k, 2955, 330));
     }
-    FormButtons(this, QStringLiteral("frmbre"), buttons)
-        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
+    FormButtons form(this, QStringLiteral("frmbre"), buttons);
+    form.Restore(QStringLiteral("VantorButton1"), TwipsRect(1260, 4620, 2010, 330), [this] { close(); });
+    // Right of "OK", on the panel below the last row.
+    form.Restore(QStringLiteral("VantorButton2"), TwipsRect(3375, 4620, 945, 330), [this] { emit historyClicked(); });
 }
 
 void frmbre::FillTable(const RecordTable& table) {

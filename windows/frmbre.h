@@ -1,4 +1,5 @@
-// The best-results window: the table of best results in twenty cells.
+// The best-results window: the table of best results in twenty cells, and
+// "История" for the player's statistics.
 #pragma once
 
 #include <QWidget>
@@ -27,6 +28,8 @@ public:
 
 signals:
     void unloaded();
+    // "История".
+    void historyClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,10 +2,8 @@
 // found it and what was missed.
 #include "windows/frmreview.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <algorithm>
@@ -106,11 +104,7 @@ void frmreview::ShowReview(const GameReview& review) {
         Fill(review);
         // The keyboard starts at the top of the list.
         m_List1->setCurrentRow(0);
-        if (m_mainWindow) {
-            QScreen* screen = m_mainWindow->screen();
-            if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-            if (screen != nullptr) move(BesideWindow(m_mainWindow->frameGeometry(), size(), screen->availableGeometry()));
-        }
+        if (m_mainWindow) MoveBeside(this, m_mainWindow);
     }
     show();
     raise();

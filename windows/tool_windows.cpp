@@ -1,7 +1,9 @@
-// The game's other windows: the statistics, the best results and the review.
+// The game's other windows: the statistics, the best results, the review and
+// the player's statistics over all games.
 #include "windows/tool_windows.h"
 
 #include "windows/frmbre.h"
+#include "windows/frmhistory.h"
 #include "windows/frmreview.h"
 #include "windows/frmtvlstat.h"
 
@@ -27,6 +29,7 @@ frmbre& ToolWindows::Records() {
         m_frmbre = std::make_unique<frmbre>(m_buttons);
         m_frmbre->installEventFilter(m_mainWindow);
         connect(m_frmbre.get(), &frmbre::unloaded, this, &ToolWindows::recordsUnloaded);
+        connect(m_frmbre.get(), &frmbre::historyClicked, this, &ToolWindows::historyClicked);
     }
     return *m_frmbre;
 }
@@ -37,6 +40,14 @@ frmreview& ToolWindows::Review() {
         m_frmreview->installEventFilter(m_mainWindow);
     }
     return *m_frmreview;
+}
+
+frmhistory& ToolWindows::History() {
+    if (!m_frmhistory) {
+        m_frmhistory = std::make_unique<frmhistory>(m_buttons, m_mainWindow);
+        m_frmhistory->installEventFilter(m_mainWindow);
+    }
+    return *m_frmhistory;
 }
 
 void ToolWindows::ShowEvaluation(const Evaluation& evaluation) { Statistics().ShowEvaluation(evaluation); }
@@ -69,9 +80,12 @@ void ToolWindows::CloseReview() {
     if (m_frmreview) m_frmreview->CloseReview();
 }
 
+void ToolWindows::ShowHistory(const HistoryFigures& figures) { History().ShowHistory(figures); }
+
 std::vector<QWidget*> ToolWindows::Built() const {
     std::vector<QWidget*> built;
-    for (QWidget* window : std::initializer_list<QWidget*>{m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get(),
+                                                                    m_frmhistory.get()}) {
         if (window != nullptr) built.push_back(window);
     }
     return built;

@@ -1,4 +1,5 @@
-// The game's other windows: the statistics, the best results and the review.
+// The game's other windows: the statistics, the best results, the review and
+// the player's statistics over all games.
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@ namespace torvel {
 
 class ButtonServices;
 class frmbre;
+class frmhistory;
 class frmreview;
 class frmtvlstat;
 
@@ -20,7 +22,8 @@ class frmtvlstat;
 // window, so that the main window's first frame does not wait for them; once
 // built it is kept and reused at every opening. Until then a request that only
 // closes or hides it has nothing to do.
-class ToolWindows final : public QObject, public StatisticsScreen, public RecordsScreen, public ReviewScreen {
+class ToolWindows final : public QObject, public StatisticsScreen, public RecordsScreen, public ReviewScreen,
+                          public HistoryScreen {
     Q_OBJECT
 public:
     // `mainWindow` watches every window's events from its building on, and
@@ -41,6 +44,8 @@ public:
     bool ReviewOpen() const override;
     void CloseReview() override;
 
+    void ShowHistory(const HistoryFigures& figures) override;
+
     // The windows built so far.
     std::vector<QWidget*> Built() const;
     bool IsStatistics(const QObject* window) const;
@@ -52,17 +57,21 @@ signals:
     void reviewClicked();
     // The best results were unloaded.
     void recordsUnloaded();
+    // "История" of the best results.
+    void historyClicked();
 
 private:
     frmtvlstat& Statistics();
     frmbre& Records();
     frmreview& Review();
+    frmhistory& History();
 
     ButtonServices& m_buttons;
     QWidget* m_mainWindow;
     std::unique_ptr<frmbre> m_frmbre;
     std::unique_ptr<frmtvlstat> m_frmtvlstat;
     std::unique_ptr<frmreview> m_frmreview;
+    std::unique_ptr<frmhistory> m_frmhistory;
 };
 
 }  // namespace torvel

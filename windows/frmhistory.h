@@ -1,0 +1,34 @@
+// The window "Статистика игр": the player's figures over every game played,
+// and a chart of the points of the last ones.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "session/screens.h"
+
+class QLabel;
+
+namespace torvel {
+
+class ButtonServices;
+class PointsChart;
+
+// A tool window, built when first opened, reused after, and opened beside the
+// main window. Escape closes it. Every figure is a label a screen reader
+// reads; the chart describes itself in words.
+class frmhistory final : public QWidget, public HistoryScreen {
+    Q_OBJECT
+public:
+    frmhistory(ButtonServices& buttons, QWidget* mainWindow);
+
+    void ShowHistory(const HistoryFigures& figures) override;
+
+private:
+    QPointer<QWidget> m_mainWindow;
+    std::array<QLabel*, 5> m_lines{};  // games, results, points, longest word, word length
+    PointsChart* m_chart = nullptr;
+};
+
+}  // namespace torvel
