@@ -37,7 +37,8 @@ install(FILES ${TORVEL_ASSETS}/resources/over.wav ${TORVEL_ASSETS}/resources/cli
         DESTINATION ${TORVEL_DATA_DIR}/resources)
 # For software centres and the curious; the launcher leaves it out of the
 # player's folder.
-install(FILES ${TORVEL_PACKAGING}/screenshots/main-window.png DESTINATION ${TORVEL_DATA_DIR}/screenshots)
+install(FILES ${TORVEL_PACKAGING}/screenshots/main-window.png ${TORVEL_PACKAGING}/screenshots/history-window.png
+        DESTINATION ${TORVEL_DATA_DIR}/screenshots)
 
 # The launcher finds the program and the data relative to itself, so the
 # installed tree can be moved (a different prefix, a package root).

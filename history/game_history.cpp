@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
@@ -53,14 +54,17 @@ std::string LineOf(const HistoryEntry& game) {
     return line;
 }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
+// The fields of a line; none unless there are exactly kFields.
+std::optional<std::array<std::string_view, kFields>> SplitFields(std::string_view line) {
+    std::array<std::string_view, kFields> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < kFields; ++i) {
         const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string_view::npos) return fields;
+        if ((tab == std::string_view::npos) != (i + 1 == kFields)) return std::nullopt;
+        fields[i] = line.substr(start, tab - start);
         start = tab + 1;
     }
+    return fields;
 }
 
 std::optional<int> Number(std::string_view text, bool mayBeNegative) {
@@ -89,8 +93,10 @@ Verdict VerdictOf(int player, int computer) {
 // A game's line, or none when it cannot be read: a field missing or too
 // many, a number that is none, or a verdict the totals contradict.
 std::optional<HistoryEntry> ParseLine(std::string_view line) {
-    const std::vector<std::string_view> fields = SplitFields(line);
-    if (fields.size() != kFields || !IsTime(fields[0]) || fields[1].empty()) return std::nullopt;
+    const std::optional<std::array<std::string_view, kFields>> split = SplitFields(line);
+    if (!split) return std::nullopt;
+    const std::array<std::string_view, kFields>& fields = *split;
+    if (!IsTime(fields[0]) || fields[1].empty()) return std::nullopt;
     const auto* verdict = std::find(std::begin(kVerdicts), std::end(kVerdicts), fields[2]);
     if (verdict == std::end(kVerdicts)) return std::nullopt;
     std::optional<int> numbers[6];

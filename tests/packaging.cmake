@@ -27,6 +27,13 @@ if(TARGET torvel-game)
                    $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR}
                    ${CMAKE_CURRENT_BINARY_DIR}/screenshots/main-window.png)
   set_tests_properties(e2e_window_game PROPERTIES LABELS e2e TIMEOUT 180)
+  # A killed game offered back, the history it goes into, and its chart;
+  # leaves the screenshot of the history's window for the package.
+  add_test(NAME e2e_history
+           COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/history_e2e.sh
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR}
+                   ${CMAKE_CURRENT_BINARY_DIR}/screenshots/history-window.png)
+  set_tests_properties(e2e_history PROPERTIES LABELS e2e TIMEOUT 180)
   add_test(NAME e2e_window_ratio
            COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/ratio_e2e.sh
                    $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
@@ -59,7 +66,7 @@ if(SHELLCHECK)
                    tests/packaging/launcher_test.sh tests/packaging/package_test.sh tests/packaging/package_standards.sh
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
                    tests/e2e/ratio_e2e.sh tests/e2e/window_manager_e2e.sh tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
-                   tests/e2e/soak_e2e.sh
+                   tests/e2e/soak_e2e.sh tests/e2e/history_e2e.sh
                    bench/measure_process.sh bench/measure_sound_delay.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The player's history and the unfinished game in real windows under Xvfb: a
+# move is made and the game is killed (SIGKILL); started again, the game asks
+# «Продолжить прошлую партию?», Enter answers Да and the window shows the game
+# exactly as it was. Ended, the game goes into history.txt and the saved game
+# is gone. Ctrl+I, pressed in the statistics window that the end opened, opens
+# "Статистика игр", whose chart shows a win, a loss and a draw in their three
+# colours (checked on a screenshot). Given SCREENSHOT, that window is saved
+# there as a PNG.
+#
+# Usage: history_e2e.sh GAME SOURCE_DIR [SCREENSHOT]
+set -euo pipefail
+
+game=$(readlink -f "$1")
+source_dir=$(readlink -f "$2")
+screenshot=${3-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/x_session.sh
+source "$here/x_session.sh"
+
+open_work_folder
+start_x 100 || die "no X server"
+play=$work/play
+make_game_folder "$play" "$source_dir"
+# Thirty games before this one: a win of 300 points, a loss of 120 and a draw
+# of 60, then alternately. 300 is the top of the chart's scale.
+{
+  echo "torvel-history 1"
+  for ((game_number = 0; game_number < 30; game_number++)); do
+    case $((game_number % 3)) in
+      0) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tпобеда\t%d\t20\t10\t4\t4\t5\tПРОГРАММ\n' "$game_number" $((300 - game_number * 5)) ;;
+      1) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tпоражение\t%d\t8\t20\t2\t4\t4\tГРАММ\n' "$game_number" $((120 - game_number)) ;;
+      2) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tничья\t%d\t9\t9\t3\t3\t3\tРАМА\n' "$game_number" 60 ;;
+    esac
+  done
+} > "$play/history.txt"
+
+# start_game: the game in $play; its main window's id in $main.
+start_game() {
+  (cd "$play" && exec timeout 80 "$game") >> "$work/game.log" 2>&1 &
+  game_pid=$!
+  x_pids+=("$game_pid")
+  main=$(find_window "$MAIN_TITLE") || die "the main window did not appear"
+}
+
+# The game's letters, lists, totals and the computer's word, all of the main
+# window but the entry field, whose cursor blinks.
+game_look() {
+  local area
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  for area in "445x56+0+0" "265x28+180+56" "445x265+0+84"; do
+    IFS='x+' read -r w h x y <<< "$area"
+    import -window root -crop "${w}x${h}+$((X + x))+$((Y + y))" rgb:- | md5sum
+  done
+}
+
+start_game
+xdotool mousemove --sync 1000 740
+xdotool windowfocus --sync "$main" key F2
+sleep 0.3
+type_into "$main" "мама"
+xdotool key Return
+for ((tries = 0; tries < 50; tries++)); do
+  grep -q "^player	МАМА$" "$play/saved-game.txt" 2> /dev/null && break
+  sleep 0.1
+done
+grep -q "^player	МАМА$" "$play/saved-game.txt" || die "the move was not saved"
+sleep 0.3
+before=$(game_look)
+kill -KILL "$game_pid"
+wait "$game_pid" 2> /dev/null || true
+
+start_game
+question=$(find_window "$MAIN_TITLE" "$main") || die "no question about the unfinished game appeared"
+xdotool windowfocus --sync "$question" key Return
+wait_gone "$question" || die "Enter did not answer the question"
+xdotool mousemove --sync 1000 741
+sleep 0.3
+[[ $(game_look) == "$before" ]] || die "the game resumed does not look as it did before the kill"
+
+click "$main" "$MAIN_END"
+stats=$(find_window "$STATS_TITLE") || die "the statistics window did not open"
+[[ ! -e $play/saved-game.txt ]] || die "the saved game is still there after the end"
+last=$(tail -n 1 "$play/history.txt" | cut -f 2-)
+[[ $last == "ПРОГРАММА	победа	194	4	3	1	1	4	МАМА" ]] || die "the game went into the history as: $last"
+
+# Ctrl+I in the statistics window, on the Russian layout: the key of I sends Ш.
+xdotool windowfocus --sync "$stats" key ctrl+Cyrillic_sha
+history=$(find_window "Статистика игр") || die "Ctrl+I in the statistics window did not open the history"
+eval "$(xdotool getwindowgeometry --shell "$history")"
+# The bars of the three oldest games shown stand on the zero line at row 317,
+# at columns 48-50, 52-55 and 57-60; column 51 is the gap between the first two.
+expected=("49 0,128,0" "53 192,0,0" "58 128,128,128" "51 255,224,192")
+for ((tries = 0; tries < 50; tries++)); do
+  xwd -root -silent -out "$work/screen.xwd"
+  seen=()
+  for point in "${expected[@]}"; do
+    column=${point%% *}
+    seen+=("$column $(python3 "$here/xwd_pixels.py" "$work/screen.xwd" "$((X + column)),$((Y + 315))" | cut -d' ' -f2)")
+  done
+  [[ ${seen[*]} == "${expected[*]}" ]] && break
+  sleep 0.1
+done
+[[ ${seen[*]} == "${expected[*]}" ]] || die "the chart's bars are ${seen[*]}, not ${expected[*]}"
+
+if [[ -n $screenshot ]]; then
+  mkdir -p "$(dirname "$screenshot")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$screenshot" ||
+    die "the screenshot could not be written to $screenshot"
+fi
+xdotool windowfocus --sync "$history" key Escape
+wait_gone "$history" || die "Escape did not close the history"
+echo "a killed game came back as it was, went into the history, and the chart shows its colours"
