@@ -2,11 +2,13 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvel {
 
@@ -31,7 +33,10 @@ public:
     // for Cancel.
     using NameQuestion = std::function<std::string()>;
 
-    explicit RecordTable(std::string path = "results.tvl");
+    // How long a save waits for another copy of the game to finish its own.
+    static constexpr std::chrono::milliseconds kLockWait{3000};
+
+    explicit RecordTable(std::string path = "results.tvl", std::chrono::milliseconds lockWait = kLockWait);
 
     const std::string& path() const { return m_path; }
 
@@ -45,10 +50,25 @@ public:
     // True after a successful load, until a load fails.
     bool isLoaded() const { return m_loaded; }
 
-    // Replaces the file atomically with the ten names and ten scores. Throws
-    // DataFileError, leaving the file as it was, when the table is not loaded
-    // or the file cannot be written.
-    void save() const;
+    // True when the table is loaded and a result was entered or a cell
+    // changed since the file was read or saved. Otherwise this copy has
+    // nothing to save: a save would only write back what it read.
+    bool hasUnsavedChanges() const;
+
+    // Replaces the file atomically (see WriteFileAtomically), holding the lock
+    // that every copy of the game takes for its save (FileLock). Under it, when
+    // results were entered since the file was read and another copy has saved
+    // since, those results are entered into the file's table as it is now, in
+    // the order they came, each by findPosition's rule, and that table is
+    // written; then it is this table too, and a cell changed by a setter is
+    // given up for the other copy's. Otherwise the cells are written as they
+    // are. Either way nothing is unsaved afterwards.
+    //
+    // Throws, leaving the file and this table as they were: FileBusyError when
+    // the lock is not had within the wait given to the constructor;
+    // DataFileError when the table is not loaded, the file as it is now cannot
+    // be read, or it cannot be written.
+    void save();
 
     // The row a new score is entered at: the first row whose score, read by
     // its leading number, is not greater (so the newest of equal scores stands
@@ -86,9 +106,27 @@ public:
     const std::string& scoreBytes(int row) const;
 
 private:
+    struct Rows {
+        std::array<std::string, kRows> names;
+        std::array<std::string, kRows> scores;
+        bool operator==(const Rows&) const = default;
+    };
+    // A result entered since the last load or save, for entering it again
+    // into a table another copy has saved meanwhile.
+    struct Entry {
+        double score;
+        std::string name;
+    };
+
+    static Rows Read(const std::string& path);
+    static std::optional<int> PositionIn(const Rows& rows, double score);
+    static void Enter(Rows& rows, std::size_t position, double score);
+
     std::string m_path;
-    std::array<std::string, kRows> m_names;
-    std::array<std::string, kRows> m_scores;
+    std::chrono::milliseconds m_lockWait;
+    Rows m_cells;
+    Rows m_read;  // the file's lines as last read or saved
+    std::vector<Entry> m_entered;
     bool m_loaded = false;
 };
 

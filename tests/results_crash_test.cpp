@@ -58,7 +58,7 @@ int RunInChild(const std::function<int()>& body) {
 }
 
 // Saves and says whether the failure was reported with `problem` for `path`.
-int SaveExpectingFailure(const RecordTable& table, const std::string& problem) {
+int SaveExpectingFailure(RecordTable& table, const std::string& problem) {
     try {
         table.save();
     } catch (const DataFileError& error) {
@@ -189,7 +189,7 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
 TEST(RecordTableCrash, AReadOnlyFolderIsReportedAndTheFileKept) {
     TempFolder folder;
     const std::string path = folder.file("results.tvl");
-    const RecordTable table = LoadedTable(path);
+    RecordTable table = LoadedTable(path);
     const std::string before = ReadBytes(path);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
 
@@ -333,7 +333,7 @@ TEST(RecordTableCrash, AWriteCutShortByTheFileSizeLimitIsReported) {
 TEST(RecordTableCrash, AFolderInTheFilesPlaceIsReportedAndKept) {
     TempFolder folder;
     const std::string path = folder.file("results.tvl");
-    const RecordTable table = LoadedTable(path);
+    RecordTable table = LoadedTable(path);
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     WriteBytes(path + "/inside", "kept");
