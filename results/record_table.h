@@ -62,7 +62,9 @@ public:
     // the order they came, each by findPosition's rule, and that table is
     // written; then it is this table too, and a cell changed by a setter is
     // given up for the other copy's. Otherwise the cells are written as they
-    // are. Either way nothing is unsaved afterwards.
+    // are, whatever the file holds now, so a table without unsaved changes
+    // is saved only to write it back on purpose. Either way nothing is
+    // unsaved afterwards.
     //
     // Throws, leaving the file and this table as they were: FileBusyError when
     // the lock is not had within the wait given to the constructor;

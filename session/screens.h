@@ -47,6 +47,9 @@ public:
     virtual void PutAwayTable() = 0;
     // Unloads the window if it is open.
     virtual void UnloadTable() = 0;
+    // Called while the window unloads: the table could not be saved for now,
+    // so the window stays open with it, and closing it again tries again.
+    virtual void KeepTableOpen() = 0;
 };
 
 // The review window.

@@ -1,6 +1,8 @@
 // The game's flow without windows: when the review of a game can be seen, and
 // what the screens are handed on the way.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -10,11 +12,13 @@
 #include "game/evaluation.h"
 #include "game/game.h"
 #include "game/word_base.h"
+#include "results/file_lock.h"
 #include "session/game_session.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
 #include "session/screens.h"
 #include "tests/support/scripted_random.h"
+#include "results_test_files.h"
 #include "tests/support/temp_base.h"
 
 namespace torvel {
@@ -40,6 +44,7 @@ public:
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }
     void PutAwayTable() override { log.push_back("put away table"); }
     void UnloadTable() override { log.push_back("unload table"); }
+    void KeepTableOpen() override { log.push_back("keep table open"); }
     void ShowReview(const GameReview& review) override {
         open = true;
         log.push_back("show review " + Marks(review));
@@ -143,6 +148,46 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
         EXPECT_EQ(Log(), way.log);
         EXPECT_TRUE(session.reviewAvailable());
     }
+}
+
+TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
+    const testing::TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    testing::WriteBytes(path, testing::TableText(std::vector<std::string>(10, "x"),
+                                                 {"-1", "-2", "-3", "-4", "-5", "-6", "-7", "-8", "-9", "-10"}));
+    GameSession records(SessionScreens{screens, screens, screens, screens, screens, screens}, random, CraftedBase(),
+                        RecordTable(path, std::chrono::milliseconds(50)));
+    // Only looked at: not written, so a read-only file brings no message.
+    for (const mode_t mode : {0644, 0444}) {
+        const timespec old[2] = {{1000, 0}, {1000, 0}};
+        ASSERT_EQ(::chmod(path.c_str(), mode) | ::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+        records.ShowRecords();
+        records.SaveRecords();
+        struct stat file {};
+        ::stat(path.c_str(), &file);
+        EXPECT_EQ(file.st_mtim.tv_sec, 1000);
+        EXPECT_EQ(Log(), (std::vector<std::string>{"fill table", "show table"}));
+    }
+    ::chmod(path.c_str(), 0644);
+    // A draw with 0 points enters row 0; opening the table again saves it first.
+    records.endgame();
+    records.func();
+    records.ShowRecords();
+    RecordTable saved(path);
+    saved.load();
+    EXPECT_EQ(saved.nameUtf8(0) + saved.scoreUtf8(0), "Игрок0");
+    // While another copy holds the file the window stays open; closing it again saves.
+    records.endgame();
+    records.func();
+    Log();
+    {
+        const FileLock held(path, std::chrono::milliseconds(0));
+        records.SaveRecords();
+    }
+    ASSERT_EQ(Log().at(0), "keep table open");
+    records.SaveRecords();
+    saved.load();
+    EXPECT_EQ(saved.nameUtf8(1) + saved.scoreUtf8(1), "Игрок0");
 }
 
 }  // namespace

@@ -66,10 +66,14 @@ void frmbre::UnloadTable() {
     if (isVisible()) close();
 }
 
+void frmbre::KeepTableOpen() { m_keepOpen = true; }
+
 void frmbre::closeEvent(QCloseEvent* event) {
-    // Closing is never refused.
-    event->accept();
+    // Closing is refused only while the table waits for another copy of the
+    // game to let go of the file.
+    m_keepOpen = false;
     emit unloaded();
+    event->setAccepted(!m_keepOpen);
 }
 
 }  // namespace torvel
