@@ -1,9 +1,13 @@
-// The game's flow without windows: when the review of a game can be seen, and
-// what the screens are handed on the way.
+// The game's flow without windows: when the review of a game can be seen,
+// when the table of best results is written, and what the screens are handed
+// on the way.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,8 +21,8 @@
 #include "session/message_box.h"
 #include "session/name_dialog.h"
 #include "session/screens.h"
-#include "tests/support/scripted_random.h"
 #include "results_test_files.h"
+#include "tests/support/scripted_random.h"
 #include "tests/support/temp_base.h"
 
 namespace torvel {
@@ -176,18 +180,30 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     RecordTable saved(path);
     saved.load();
     EXPECT_EQ(saved.nameUtf8(0) + saved.scoreUtf8(0), "Игрок0");
-    // While another copy holds the file the window stays open; closing it again saves.
+    // While another copy holds the file the window stays open. That copy
+    // crashes, leaving its lock file: closing again takes it over and saves.
     records.endgame();
     records.func();
     Log();
-    {
+    int locked[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
         const FileLock held(path, std::chrono::milliseconds(0));
-        records.SaveRecords();
+        if (::write(locked[1], "!", 1) == 1) ::pause();
+        ::_exit(1);
     }
-    ASSERT_EQ(Log().at(0), "keep table open");
+    char byte = 0;
+    ASSERT_EQ(::read(locked[0], &byte, 1), 1);
+    records.SaveRecords();
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+    EXPECT_EQ(Log().at(0), "keep table open");
+    ASSERT_EQ(folder.entries(), (std::vector<std::string>{"results.tvl", "results.tvl.lock"}));
     records.SaveRecords();
     saved.load();
     EXPECT_EQ(saved.nameUtf8(1) + saved.scoreUtf8(1), "Игрок0");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
 }
 
 }  // namespace
