@@ -1,6 +1,6 @@
 # The table of best results: entering results, the file, crashes and faults.
 torvel_add_gtest(results_test
-  SOURCES results_table_test.cpp results_file_test.cpp results_crash_test.cpp results_lock_test.cpp
+  SOURCES results_table_test.cpp results_file_test.cpp results_crash_test.cpp
           results_test_files.cpp
   LIBS torvel_results)
 

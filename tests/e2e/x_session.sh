@@ -147,10 +147,10 @@ type_into() {
   xdotool type --delay 20 "$2"
 }
 
-# play_game MAIN [BEFORE_CLOSE]: one game through the three windows: start,
-# play МАМА, end, enter the name Игрок for the new record, run the command
-# BEFORE_CLOSE if given, close the best results. Stops at the first step that
-# fails and names it.
+# play_game MAIN: one game through the three windows: start, play МАМА,
+# end, enter the name Игрок for the new record, close the best results.
+# Stops at the first step that fails and names it. A second argument is a
+# command run before the best results are closed.
 play_game() {
   local main=$1 stats dialog records
   click "$main" "$MAIN_START" || return 1
