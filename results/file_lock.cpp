@@ -19,10 +19,6 @@ namespace {
 // How often a held lock is looked at again. A save holds it for milliseconds.
 constexpr std::chrono::milliseconds kPoll{10};
 
-[[noreturn]] void Fail(const std::string& file, const std::string& what, int error) {
-    throw DataFileError(file, what + ": " + SystemReason(error));
-}
-
 // Whether `path` still names the file open as `fd`: its holder may have
 // removed it between our opening and our locking.
 bool StillNamed(int fd, const std::string& path) {
@@ -56,15 +52,12 @@ FileLock::~FileLock() {
 bool FileLock::tryLock(const std::string& target) {
     int fd = -1;
     if (!m_lockPath.empty()) {
-        // Read-only is enough for flock, and opens a lock file someone else made.
+        // Read-only is enough for flock, and opens a lock file someone else
+        // made. A link in its place is not followed: nothing is made where it
+        // leads.
         fd = ::open(m_lockPath.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0 && (errno == EACCES || errno == EROFS)) {
-            m_lockPath.clear();
-        } else if (fd < 0 && errno == ELOOP) {
-            throw DataFileError(m_lockPath, "это ссылка, а файл блокировки должен быть обычным файлом");
-        } else if (fd < 0) {
-            Fail(m_lockPath, "не удалось создать файл блокировки", errno);
-        }
+        // Every copy finds the folder alike, so all of them fall back alike.
+        if (fd < 0) m_lockPath.clear();
     }
     if (m_lockPath.empty()) {
         fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
@@ -79,7 +72,8 @@ bool FileLock::tryLock(const std::string& target) {
             if (!m_lockPath.empty()) ::unlink(m_lockPath.c_str());
             return true;
         }
-        Fail(m_lockPath.empty() ? target : m_lockPath, "не удалось заблокировать", error);
+        const std::string& locked = m_lockPath.empty() ? target : m_lockPath;
+        throw DataFileError(locked, "не удалось заблокировать: " + SystemReason(error));
     }
     if (!m_lockPath.empty() && !StillNamed(fd, m_lockPath)) {
         ::close(fd);

@@ -22,15 +22,15 @@ public:
 // its name meanwhile tries again, so that two copies never hold different
 // files.
 //
-// In a folder where no lock file can be made (read-only), the file itself is
-// locked: a save there rewrites the file in place, so it stays the same file.
-// A file system without locks (some network mounts) is saved unlocked rather
-// than not at all.
+// Where no lock file can be made (a read-only folder, or a link or a folder in
+// its place), the file itself is locked: in a read-only folder a save rewrites
+// the file in place, so it stays the same file, and elsewhere the save fails
+// and says why. A file system without locks (some network mounts) is saved
+// unlocked rather than not at all.
 class FileLock {
 public:
     // Waits up to `wait` for the lock. Throws FileBusyError naming `path` when
-    // it is still held by then, DataFileError naming the lock file when that
-    // cannot be made or locked.
+    // it is still held by then, DataFileError when locking fails otherwise.
     FileLock(const std::string& path, std::chrono::milliseconds wait);
     ~FileLock();
 

@@ -157,14 +157,13 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     GameSession records(SessionScreens{screens, screens, screens, screens, screens, screens}, random, CraftedBase(),
                         RecordTable(path, std::chrono::milliseconds(50)));
     // Only looked at: not written, so a read-only file brings no message.
-    namespace fs = std::filesystem;
-    const fs::file_time_type old = fs::last_write_time(path) - std::chrono::hours(1);
-    fs::last_write_time(path, old);
-    for (const fs::perms mode : {fs::perms(0444), fs::perms(0644)}) {
-        fs::permissions(path, mode);
+    const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, old);
+    for (const auto mode : {std::filesystem::perms(0444), std::filesystem::perms(0644)}) {
+        std::filesystem::permissions(path, mode);
         records.ShowRecords();
         records.SaveRecords();
-        EXPECT_EQ(fs::last_write_time(path), old);
+        EXPECT_EQ(std::filesystem::last_write_time(path), old);
         EXPECT_EQ(Log(), (std::vector<std::string>{"fill table", "show table"}));
     }
     // A draw with 0 points enters row 0; opening the table again saves it first.
