@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/leading_number.h"
 #include "common/line_count_text.h"
@@ -19,12 +18,11 @@ namespace {
 
 constexpr auto kRowCount = static_cast<std::size_t>(RecordTable::kRows);
 
-std::string CellFromUtf8(std::string_view text) {
-    std::string bytes = Utf8ToCp1251(text);
+std::string Cell(std::string_view text) {
+    std::string bytes(text.substr(0, RecordTable::kMaxCellBytes));
     for (char& c : bytes) {
         if (c == '\r' || c == '\n') c = ' ';
     }
-    if (bytes.size() > RecordTable::kMaxCellBytes) bytes.resize(RecordTable::kMaxCellBytes);
     return bytes;
 }
 
@@ -87,7 +85,7 @@ void RecordTable::insertRow(int position, double score, const NameQuestion& askN
     }
     m_scores[p] = NumberText(score);
     for (std::size_t j = kRowCount - 1; j > p; --j) m_names[j] = m_names[j - 1];
-    m_names[p] = CellFromUtf8(askName());
+    m_names[p] = Cell(askName());
 }
 
 std::optional<int> RecordTable::enterResult(double score, const NameQuestion& askName) {
@@ -96,17 +94,9 @@ std::optional<int> RecordTable::enterResult(double score, const NameQuestion& as
     return position;
 }
 
-std::string RecordTable::nameUtf8(int row) const { return Cp1251ToUtf8(m_names[Row(row)]); }
+void RecordTable::setName(int row, std::string_view text) { m_names[Row(row)] = Cell(text); }
 
-std::string RecordTable::scoreUtf8(int row) const { return Cp1251ToUtf8(m_scores[Row(row)]); }
-
-void RecordTable::setNameUtf8(int row, std::string_view text) {
-    m_names[Row(row)] = CellFromUtf8(text);
-}
-
-void RecordTable::setScoreUtf8(int row, std::string_view text) {
-    m_scores[Row(row)] = CellFromUtf8(text);
-}
+void RecordTable::setScore(int row, std::string_view text) { m_scores[Row(row)] = Cell(text); }
 
 const std::string& RecordTable::nameBytes(int row) const { return m_names[Row(row)]; }
 

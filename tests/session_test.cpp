@@ -31,10 +31,15 @@ class LoggingScreens final : public MainScreen,
                              public MessageBox,
                              public NameDialog {
 public:
-    void ShowGame(const Game& game) override { log.push_back("game " + game.playerTotal() + ":" + game.computerTotal()); }
+    void ShowGame(const Game& game) override {
+        log.push_back("game " + std::to_string(game.playerTotal()) + ":" + std::to_string(game.computerTotal()));
+    }
     void ClearEntry() override { log.push_back("clear"); }
+    void ShowRefusal(EntryResult result) override { log.push_back("refused " + std::to_string(static_cast<int>(result))); }
     void EndProgram() override { log.push_back("end"); }
-    void ShowEvaluation(const Evaluation& evaluation) override { log.push_back("statistics " + evaluation.pointsText); }
+    void ShowEvaluation(const Evaluation& evaluation) override {
+        log.push_back("statistics " + std::to_string(evaluation.points));
+    }
     void CloseStatistics() override { log.push_back("close statistics"); }
     void FillTable(const RecordTable&) override { log.push_back("fill table"); }
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }
@@ -96,7 +101,7 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     EXPECT_FALSE(session.ShowReview());
     random.Add({DrawOf(20), StartAfter(0)});
     session.Start();
-    session.entr("ПАРОМ");
+    session.entr(Utf8ToCp1251("ПАРОМ"));
     EXPECT_FALSE(session.ShowReview());
     EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "clear", "game 5:4"}));
 
@@ -130,7 +135,7 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
     const Way ways[] = {
         {"the end button", [](GameSession& s) { s.endgame(); }, false, {"statistics 0"}},
         {"a pass", [](GameSession& s) { s.pchod(); }, true, {"game 0:0", "statistics 0"}},
-        {"a word", [](GameSession& s) { s.entr("РАМА"); }, true, {"clear", "game 4:0", "statistics 224"}},
+        {"a word", [](GameSession& s) { s.entr(Utf8ToCp1251("РАМА")); }, true, {"clear", "game 4:0", "statistics 224"}},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);
