@@ -1,5 +1,5 @@
-// Tests of reading a button sound's samples and of the silence written
-// after them.
+// Tests of the buttons' sounds: which wave files play, reading their samples,
+// and the silence written after them.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -36,9 +36,11 @@ QByteArray Fmt(quint16 code, quint16 channels, quint32 rate, quint16 bits, quint
 }
 
 // A wave file of one format chunk and one data chunk; `declared` is the data
-// chunk's size when it is to differ from the bytes that follow.
-QByteArray WaveFile(const QByteArray& fmt, const QByteArray& data, std::optional<quint32> declared = {}) {
-    const QByteArray body = "fmt " + Le32(fmt.size()) + fmt + QByteArray(fmt.size() & 1, '\0') + "data" +
+// chunk's size when it is to differ from the bytes that follow, and `before`
+// goes between the RIFF header and the format chunk.
+QByteArray WaveFile(const QByteArray& fmt, const QByteArray& data, std::optional<quint32> declared = {},
+                    const QByteArray& before = {}) {
+    const QByteArray body = before + "fmt " + Le32(fmt.size()) + fmt + QByteArray(fmt.size() & 1, '\0') + "data" +
                             Le32(declared.value_or(data.size())) + data;
     return "RIFF" + Le32(static_cast<quint32>(4 + body.size())) + "WAVE" + body;
 }
@@ -89,6 +91,40 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         EXPECT_EQ(sound->format.sampleRate(), qFromLittleEndian<quint32>(c.file.constData() + 24)) << c.name;
         EXPECT_EQ(sound->samples, c.samples) << c.name;
     }
+}
+
+TEST(WaveFileCheck, AcceptsOnlyWaveFilesQtCanDecode) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool playable;
+    };
+    const QByteArray silence(16, '\x80');
+    const QByteArray list = QByteArray("LIST") + QByteArray("\x03\0\0\0", 4) + QByteArray("abc\0", 4);
+    const auto wave = [&](quint16 code, quint16 bits) { return WaveFile(Fmt(code, 1, 8000, bits), silence); };
+    const Case cases[] = {
+        {"8-bit PCM", wave(1, 8), true},
+        {"16-bit PCM", wave(1, 16), true},
+        {"32-bit float", wave(3, 32), true},
+        {"odd chunk before the format", WaveFile(Fmt(1, 1, 8000, 16), silence, {}, list), true},
+        {"ADPCM", wave(2, 4), false},
+        {"12-bit PCM", wave(1, 12), false},
+        {"no samples", WaveFile(Fmt(1, 1, 8000, 16), {}), false},
+        {"not WAVE", wave(1, 8).replace(8, 4, "AVI "), false},
+        {"truncated", wave(1, 8).left(30), false},
+        {"no data chunk", wave(1, 8).left(36), false},
+        {"empty", QByteArray(), false},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString(c.name) + ".wav");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(ReadWave(path).has_value(), c.playable) << c.name;
+    }
+    EXPECT_FALSE(ReadWave(dir.filePath("missing.wav")).has_value());
 }
 
 TEST(QtSoundOutput, TrailingSilenceIsWholeFramesOfTheFormatsRest) {
