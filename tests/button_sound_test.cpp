@@ -54,6 +54,7 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         QByteArray samples;
     };
     const QByteArray pairs("\x01\x02\x03\x04\x05\x06", 6);
+    const QByteArray list = QByteArray("LIST") + QByteArray("\x03\0\0\0", 4) + QByteArray("abc\0", 4);
     const Case cases[] = {
         {"8-bit mono", WaveFile(Fmt(1, 1, 8000, 8), "\x10\x80\xF0"), QAudioFormat::UInt8, 1, "\x10\x80\xF0"},
         {"16-bit stereo", WaveFile(Fmt(1, 2, 22050, 16), pairs.left(4)), QAudioFormat::Int16, 2, pairs.left(4)},
@@ -72,6 +73,15 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         {"less than one frame", WaveFile(Fmt(1, 2, 8000, 16), pairs.left(3)), QAudioFormat::Unknown, 0, {}},
         {"no channels", WaveFile(Fmt(1, 0, 8000, 16), pairs), QAudioFormat::Unknown, 0, {}},
         {"no sample rate", WaveFile(Fmt(1, 1, 0, 16), pairs), QAudioFormat::Unknown, 0, {}},
+        {"an odd chunk before the format", WaveFile(Fmt(1, 1, 8000, 16), pairs.left(2), {}, list),
+         QAudioFormat::Int16, 1, pairs.left(2)},
+        {"ADPCM", WaveFile(Fmt(2, 1, 8000, 4), pairs), QAudioFormat::Unknown, 0, {}},
+        {"12-bit PCM", WaveFile(Fmt(1, 1, 8000, 12), pairs), QAudioFormat::Unknown, 0, {}},
+        {"no samples", WaveFile(Fmt(1, 1, 8000, 16), {}), QAudioFormat::Unknown, 0, {}},
+        {"not WAVE", WaveFile(Fmt(1, 1, 8000, 8), pairs).replace(8, 4, "AVI "), QAudioFormat::Unknown, 0, {}},
+        {"cut in the format", WaveFile(Fmt(1, 1, 8000, 8), pairs).left(30), QAudioFormat::Unknown, 0, {}},
+        {"no data chunk", WaveFile(Fmt(1, 1, 8000, 8), pairs).left(36), QAudioFormat::Unknown, 0, {}},
+        {"empty", QByteArray(), QAudioFormat::Unknown, 0, {}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
@@ -88,41 +98,9 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         ASSERT_TRUE(sound.has_value()) << c.name;
         EXPECT_EQ(sound->format.sampleFormat(), c.sampleFormat) << c.name;
         EXPECT_EQ(sound->format.channelCount(), c.channels) << c.name;
-        EXPECT_EQ(sound->format.sampleRate(), qFromLittleEndian<quint32>(c.file.constData() + 24)) << c.name;
+        const qsizetype rate = c.file.indexOf("fmt ") + 12;
+        EXPECT_EQ(sound->format.sampleRate(), qFromLittleEndian<quint32>(c.file.constData() + rate)) << c.name;
         EXPECT_EQ(sound->samples, c.samples) << c.name;
-    }
-}
-
-TEST(WaveFileCheck, AcceptsOnlyWaveFilesQtCanDecode) {
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-        bool playable;
-    };
-    const QByteArray silence(16, '\x80');
-    const QByteArray list = QByteArray("LIST") + QByteArray("\x03\0\0\0", 4) + QByteArray("abc\0", 4);
-    const auto wave = [&](quint16 code, quint16 bits) { return WaveFile(Fmt(code, 1, 8000, bits), silence); };
-    const Case cases[] = {
-        {"8-bit PCM", wave(1, 8), true},
-        {"16-bit PCM", wave(1, 16), true},
-        {"32-bit float", wave(3, 32), true},
-        {"odd chunk before the format", WaveFile(Fmt(1, 1, 8000, 16), silence, {}, list), true},
-        {"ADPCM", wave(2, 4), false},
-        {"12-bit PCM", wave(1, 12), false},
-        {"no samples", WaveFile(Fmt(1, 1, 8000, 16), {}), false},
-        {"not WAVE", wave(1, 8).replace(8, 4, "AVI "), false},
-        {"truncated", wave(1, 8).left(30), false},
-        {"no data chunk", wave(1, 8).left(36), false},
-        {"empty", QByteArray(), false},
-    };
-    QTemporaryDir dir;
-    for (const auto& c : cases) {
-        const QString path = dir.filePath(QString(c.name) + ".wav");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.bytes);
-        file.close();
-        EXPECT_EQ(ReadWave(path).has_value(), c.playable) << c.name;
     }
     EXPECT_FALSE(ReadWave(dir.filePath("missing.wav")).has_value());
 }
