@@ -133,8 +133,7 @@ TEST(ComputerMove, PassingBeforeAnyStartEvaluatesZeroTotals) {
     EXPECT_FALSE(outcome.word);
     ASSERT_TRUE(outcome.evaluation);
     const Evaluation& e = *outcome.evaluation;
-    EXPECT_EQ(e, Evaluation{});
-    EXPECT_EQ(e.verdict, Verdict::Draw);
+    EXPECT_EQ(e, (Evaluation{Verdict::Draw, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(game.computerLastWord(), "");
     EXPECT_EQ(game.endgame(), e);
 }

@@ -8,13 +8,9 @@ namespace {
 
 TEST(Evaluate, GivesTheVerdictStatisticsAndPoints) {
     struct Case {
-        int player;
-        int computer;
-        int wordcount;
+        int player, computer, wordcount;
         Verdict verdict;
-        int difference;
-        int average;
-        int points;
+        int difference, average, points;
     };
     const Case cases[] = {
         // The worked examples.

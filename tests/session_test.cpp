@@ -31,15 +31,13 @@ class LoggingScreens final : public MainScreen,
                              public MessageBox,
                              public NameDialog {
 public:
-    void ShowGame(const Game& game) override {
-        log.push_back("game " + std::to_string(game.playerTotal()) + ":" + std::to_string(game.computerTotal()));
+    void ShowGame(const Game& g) override {
+        log.push_back("game " + std::to_string(g.playerTotal()) + ":" + std::to_string(g.computerTotal()));
     }
     void ClearEntry() override { log.push_back("clear"); }
-    void ShowRefusal(EntryResult result) override { log.push_back("refused " + std::to_string(static_cast<int>(result))); }
+    void ShowRefusal(EntryResult) override { log.push_back("refused"); }
     void EndProgram() override { log.push_back("end"); }
-    void ShowEvaluation(const Evaluation& evaluation) override {
-        log.push_back("statistics " + std::to_string(evaluation.points));
-    }
+    void ShowEvaluation(const Evaluation& e) override { log.push_back("statistics " + std::to_string(e.points)); }
     void CloseStatistics() override { log.push_back("close statistics"); }
     void FillTable(const RecordTable&) override { log.push_back("fill table"); }
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }

@@ -38,10 +38,7 @@ void ShowAnnounced(QLabel* label, const QString& what, const QString& text) {
 }
 
 Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind) {
-    auto* shape = new Shape(kind, parent);
-    shape->setObjectName(place.objectName());
-    shape->setGeometry(place.rect());
-    return shape;
+    return Placed(new Shape(kind, parent), place);
 }
 
 void SetBackgroundColour(QWidget* window, const QColor& colour) {

@@ -11,6 +11,14 @@
 
 namespace torvel {
 
+// Names a control after its place in the layout and puts it there.
+template <typename Control>
+Control* Placed(Control* control, const Place& place) {
+    control->setObjectName(place.objectName());
+    control->setGeometry(place.rect());
+    return control;
+}
+
 // A label as the layouts use it: transparent, its plain text at the top of its
 // rectangle, clipped to it. It takes mouse presses for itself, so a press on a
 // label never reaches (or drags) the window beneath.

@@ -16,8 +16,9 @@ namespace torvel {
 namespace {
 
 QLabel* AddCell(QWidget* window, const Place& column, int row) {
-    QLabel* cell = SetUpLabel(new QLabel(window), records_layout::CellName(column, row),
-                              records_layout::Cell(column, row).rect(), window->font(), theme::kCellText, Qt::AlignLeft);
+    const QRect place = records_layout::Cell(column, row).rect();
+    QLabel* cell = SetUpLabel(new QLabel(window), records_layout::CellName(column, row), place, window->font(),
+                              theme::kCellText, Qt::AlignLeft);
     QPalette palette = cell->palette();
     palette.setColor(QPalette::Window, theme::kCell);
     cell->setPalette(palette);

@@ -154,12 +154,8 @@ void frmtorvel::BuildControls() {
     ShowAnnounced(m_Label3, kComputerTotalName, m_Label3->text());
     ShowAnnounced(m_Label7, kComputerWordName, QString());
 
-    m_Text2 = new WordList(this);
-    m_Text2->setObjectName(Text2.objectName());
-    m_Text2->setGeometry(Text2.rect());
-    m_Text3 = new WordList(this);
-    m_Text3->setObjectName(Text3.objectName());
-    m_Text3->setGeometry(Text3.rect());
+    m_Text2 = Placed(new WordList(this), Text2);
+    m_Text3 = Placed(new WordList(this), Text3);
     m_Text2->setAccessibleName(QStringLiteral("Ваши слова"));
     m_Text3->setAccessibleName(QStringLiteral("Слова компьютера"));
     for (WordList* list : {m_Text2, m_Text3}) {
@@ -168,9 +164,7 @@ void frmtorvel::BuildControls() {
         list->setPalette(palette);
     }
 
-    m_Text1 = new EntryField(this);
-    m_Text1->setObjectName(Text1.objectName());
-    m_Text1->setGeometry(Text1.rect());
+    m_Text1 = Placed(new EntryField(this), Text1);
     m_Text1->setFont(theme::ArialFont(14.25));
     m_Text1->setAccessibleName(QStringLiteral("Ваше слово"));
     QPalette entryColours = m_Text1->palette();
