@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/leading_number.h"
 #include "common/line_count_text.h"
@@ -21,12 +20,11 @@ namespace {
 
 constexpr auto kRowCount = static_cast<std::size_t>(RecordTable::kRows);
 
-std::string CellFromUtf8(std::string_view text) {
-    std::string bytes = Utf8ToCp1251(text);
+std::string Cell(std::string_view text) {
+    std::string bytes(text.substr(0, RecordTable::kMaxCellBytes));
     for (char& c : bytes) {
         if (c == '\r' || c == '\n') c = ' ';
     }
-    if (bytes.size() > RecordTable::kMaxCellBytes) bytes.resize(RecordTable::kMaxCellBytes);
     return bytes;
 }
 
@@ -129,7 +127,7 @@ void RecordTable::insertRow(int position, double score, const NameQuestion& askN
     // Noted before the question, so that a question that fails leaves the
     // entry as the row shows it.
     m_entered.push_back({score, m_cells.names[p]});
-    m_cells.names[p] = CellFromUtf8(askName());
+    m_cells.names[p] = Cell(askName());
     m_entered.back().name = m_cells.names[p];
 }
 
@@ -139,17 +137,9 @@ std::optional<int> RecordTable::enterResult(double score, const NameQuestion& as
     return position;
 }
 
-std::string RecordTable::nameUtf8(int row) const { return Cp1251ToUtf8(m_cells.names[Row(row)]); }
+void RecordTable::setName(int row, std::string_view text) { m_cells.names[Row(row)] = Cell(text); }
 
-std::string RecordTable::scoreUtf8(int row) const { return Cp1251ToUtf8(m_cells.scores[Row(row)]); }
-
-void RecordTable::setNameUtf8(int row, std::string_view text) {
-    m_cells.names[Row(row)] = CellFromUtf8(text);
-}
-
-void RecordTable::setScoreUtf8(int row, std::string_view text) {
-    m_cells.scores[Row(row)] = CellFromUtf8(text);
-}
+void RecordTable::setScore(int row, std::string_view text) { m_cells.scores[Row(row)] = Cell(text); }
 
 const std::string& RecordTable::nameBytes(int row) const { return m_cells.names[Row(row)]; }
 

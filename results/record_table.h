@@ -14,7 +14,7 @@ namespace torvel {
 
 // Row 0 is the top of the table. Names and scores are held as the file's
 // Windows-1251 bytes, so that a cell that is never touched is written back
-// byte for byte; the windows read and write UTF-8 through the *Utf8 members.
+// byte for byte.
 //
 // The file is ten names, then ten scores, one per line. Lines end at CR LF, a
 // lone CR or a lone LF when read, and are written with CR LF.
@@ -29,8 +29,8 @@ public:
     // a name cell can show, and beyond the 32767 characters a line edit takes.
     static constexpr std::size_t kMaxCellBytes = 65536;
 
-    // Asks the player for a name. Returns the UTF-8 text typed; an empty text
-    // for Cancel.
+    // Asks the player for a name. Returns the text typed, in Windows-1251; an
+    // empty text for Cancel.
     using NameQuestion = std::function<std::string()>;
 
     // How long a save waits for another copy of the game to finish its own.
@@ -93,15 +93,10 @@ public:
 
     // Every cell accessor throws std::out_of_range for a row outside 0..9.
 
-    // The cells as the windows show them: what will be saved, in UTF-8.
-    std::string nameUtf8(int row) const;
-    std::string scoreUtf8(int row) const;
-
-    // Stores UTF-8 text in a cell. CR and LF become spaces, since a line break
-    // in a cell would shift every later line of the file; characters that
-    // Windows-1251 cannot hold become '?'.
-    void setNameUtf8(int row, std::string_view text);
-    void setScoreUtf8(int row, std::string_view text);
+    // Stores Windows-1251 text in a cell. CR and LF become spaces, since a
+    // line break in a cell would shift every later line of the file.
+    void setName(int row, std::string_view text);
+    void setScore(int row, std::string_view text);
 
     // The cells' Windows-1251 bytes, exactly as they will be saved.
     const std::string& nameBytes(int row) const;

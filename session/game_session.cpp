@@ -2,7 +2,6 @@
 // results and the order of the steps between the windows.
 #include "session/game_session.h"
 
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "results/file_lock.h"
 #include "session/message_box.h"
@@ -21,13 +20,12 @@ void GameSession::Start() {
     m_screens.main.ShowGame(m_game);
 }
 
-void GameSession::entr(std::string_view entryUtf8) {
+void GameSession::entr(std::string_view entry) {
     EntryOutcome outcome;
-    const std::string entry = Utf8ToCp1251(entryUtf8);
     if (!Play([&] { outcome = m_game.entr(entry); })) return;
     if (outcome.clearEntry) m_screens.main.ClearEntry();
     m_screens.main.ShowGame(m_game);
-    if (!outcome.message.empty()) m_screens.messages.Show(outcome.message);
+    if (outcome.result != EntryResult::Accepted) m_screens.main.ShowRefusal(outcome.result);
     if (outcome.computerMove && outcome.computerMove->evaluation) ShowEvaluation(*outcome.computerMove->evaluation);
     RefreshOpenReview();
 }

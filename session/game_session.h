@@ -48,8 +48,8 @@ public:
 
     // "Старт".
     void Start();
-    // Enter or "OK" with the entry field's text (UTF-8).
-    void entr(std::string_view entryUtf8);
+    // Enter or "OK" with the entry field's text, in Windows-1251.
+    void entr(std::string_view entry);
     // "Пропустить ход".
     void pchod();
     // "Закончить игру".

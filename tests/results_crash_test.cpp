@@ -97,7 +97,7 @@ TEST(RecordTableCrash, AKilledSaveLeavesTheOldOrTheNewTable) {
     // B is much longer than A, so that a half-written file could not pass for either.
     RecordTable tableB = tableA;
     for (int row = 0; row < RecordTable::kRows; ++row) {
-        tableB.setNameUtf8(row, std::string(3000, 'b'));
+        tableB.setName(row, std::string(3000, 'b'));
     }
     tableB.save();
     const std::string textB = ReadBytes(path);
@@ -242,7 +242,7 @@ TEST(RecordTableCrash, AnOrdinaryUsersSaveLeavesTheWholeOldTableOrTheWholeNewOne
         if (c.throughLink) fs::create_symlink("../store/results.tvl", path);
         RecordTable table(path);
         table.load();
-        table.setNameUtf8(3, longNames[3]);
+        table.setName(3, longNames[3]);
 
         // The folders and the file are the unprivileged user's own.
         if (::geteuid() == 0) {
@@ -317,7 +317,7 @@ TEST(RecordTableCrash, AWriteCutShortByTheFileSizeLimitIsReported) {
     const std::string path = folder.file("results.tvl");
     RecordTable table = LoadedTable(path);
     const std::string before = ReadBytes(path);
-    table.setNameUtf8(3, std::string(20000, 'x'));
+    table.setName(3, std::string(20000, 'x'));
 
     const int result = RunInChild([&] {
         ::signal(SIGXFSZ, SIG_IGN);

@@ -34,10 +34,13 @@ class LoggingScreens final : public MainScreen,
                              public MessageBox,
                              public NameDialog {
 public:
-    void ShowGame(const Game& game) override { log.push_back("game " + game.playerTotal() + ":" + game.computerTotal()); }
+    void ShowGame(const Game& g) override {
+        log.push_back("game " + std::to_string(g.playerTotal()) + ":" + std::to_string(g.computerTotal()));
+    }
     void ClearEntry() override { log.push_back("clear"); }
+    void ShowRefusal(EntryResult) override { log.push_back("refused"); }
     void EndProgram() override { log.push_back("end"); }
-    void ShowEvaluation(const Evaluation& evaluation) override { log.push_back("statistics " + evaluation.pointsText); }
+    void ShowEvaluation(const Evaluation& e) override { log.push_back("statistics " + std::to_string(e.points)); }
     void CloseStatistics() override { log.push_back("close statistics"); }
     void FillTable(const RecordTable&) override { log.push_back("fill table"); }
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }
@@ -55,7 +58,7 @@ public:
         log.push_back("close review");
     }
     void Show(const std::string& text) override { log.push_back("message " + text); }
-    std::string Ask() override { return "Игрок"; }
+    std::string Ask() override { return Utf8ToCp1251("Игрок"); }
 
     // "РАМА+ ГРАММ- ПАРОМ.": found by the player, played by the computer, missed.
     static std::string Marks(const GameReview& review) {
@@ -100,7 +103,7 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     EXPECT_FALSE(session.ShowReview());
     random.Add({DrawOf(20), StartAfter(0)});
     session.Start();
-    session.entr("ПАРОМ");
+    session.entr(Utf8ToCp1251("ПАРОМ"));
     EXPECT_FALSE(session.ShowReview());
     EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "clear", "game 5:4"}));
 
@@ -134,7 +137,7 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
     const Way ways[] = {
         {"the end button", [](GameSession& s) { s.endgame(); }, false, {"statistics 0"}},
         {"a pass", [](GameSession& s) { s.pchod(); }, true, {"game 0:0", "statistics 0"}},
-        {"a word", [](GameSession& s) { s.entr("РАМА"); }, true, {"clear", "game 4:0", "statistics 224"}},
+        {"a word", [](GameSession& s) { s.entr(Utf8ToCp1251("РАМА")); }, true, {"clear", "game 4:0", "statistics 224"}},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);
@@ -172,7 +175,7 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     records.ShowRecords();
     RecordTable saved(path);
     saved.load();
-    EXPECT_EQ(saved.nameUtf8(0) + saved.scoreUtf8(0), "Игрок0");
+    EXPECT_EQ(Cp1251ToUtf8(saved.nameBytes(0) + saved.scoreBytes(0)), "Игрок0");
     // While another copy holds the file the window stays open. A copy that
     // crashed holding it leaves its lock file, and closing again takes it over.
     records.endgame();
@@ -187,7 +190,7 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     testing::WriteBytes(path + ".lock", "");
     records.SaveRecords();
     saved.load();
-    EXPECT_EQ(saved.nameUtf8(1) + saved.scoreUtf8(1), "Игрок0");
+    EXPECT_EQ(Cp1251ToUtf8(saved.nameBytes(1) + saved.scoreBytes(1)), "Игрок0");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
 }
 
