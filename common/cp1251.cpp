@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/utf8.h"
+
 namespace torvel {
 
 namespace {
@@ -50,38 +52,6 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Decodes one UTF-8 sequence starting at `pos`; a malformed one yields
-// nothing and consumes one byte.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) return lead;
-    int extra = 0;
-    char32_t code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        code = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + extra > text.size()) {
-        pos = text.size();
-        return std::nullopt;
-    }
-    for (int i = 0; i < extra; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        code = (code << 6) | (next & 0x3F);
-        ++pos;
-    }
-    return code;
-}
-
 }  // namespace
 
 char32_t Cp1251ToUnicode(unsigned char byte) {
@@ -107,10 +77,9 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto code = NextCodePoint(utf8, pos);
-        const auto byte = code ? UnicodeToCp1251(*code) : std::nullopt;
+    // A malformed byte decodes as U+FFFD, which the code page lacks too.
+    for (const char32_t code : DecodeUtf8(utf8)) {
+        const auto byte = UnicodeToCp1251(code);
         out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;

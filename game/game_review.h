@@ -46,7 +46,7 @@ struct GameReview {
 GameReview SummariseReview(std::string sourceWord, std::vector<ReviewWord> words);
 
 // Russian alphabetical order of Windows-1251 words: byte order, except that
-// Ё and ё follow Е and е.
+// the capital and small Yo follow Ye.
 bool AlphabeticallyBefore(const std::string& a, const std::string& b);
 
 }  // namespace torvel

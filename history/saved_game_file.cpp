@@ -131,7 +131,7 @@ void SavedGameFile::Save(const GamePosition& game) const {
     AddLine(text, kComputerLast, Cp1251ToUtf8(game.computerLastWord));
     for (const std::string& word : game.playerWords) AddLine(text, kPlayerWord, Cp1251ToUtf8(word));
     for (const std::string& word : game.computerWords) AddLine(text, kComputerWord, Cp1251ToUtf8(word));
-    WriteFileAtomically(m_path, text);
+    WriteFileAtomically(m_path, text, "партия в него не сохранена");
 }
 
 std::optional<GamePosition> SavedGameFile::Load() const {

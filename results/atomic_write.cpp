@@ -30,9 +30,9 @@ std::string FolderOf(const std::string& path) {
     throw DataFileError(path, what + ": " + SystemReason(error));
 }
 
-// The file `path` leads to through any symbolic links, so that the file is
-// replaced and the links stay. A link that leads nowhere yet names the file
-// to create.
+}  // namespace
+
+// A save replaces this file, so that the links to it stay.
 std::string LinkTarget(const std::string& path) {
     namespace fs = std::filesystem;
     constexpr int kMaxLinks = 40;  // as the system counts before ELOOP
@@ -47,16 +47,18 @@ std::string LinkTarget(const std::string& path) {
     return target.string();
 }
 
+namespace {
+
 // A file whose mode gives no one write permission, or that this user may
 // not write, was made read-only on purpose: replacing it would go around that.
-void RefuseReadOnly(const std::string& path, const std::string& target) {
+void RefuseReadOnly(const std::string& path, const std::string& target, std::string_view notWritten) {
     struct stat file {};
     if (::stat(target.c_str(), &file) != 0 || !S_ISREG(file.st_mode)) return;
     const bool noWriteBits = (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     const bool notForUs = ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
     if (noWriteBits || notForUs) {
         const std::string reason = noWriteBits ? "доступен только для чтения" : SystemReason(EACCES);
-        throw DataFileError(path, reason + ", в него ничего не записано");
+        throw DataFileError(path, reason + ", " + std::string(notWritten));
     }
 }
 
@@ -190,9 +192,9 @@ void RewriteInPlace(const std::string& path, const std::string& target, std::str
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+void WriteFileAtomically(const std::string& path, std::string_view bytes, std::string_view notWritten) {
     const std::string target = LinkTarget(path);
-    RefuseReadOnly(path, target);
+    RefuseReadOnly(path, target, notWritten);
     TemporaryFile file(path, target);
     if (!file.created()) {
         RewriteInPlace(path, target, bytes);

@@ -15,6 +15,8 @@ namespace torvel {
 // - When `path` is a symbolic link, the file it leads to is replaced (the
 //   temporary file is made in that file's folder) and the link stays.
 // - A file without write permission is refused: the user made it read-only.
+//   The message says so and adds `notWritten`, what the file did not get
+//   ("новая таблица в него не записана").
 // - When no temporary file can be made beside it (a read-only folder), the
 //   file is rewritten in place instead: written, flushed, its size checked; if
 //   that fails, its old content is written back.
@@ -22,6 +24,11 @@ namespace torvel {
 // The new file takes the old file's permission bits, or 0644 when there was
 // no old file. On failure DataFileError names `path` and the reason, and the
 // file keeps its old content.
-void WriteFileAtomically(const std::string& path, std::string_view bytes);
+void WriteFileAtomically(const std::string& path, std::string_view bytes, std::string_view notWritten);
+
+// The file `path` leads to through any symbolic links: the file that a save
+// replaces. A link that leads nowhere yet names the file to create. Throws
+// DataFileError naming `path` for a link that cannot be read or a loop.
+std::string LinkTarget(const std::string& path);
 
 }  // namespace torvel

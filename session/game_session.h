@@ -48,8 +48,8 @@ public:
 
     // "Старт".
     void Start();
-    // Enter or "OK" with the entry field's text (UTF-8).
-    void entr(std::string_view entryUtf8);
+    // Enter or "OK" with the entry field's text, in Windows-1251.
+    void entr(std::string_view entry);
     // "Пропустить ход".
     void pchod();
     // "Закончить игру".
@@ -61,7 +61,8 @@ public:
     void func();
     // "Таблица рекордов": reads the table afresh and shows it.
     void ShowRecords();
-    // The best-results window was unloaded: its table is saved.
+    // The best-results window was unloaded: its table is saved if it changed.
+    // While another copy of the game holds the file, the window stays open.
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
@@ -76,6 +77,7 @@ private:
     bool Play(const std::function<void()>& step);
     void Fatal(const DataFileError& error);
     bool LoadRecords();
+    bool SaveChangedRecords(bool unloading);
     void ShowEvaluation(const Evaluation& evaluation);
     void RefreshOpenReview();
 

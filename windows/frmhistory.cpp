@@ -10,36 +10,31 @@
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
 #include "windows/history_text.h"
+#include "windows/layouts.h"
 #include "windows/points_chart.h"
-#include "windows/twips.h"
-#include "windows/ui_font.h"
+#include "windows/theme.h"
 
 namespace torvel {
 
 frmhistory::frmhistory(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindow(mainWindow) {
+    using namespace history_layout;
     setObjectName(QStringLiteral("frmhistory"));
-    MakeToolWindow(this, QStringLiteral("Статистика игр"), TwipsRect(0, 0, 4680, 5640).size());
-    SetBackgroundColour(this, QColor(255, 224, 192));
-    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    MakeToolWindow(this, QStringLiteral("Статистика игр"), kClient);
+    SetBackgroundColour(this, theme::kBackground);
+    setFont(theme::WindowFont());
 
-    const QString arial = QStringLiteral("Arial");
-    const QColor grey(128, 128, 128);
-    const QFont lineFont = UiFont(arial, 9.75, true);
-    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(105, 105, 4470, 5430));
-    m_lines[0] = AddLabel(this, QStringLiteral("Label1"), TwipsRect(210, 210, 4260, 435), UiFont(arial, 14.25),
-                          QColor(0, 128, 0), Qt::AlignHCenter);
-    const QRect lines[] = {TwipsRect(210, 720, 4260, 540), TwipsRect(210, 1290, 4260, 330),
-                           TwipsRect(210, 1650, 4260, 540), TwipsRect(210, 2220, 4260, 330)};
+    AddShape(this, Shape1, Shape::Kind::Panel);
+    m_lines[0] = AddLabel(this, Label1, theme::ArialFont(14.25), theme::kGreen, Qt::AlignHCenter);
+    const QFont lineFont = theme::ArialFont(9.75, true);
+    const Place lines[] = {Label2, Label3, Label4, Label5};
     for (std::size_t i = 1; i < m_lines.size(); ++i) {
-        m_lines[i] = AddLabel(this, QStringLiteral("Label%1").arg(i + 1), lines[i - 1], lineFont, grey, Qt::AlignLeft);
+        m_lines[i] = AddLabel(this, lines[i - 1], lineFont, theme::kGrey, Qt::AlignLeft);
         m_lines[i]->setWordWrap(true);
     }
     InstallPointsChartAccessibility();
-    m_chart = new PointsChart(this);
-    m_chart->setGeometry(TwipsRect(210, 2640, 4260, 2400));
+    m_chart = Placed(new PointsChart(this), Chart1);
 
-    FormButtons(this, QStringLiteral("frmhistory"), buttons)
-        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1695, 5160, 1275, 330), [this] { close(); });
+    FormButtons(this, QStringLiteral("frmhistory"), buttons).Restore(VantorButton1, [this] { close(); });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);

@@ -47,6 +47,7 @@ public:
 
     void ShowGame(const Game& game) override;
     void ClearEntry() override;
+    void ShowRefusal(EntryResult result) override;
     void EndProgram() override;
 
 protected:

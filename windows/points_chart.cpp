@@ -8,16 +8,11 @@
 #include <set>
 
 #include "windows/history_text.h"
-#include "windows/ui_font.h"
+#include "windows/theme.h"
 
 namespace torvel {
 
 namespace {
-
-const QColor kBackground(255, 224, 192);
-const QColor kGrey(128, 128, 128);
-const QColor kWin(0, 128, 0);
-const QColor kLoss(192, 0, 0);
 
 // The range of the scale: zero always on it, and never empty.
 std::pair<int, int> Range(const std::vector<ChartGame>& games) {
@@ -46,8 +41,7 @@ int Row(const QRect& plot, std::pair<int, int> range, int points) {
 }  // namespace
 
 PointsChart::PointsChart(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Chart1"));
-    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFont(theme::WindowFont());
     setAccessibleName(QStringLiteral("График очков"));
 }
 
@@ -72,11 +66,11 @@ QRect PointsChart::BarRect(QSize size, const std::vector<ChartGame>& games, std:
 QColor PointsChart::VerdictColour(Verdict verdict) {
     switch (verdict) {
         case Verdict::Win:
-            return kWin;
+            return theme::kGreen;
         case Verdict::Loss:
-            return kLoss;
+            return theme::kLoss;
         case Verdict::Draw:
-            return kGrey;
+            return theme::kGrey;
     }
     return {};
 }
@@ -84,12 +78,12 @@ QColor PointsChart::VerdictColour(Verdict verdict) {
 void PointsChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect plot = PlotRect(size());
-    painter.fillRect(plot, kBackground);
+    painter.fillRect(plot, theme::kBackground);
     painter.setPen(Qt::white);
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     const std::pair<int, int> range = Range(m_games);
     const QFontMetrics metrics(font());
-    painter.setPen(kGrey);
+    painter.setPen(theme::kGrey);
 
     // The scale: the highest and lowest points and zero, each with its line.
     for (const int mark : std::set<int>{range.first, 0, range.second}) {
@@ -110,7 +104,7 @@ void PointsChart::paintEvent(QPaintEvent*) {
     for (const Verdict verdict : {Verdict::Loss, Verdict::Draw, Verdict::Win}) {
         const QString word = QString::fromStdString(VerdictWord(verdict));
         right -= metrics.horizontalAdvance(word);
-        painter.setPen(kGrey);
+        painter.setPen(theme::kGrey);
         painter.drawText(QRect(right, 0, metrics.horizontalAdvance(word), kTop - 2), Qt::AlignVCenter, word);
         right -= 12;
         painter.fillRect(QRect(right, (kTop - 2) / 2 - 4, 8, 8), VerdictColour(verdict));

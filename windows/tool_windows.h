@@ -38,6 +38,7 @@ public:
     void ShowTable(const RecordTable& table) override;
     void PutAwayTable() override;
     void UnloadTable() override;
+    void KeepTableOpen() override;
 
     void ShowReview(const GameReview& review) override;
     void RefreshReview(const GameReview& review) override;

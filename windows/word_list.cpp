@@ -3,6 +3,8 @@
 
 #include <QScrollBar>
 
+#include "windows/cp1251_text.h"
+
 namespace torvel {
 
 WordList::WordList(QWidget* parent) : PlainTextField(parent) {
@@ -14,9 +16,9 @@ WordList::WordList(QWidget* parent) : PlainTextField(parent) {
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
 }
 
-void WordList::ShowList(std::string_view utf8) {
-    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+void WordList::ShowList(const std::vector<std::string>& words) {
+    QString text;
+    for (auto word = words.rbegin(); word != words.rend(); ++word) text += FromCp1251(*word) + QLatin1Char('\n');
     setPlainText(text);
 }
 

@@ -12,7 +12,7 @@
 #include "button/form/stored_form_parser.h"
 #include "button/form/stored_form_writer.h"
 #include "button/model/vantor_button_model.h"
-#include "button_model_fake_host.h"
+#include "button_host_fake.h"
 #include "button_model_test_support.h"
 
 namespace torvel {
@@ -234,14 +234,16 @@ const ProgramButton kProgramButtons[] = {
     {"frmtvlstat", "VantorButton1", "Далее", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
     {"frmtvlstat", "VantorButton2", "Разбор", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
     {"frmbre", "VantorButton1", "OK", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
+    {"frmbre", "VantorButton2", "История", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
     {"frmreview", "VantorButton1", "Закрыть", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
+    {"frmhistory", "VantorButton1", "Закрыть", 3, nullptr, SystemColour(COLOR_3DLIGHT)},
 };
 
 std::string FormPath(const std::string& form) { return SourcePath("windows/forms/" + form + ".buttons"); }
 
 TEST(StoredForm, TheProgramsFormsHoldExactlyTheirButtons) {
     FakePictureLoader loader;
-    for (const char* form : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview"}) {
+    for (const char* form : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview", "frmhistory"}) {
         std::vector<std::string> expected;
         for (const auto& b : kProgramButtons) {
             if (std::string(b.form) == form) expected.push_back(b.name);
@@ -306,7 +308,7 @@ TEST(StoredForm, EachProgramButtonRestoresToItsStoredValues) {
 
 TEST(StoredForm, SavingTheRestoredButtonsWritesTheFormsBackUnchanged) {
     FakePictureLoader loader;
-    for (const char* name : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview"}) {
+    for (const char* name : {"frmtorvel", "frmtvlstat", "frmbre", "frmreview", "frmhistory"}) {
         const std::string text = ReadText(FormPath(name));
         const StoredForm form = ParseStoredForm(text, FormPath(name), loader);
         StoredForm saved;
