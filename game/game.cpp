@@ -78,6 +78,59 @@ Evaluation Game::endgame() {
     return evaluation;
 }
 
+GamePosition Game::Position() const {
+    return {.sourceWord = m_source,
+            .playerWords = m_playerWords,
+            .computerWords = m_computerWords,
+            .playerTotal = m_playerTotal,
+            .computerTotal = m_computerTotal,
+            .computerLastWord = m_computerLastWord,
+            .turn = Turn::Player};
+}
+
+std::optional<std::vector<Game::Side>> Game::PlayedWordsOf(const GamePosition& position) {
+    const std::optional<int> sourceLine = m_base.FirstLine(position.sourceWord);
+    if (position.sourceWord.empty() || !sourceLine) return std::nullopt;
+    const LetterPool letters(position.sourceWord);
+    std::vector<Side> words(m_words.size(), Side::None);
+    words[m_base.FirstLineOf(*sourceLine)] = Side::Source;
+    // Each word as the player's entry would take it: made of the letters, in
+    // the base, not played before.
+    const auto record = [&](const std::vector<std::string>& list, Side side) {
+        return std::all_of(list.begin(), list.end(), [&](const std::string& word) {
+            const std::optional<int> line = word.empty() ? std::nullopt : m_base.FirstLine(word);
+            if (!line || !letters.CanMake(word)) return false;
+            Side& slot = words[m_base.FirstLineOf(*line)];
+            if (slot != Side::None) return false;
+            slot = side;
+            return true;
+        });
+    };
+    if (!record(position.playerWords, Side::Player) || !record(position.computerWords, Side::Computer)) {
+        return std::nullopt;
+    }
+    return words;
+}
+
+bool Game::Allows(const GamePosition& position) { return PlayedWordsOf(position).has_value(); }
+
+bool Game::Restore(const GamePosition& position) {
+    std::optional<std::vector<Side>> words = PlayedWordsOf(position);
+    if (!words) return false;
+    m_typing = TypingRulesFor(m_base.BytesUsed());
+    m_source = position.sourceWord;
+    m_letters = LetterPool(m_source);
+    m_fittingReady = false;
+    m_words = std::move(*words);
+    m_playerWords = position.playerWords;
+    m_computerWords = position.computerWords;
+    m_playerTotal = position.playerTotal;
+    m_computerTotal = position.computerTotal;
+    m_computerLastWord = position.computerLastWord;
+    m_points = 0;
+    return true;
+}
+
 GameReview Game::Review() {
     std::vector<ReviewWord> words;
     for (const int line : Fitting()) {

@@ -2,11 +2,13 @@
 // the computer's move and the evaluation.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "game/evaluation.h"
+#include "game/game_position.h"
 #include "game/game_review.h"
 #include "game/letter_pool.h"
 #include "game/outcome.h"
@@ -65,6 +67,20 @@ public:
     // Evaluates the current totals; may run any number of times.
     Evaluation endgame();
 
+    // The game as it stands between two moves: the player's move.
+    GamePosition Position() const;
+
+    // Whether a game saved from Position() can be taken up with this word
+    // base: the source word and every word stand in it, each word is made of
+    // the source word's letters and played once.
+    bool Allows(const GamePosition& position);
+
+    // Takes up such a game as if it had been played up to there; a game the
+    // base does not allow leaves everything as it was and gives false. The
+    // computer's last word and the totals are taken as they are; the turn is
+    // the caller's to act on.
+    bool Restore(const GamePosition& position);
+
     // Every distinct word of lines 1 to 11031 that the source word's letters
     // allow, apart from the source word, marked with who played it so far.
     GameReview Review();
@@ -85,6 +101,8 @@ private:
     // Who played the word of a line.
     enum class Side : char { None, Source, Player, Computer };
 
+    // The table of played words of the position, or none if the base does not allow it.
+    std::optional<std::vector<Side>> PlayedWordsOf(const GamePosition& position);
     bool AlreadyPlayed(int line);
     void Record(int line, Side side);
     void PlayComputerWord(int line, MoveOutcome& outcome);

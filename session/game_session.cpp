@@ -2,20 +2,34 @@
 // results and the order of the steps between the windows.
 #include "session/game_session.h"
 
+#include <algorithm>
+#include <ctime>
+#include <iterator>
+#include <utility>
+
+#include "common/cp1251.h"
 #include "common/data_file_error.h"
+#include "history/history_figures.h"
 #include "results/file_lock.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
+#include "session/question.h"
 #include "session/screens.h"
 
 namespace torvel {
 
-GameSession::GameSession(SessionScreens screens, RandomSource& random, WordBase base, RecordTable records)
-    : m_screens(screens), m_base(std::move(base)), m_game(m_base, random), m_records(std::move(records)) {}
+GameSession::GameSession(SessionScreens screens, RandomSource& random, WordBase base, RecordTable records,
+                         PlayerFiles files)
+    : m_screens(screens),
+      m_base(std::move(base)),
+      m_game(m_base, random),
+      m_records(std::move(records)),
+      m_files(std::move(files)) {}
 
 void GameSession::Start() {
     if (!Play([this] { m_game.Start(); })) return;
     m_evaluated = false;
+    RemoveSavedGame();
     m_screens.review.CloseReview();
     m_screens.main.ShowGame(m_game);
 }
@@ -26,7 +40,7 @@ void GameSession::entr(std::string_view entry) {
     if (outcome.clearEntry) m_screens.main.ClearEntry();
     m_screens.main.ShowGame(m_game);
     if (outcome.result != EntryResult::Accepted) m_screens.main.ShowRefusal(outcome.result);
-    if (outcome.computerMove && outcome.computerMove->evaluation) ShowEvaluation(*outcome.computerMove->evaluation);
+    if (outcome.computerMove) AfterMove(*outcome.computerMove);
     RefreshOpenReview();
 }
 
@@ -34,7 +48,7 @@ void GameSession::pchod() {
     MoveOutcome outcome;
     if (!Play([&] { outcome = m_game.pchod(); })) return;
     m_screens.main.ShowGame(m_game);
-    if (outcome.evaluation) ShowEvaluation(*outcome.evaluation);
+    AfterMove(outcome);
     RefreshOpenReview();
 }
 
@@ -60,6 +74,39 @@ bool GameSession::ShowReview() {
     if (!m_evaluated) return false;
     m_screens.review.ShowReview(m_game.Review());
     return true;
+}
+
+void GameSession::ShowHistory() {
+    if (const std::optional<HistoryReading> reading = ReadHistory()) {
+        m_screens.history.ShowHistory(FiguresOf(reading->games));
+    }
+}
+
+void GameSession::OfferSavedGame(Question& question) {
+    std::optional<GamePosition> saved;
+    try {
+        saved = m_files.savedGame.Load();
+    } catch (const DataFileError& error) {
+        SetSavedGameAside(error.problem());
+        return;
+    }
+    if (!saved) return;
+    bool allowed = false;
+    if (!Play([&] { allowed = m_game.Allows(*saved); })) return;
+    if (!allowed) {
+        SetSavedGameAside("в сохранённой партии есть слово, которого нет в словаре игры или не было в ней");
+        return;
+    }
+    if (!question.Ask("Продолжить прошлую партию?")) {
+        RemoveSavedGame();
+        return;
+    }
+    if (!Play([&] { m_game.Restore(*saved); })) return;
+    m_evaluated = false;
+    m_screens.main.ShowGame(m_game);
+    // Saved between the player's word and the computer's answer: the answer
+    // comes now.
+    if (saved->turn == Turn::Computer) pchod();
 }
 
 bool GameSession::Play(const std::function<void()>& step) {
@@ -118,9 +165,105 @@ bool GameSession::SaveChangedRecords(bool unloading) {
     return false;
 }
 
-void GameSession::ShowEvaluation(const Evaluation& evaluation) {
+void GameSession::AfterMove(const MoveOutcome& move) {
+    if (move.evaluation) {
+        ShowEvaluation(*move.evaluation, move.word.has_value());
+    } else {
+        SaveGame();
+    }
+}
+
+void GameSession::ShowEvaluation(const Evaluation& evaluation, bool computerPlayedAfter) {
+    // A game is started before it is recorded: an evaluation before the
+    // first start has no game behind it.
+    if (!m_evaluated && !m_game.sourceWord().empty()) {
+        Record(evaluation, computerPlayedAfter);
+        RemoveSavedGame();
+    }
     m_evaluated = true;
     m_screens.statistics.ShowEvaluation(evaluation);
+}
+
+// The history's line of the game at its evaluation. The computer's word
+// found on the last line after the evaluation comes after it.
+void GameSession::Record(const Evaluation& evaluation, bool computerPlayedAfter) {
+    const std::vector<std::string>& words = m_game.playerWords();
+    const auto longest = std::max_element(words.begin(), words.end(),
+                                          [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    const HistoryEntry game{
+        .when = LocalTimeText(std::time(nullptr)),
+        .sourceWord = Cp1251ToUtf8(m_game.sourceWord()),
+        .verdict = evaluation.verdict,
+        .points = evaluation.points,
+        .playerTotal = evaluation.playerTotal,
+        .computerTotal = evaluation.computerTotal,
+        .playerWords = evaluation.words,
+        .computerWords = static_cast<int>(m_game.computerWords().size()) - (computerPlayedAfter ? 1 : 0),
+        .averageLength = evaluation.averageLength,
+        .longestWord = longest == words.end() ? std::string() : Cp1251ToUtf8(*longest)};
+    try {
+        m_files.history.Append(game);
+    } catch (const DataFileError& error) {
+        ReportOnce(m_historyFailed, error);
+        return;
+    }
+    if (!m_screens.history.HistoryOpen()) return;
+    if (const std::optional<HistoryReading> reading = ReadHistory()) {
+        m_screens.history.RefreshHistory(FiguresOf(reading->games));
+    }
+}
+
+void GameSession::SaveGame() {
+    if (m_evaluated || m_game.sourceWord().empty()) return;
+    try {
+        m_files.savedGame.Save(m_game.Position());
+    } catch (const DataFileError& error) {
+        ReportOnce(m_savedGameFailed, error);
+    }
+}
+
+void GameSession::RemoveSavedGame() {
+    try {
+        m_files.savedGame.Remove();
+    } catch (const DataFileError& error) {
+        ReportOnce(m_savedGameFailed, error);
+    }
+}
+
+void GameSession::SetSavedGameAside(const std::string& problem) {
+    std::string text = DataFileError(m_files.savedGame.path(), problem).what();
+    try {
+        text += "; партия отложена в файл " + m_files.savedGame.MoveAside();
+    } catch (const DataFileError& error) {
+        text += "; отложить его не удалось: " + error.problem();
+    }
+    m_screens.messages.Show(text);
+}
+
+void GameSession::ReportOnce(bool& reported, const DataFileError& error) {
+    if (std::exchange(reported, true)) return;
+    m_screens.messages.Show(error.what());
+}
+
+std::optional<HistoryReading> GameSession::ReadHistory() {
+    HistoryReading reading;
+    try {
+        reading = m_files.history.Read();
+    } catch (const DataFileError& error) {
+        m_screens.messages.Show(error.what());
+        return std::nullopt;
+    }
+    std::vector<int> unreported;
+    std::set_difference(reading.skippedLines.begin(), reading.skippedLines.end(), m_skippedReported.begin(),
+                        m_skippedReported.end(), std::back_inserter(unreported));
+    if (!unreported.empty()) {
+        m_screens.messages.Show(DataFileError(m_files.history.path(), SkippedLinesProblem(unreported)).what());
+        std::vector<int> all;
+        std::set_union(m_skippedReported.begin(), m_skippedReported.end(), unreported.begin(), unreported.end(),
+                       std::back_inserter(all));
+        m_skippedReported = std::move(all);
+    }
+    return reading;
 }
 
 void GameSession::RefreshOpenReview() {

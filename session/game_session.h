@@ -3,19 +3,25 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/game.h"
 #include "game/word_base.h"
+#include "history/game_history.h"
+#include "history/saved_game_file.h"
 #include "results/record_table.h"
 
 namespace torvel {
 
 class DataFileError;
+class HistoryScreen;
 class MainScreen;
 class MessageBox;
 class NameDialog;
+class Question;
 class RandomSource;
 class RecordsScreen;
 class ReviewScreen;
@@ -27,8 +33,16 @@ struct SessionScreens {
     StatisticsScreen& statistics;
     RecordsScreen& records;
     ReviewScreen& review;
+    HistoryScreen& history;
     MessageBox& messages;
     NameDialog& names;
+};
+
+// The player's own files beside the table of best results: the history of
+// the evaluated games and the unfinished game.
+struct PlayerFiles {
+    GameHistory history;
+    SavedGameFile savedGame;
 };
 
 // Each public member is one action of the player. A word base that cannot be
@@ -38,10 +52,19 @@ struct SessionScreens {
 //
 // The review of the game can be seen from its evaluation (the end button, or
 // a computer that finds no word) until the next start.
+//
+// A started game goes into the history at its first evaluation. Play may go
+// on after it and the game may be evaluated again, but it stays one game:
+// its later evaluations are shown and may enter the table of best results,
+// and the history keeps the first, so that no game counts twice. Until that
+// first evaluation the game is saved after every move, to be offered back at
+// the next start; from it on, or from the next start, there is none saved.
+// The player's files that cannot be written are reported once a run each,
+// and the game goes on.
 class GameSession {
 public:
     GameSession(SessionScreens screens, RandomSource& random, WordBase base = WordBase(),
-                RecordTable records = RecordTable());
+                RecordTable records = RecordTable(), PlayerFiles files = PlayerFiles());
 
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
@@ -66,6 +89,14 @@ public:
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
+    // "История" or Ctrl+I: the figures of the history. Lines of it that
+    // cannot be read are reported, each once a run.
+    void ShowHistory();
+    // At start-up: a game saved and not evaluated is offered back with
+    // `question`. Taken up, it is shown as it was; declined, it is removed. A
+    // saved game that cannot be read, or that the word base no longer
+    // allows, is moved aside and reported in one message.
+    void OfferSavedGame(Question& question);
 
     bool reviewAvailable() const { return m_evaluated; }
     // What the entry field corrects in the player's typing: it follows the
@@ -78,14 +109,28 @@ private:
     void Fatal(const DataFileError& error);
     bool LoadRecords();
     bool SaveChangedRecords(bool unloading);
-    void ShowEvaluation(const Evaluation& evaluation);
+    // After the player's move and the computer's answer: the evaluation
+    // shown, or else the game saved.
+    void AfterMove(const MoveOutcome& move);
+    void ShowEvaluation(const Evaluation& evaluation, bool computerPlayedAfter = false);
     void RefreshOpenReview();
+    void Record(const Evaluation& evaluation, bool computerPlayedAfter);
+    void SaveGame();
+    void RemoveSavedGame();
+    // A saved game that cannot be taken up is renamed, and the player told.
+    void SetSavedGameAside(const std::string& problem);
+    void ReportOnce(bool& reported, const DataFileError& error);
+    std::optional<HistoryReading> ReadHistory();
 
     SessionScreens m_screens;
     WordBase m_base;
     Game m_game;
     RecordTable m_records;
+    PlayerFiles m_files;
     bool m_evaluated = false;
+    bool m_historyFailed = false;    // reported this run
+    bool m_savedGameFailed = false;  // reported this run
+    std::vector<int> m_skippedReported;  // lines of the history reported unreadable, in order
 };
 
 }  // namespace torvel

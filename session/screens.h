@@ -78,6 +78,9 @@ public:
     // Shows the figures, opening the window or bringing it to the front with
     // the newer figures.
     virtual void ShowHistory(const HistoryFigures& figures) = 0;
+    // Replaces the figures of an open window without bringing it forward.
+    virtual void RefreshHistory(const HistoryFigures& figures) = 0;
+    virtual bool HistoryOpen() const = 0;
 };
 
 }  // namespace torvel

@@ -215,5 +215,45 @@ TEST(Entry, RepeatsAreCaughtPastThreeHundredWords) {
     EXPECT_EQ(game.wordcount() * 2, static_cast<int>(order.size()));
 }
 
+TEST(Entry, AGameTakenUpFromItsPositionPlaysOnAsTheGameItWas) {
+    WordBase base = WordBase::FromBytes(JoinLines(ProgrammaLines()), "wmbase.txt");
+    ScriptedRandom random({DrawOf(100), StartAfter(0)});
+    Game played(base, random);
+    played.Start();
+    played.entr(Utf8ToCp1251("МАМА"));  // answered with РОГ
+    const GamePosition position = played.Position();
+
+    const auto with = [&](std::vector<const char*> player, std::vector<const char*> computer) {
+        GamePosition changed = position;
+        changed.playerWords.clear();
+        changed.computerWords.clear();
+        for (const char* word : player) changed.playerWords.push_back(Utf8ToCp1251(word));
+        for (const char* word : computer) changed.computerWords.push_back(Utf8ToCp1251(word));
+        return changed;
+    };
+    GamePosition otherSource = position;
+    otherSource.sourceWord = Utf8ToCp1251("ГРАММ");
+    const std::pair<const char*, GamePosition> refused[] = {
+        {"a third М", with({"МАМАМ"}, {"РОГ"})},
+        {"not in the base", with({"АРАП"}, {"РОГ"})},
+        {"the empty word", with({""}, {"РОГ"})},
+        {"played twice", with({"МАМА"}, {"МАМА"})},
+        {"the source word", with({"ПРОГРАММА"}, {})},
+        {"letters the source word lacks", otherSource},
+    };
+    Game game(base, random);
+    for (const auto& [what, bad] : refused) {
+        EXPECT_FALSE(game.Restore(bad)) << what;
+        EXPECT_TRUE(game.sourceWord().empty()) << what;
+    }
+    ASSERT_TRUE(game.Restore(position));
+    EXPECT_EQ(game.Position(), position);
+    for (const char* word : {"МАМА", "РОГ", "ПРОГРАММА"}) {
+        EXPECT_EQ(game.entr(Utf8ToCp1251(word)).result, EntryResult::AlreadyPlayed) << word;
+    }
+    random.Add({StartAfter(0)});
+    EXPECT_EQ(game.entr(Utf8ToCp1251("РАМА")).computerMove->word, Utf8ToCp1251("ГРАММ"));
+}
+
 }  // namespace
 }  // namespace torvel

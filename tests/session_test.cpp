@@ -11,10 +11,12 @@
 #include "game/evaluation.h"
 #include "game/game.h"
 #include "game/word_base.h"
+#include "history/history_figures.h"
 #include "results/file_lock.h"
 #include "session/game_session.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
+#include "session/question.h"
 #include "session/screens.h"
 #include "results_test_files.h"
 #include "tests/support/scripted_random.h"
@@ -31,8 +33,10 @@ class LoggingScreens final : public MainScreen,
                              public StatisticsScreen,
                              public RecordsScreen,
                              public ReviewScreen,
+                             public HistoryScreen,
                              public MessageBox,
-                             public NameDialog {
+                             public NameDialog,
+                             public Question {
 public:
     void ShowGame(const Game& g) override {
         log.push_back("game " + std::to_string(g.playerTotal()) + ":" + std::to_string(g.computerTotal()));
@@ -57,8 +61,15 @@ public:
         open = false;
         log.push_back("close review");
     }
+    void ShowHistory(const HistoryFigures& f) override { log.push_back("history " + std::to_string(f.games)); }
+    void RefreshHistory(const HistoryFigures& f) override { log.push_back("refresh history " + std::to_string(f.games)); }
+    bool HistoryOpen() const override { return historyOpen; }
     void Show(const std::string& text) override { log.push_back("message " + text); }
     std::string Ask() override { return Utf8ToCp1251("Игрок"); }
+    bool Ask(const std::string& text) override {
+        log.push_back("question " + text);
+        return answer;
+    }
 
     // "РАМА+ ГРАММ- ПАРОМ.": found by the player, played by the computer, missed.
     static std::string Marks(const GameReview& review) {
@@ -73,12 +84,18 @@ public:
 
     std::vector<std::string> log;
     bool open = false;
+    bool historyOpen = false;
+    bool answer = true;
 };
 
 class SessionTest : public ::testing::Test {
 protected:
-    SessionTest()
-        : session(SessionScreens{screens, screens, screens, screens, screens, screens}, random, CraftedBase()) {}
+    SessionTest() : session(Screens(), random, CraftedBase(), RecordTable(), Files()) {}
+
+    SessionScreens Screens() { return {screens, screens, screens, screens, screens, screens, screens}; }
+    PlayerFiles Files() const {
+        return {GameHistory(folder.file("history.txt")), SavedGameFile(folder.file("saved-game.txt"))};
+    }
 
     // ПРОГРАММА on line 20, three of its words after it, nothing after line 60.
     static WordBase CraftedBase() {
@@ -93,6 +110,7 @@ protected:
     // The log since the last call.
     std::vector<std::string> Log() { return std::exchange(screens.log, {}); }
 
+    const testing::TempFolder folder;
     LoggingScreens screens;
     ScriptedRandom random;
     GameSession session;
@@ -157,8 +175,7 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     const std::string path = folder.file("results.tvl");
     testing::WriteBytes(path, testing::TableText(std::vector<std::string>(10, "x"),
                                                  {"-1", "-2", "-3", "-4", "-5", "-6", "-7", "-8", "-9", "-10"}));
-    GameSession records(SessionScreens{screens, screens, screens, screens, screens, screens}, random, CraftedBase(),
-                        RecordTable(path, std::chrono::milliseconds(50)));
+    GameSession records(Screens(), random, CraftedBase(), RecordTable(path, std::chrono::milliseconds(50)), Files());
     // Only looked at: not written, so a read-only file brings no message.
     const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(1);
     std::filesystem::last_write_time(path, old);
@@ -192,6 +209,139 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     saved.load();
     EXPECT_EQ(Cp1251ToUtf8(saved.nameBytes(1) + saved.scoreBytes(1)), "Игрок0");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
+}
+
+TEST_F(SessionTest, AGameIsSavedAfterEachMoveUntilItsFirstEvaluationWhichTheHistoryKeeps) {
+    const PlayerFiles files = Files();
+    random.Add({DrawOf(20), StartAfter(0)});
+    session.Start();
+    session.entr(Utf8ToCp1251("ПАРОМ"));
+    GamePosition expected{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
+                          .playerWords = {Utf8ToCp1251("ПАРОМ")},
+                          .computerWords = {Utf8ToCp1251("РАМА")},
+                          .playerTotal = 5,
+                          .computerTotal = 4,
+                          .computerLastWord = Utf8ToCp1251("РАМА")};
+    EXPECT_EQ(files.savedGame.Load(), expected);
+    random.Add({StartAfter(0)});
+    session.pchod();
+    expected.computerWords.push_back(Utf8ToCp1251("ГРАММ"));
+    expected.computerTotal = 9;
+    expected.computerLastWord = Utf8ToCp1251("ГРАММ");
+    EXPECT_EQ(files.savedGame.Load(), expected);
+
+    // Evaluated, played on (the computer finds nothing more) and evaluated
+    // again: one line, the first evaluation's, and nothing saved any more.
+    session.endgame();
+    random.Add({StartAfter(0)});
+    session.pchod();
+    session.endgame();
+    EXPECT_EQ(files.savedGame.Load(), std::nullopt);
+    std::vector<HistoryEntry> games = files.history.Read().games;
+    ASSERT_EQ(games.size(), 1U);
+    games[0].when.clear();
+    EXPECT_EQ(games[0], (HistoryEntry{.when = "", .sourceWord = "ПРОГРАММА", .verdict = Verdict::Loss, .points = 45,
+                                      .playerTotal = 5, .computerTotal = 9, .playerWords = 1, .computerWords = 2,
+                                      .averageLength = 5, .longestWord = "ПАРОМ"}));
+
+    // A new game is recorded at its evaluation too, and an open window of the
+    // history follows; an evaluation before any start records nothing.
+    Log();
+    screens.historyOpen = true;
+    random.Add({DrawOf(20)});
+    session.Start();
+    session.endgame();
+    EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "refresh history 2", "statistics 0"}));
+    GameSession unstarted(Screens(), random, CraftedBase(), RecordTable(), Files());
+    unstarted.endgame();
+    EXPECT_EQ(files.history.Read().games.size(), 2U);
+}
+
+TEST_F(SessionTest, ASavedGameIsOfferedBackTakenUpDeclinedOrSetAside) {
+    const GamePosition saved{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
+                             .playerWords = {Utf8ToCp1251("ПАРОМ")},
+                             .computerWords = {Utf8ToCp1251("РАМА")},
+                             .playerTotal = 5,
+                             .computerTotal = 4,
+                             .computerLastWord = Utf8ToCp1251("РАМА")};
+    GamePosition unknownWord = saved;
+    unknownWord.playerWords = {Utf8ToCp1251("ПОРА")};
+    unknownWord.playerTotal = 4;
+    GamePosition computersTurn = saved;
+    computersTurn.turn = Turn::Computer;
+    struct Case {
+        const char* what;
+        GamePosition position;  // written unless `bytes` are given
+        std::string bytes;
+        bool answer;
+        std::vector<std::string> log;  // of the offer, then of ПАРОМ typed
+        bool stays;                    // the saved game is still there
+    };
+    const std::string question = "question Продолжить прошлую партию?";
+    const std::string aside = "; партия отложена в файл " + folder.file("saved-game.txt.bad");
+    const Case cases[] = {
+        {"Да", saved, "", true, {question, "game 5:4", "clear", "game 5:4", "refused"}, true},
+        {"the computer's move", computersTurn, "", true, {question, "game 5:4", "game 5:9", "clear", "game 5:9",
+                                                           "refused"}, true},
+        {"Нет", saved, "", false, {question, "game 0:0", "refused"}, false},
+        {"a bad file", {}, "torvel-saved-game 1\nsource\tПРОГРАММА\n", true,
+         {"message Файл " + folder.file("saved-game.txt") + ": нет строки «turn»" + aside, "game 0:0", "refused"}, false},
+        {"a word the base lacks", unknownWord, "", true,
+         {"message Файл " + folder.file("saved-game.txt") +
+              ": в сохранённой партии есть слово, которого нет в словаре игры или не было в ней" + aside,
+          "game 0:0", "refused"},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PlayerFiles files = Files();
+        if (c.bytes.empty()) {
+            files.savedGame.Save(c.position);
+        } else {
+            testing::WriteBytes(files.savedGame.path(), c.bytes);
+        }
+        std::filesystem::remove(files.savedGame.path() + ".bad");
+        screens.answer = c.answer;
+        GameSession fresh(Screens(), random, CraftedBase(), RecordTable(), Files());
+        random.Add({StartAfter(0)});
+        fresh.OfferSavedGame(screens);
+        // Before a start no word is playable; a game taken up knows its words.
+        fresh.entr(Utf8ToCp1251("ПАРОМ"));
+        EXPECT_EQ(Log(), c.log);
+        EXPECT_EQ(std::filesystem::exists(files.savedGame.path()), c.stays);
+        random = ScriptedRandom();
+    }
+}
+
+TEST_F(SessionTest, PlayerFilesThatCannotBeWrittenOrReadAreReportedOnceARun) {
+    const PlayerFiles files = Files();
+    std::filesystem::create_directory(files.history.path());
+    random.Add({DrawOf(20), StartAfter(0), StartAfter(0), DrawOf(20)});
+    session.Start();
+    // The user made the saved game read-only: it is not replaced.
+    testing::WriteBytes(files.savedGame.path(), "x");
+    std::filesystem::permissions(files.savedGame.path(), std::filesystem::perms(0444));
+    session.entr(Utf8ToCp1251("ПАРОМ"));
+    session.pchod();
+    session.endgame();
+    session.Start();
+    session.endgame();
+    std::vector<std::string> messages;
+    for (const std::string& line : Log()) {
+        if (line.starts_with("message ")) messages.push_back(line);
+    }
+    ASSERT_EQ(messages.size(), 2U);
+    EXPECT_NE(messages[0].find("доступен только для чтения, партия в него не сохранена"), std::string::npos);
+    EXPECT_NE(messages[1].find("партия в историю не записана"), std::string::npos);
+
+    // A line of the history that cannot be read is named once.
+    std::filesystem::remove(files.history.path());
+    testing::WriteBytes(files.history.path(), "torvel-history 1\nне партия\n");
+    session.ShowHistory();
+    session.ShowHistory();
+    EXPECT_EQ(Log(), (std::vector<std::string>{"message Файл " + files.history.path() +
+                                                   ": строка 2 не прочитана и пропущена",
+                                               "history 0", "history 0"}));
 }
 
 }  // namespace

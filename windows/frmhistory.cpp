@@ -40,7 +40,7 @@ frmhistory::frmhistory(ButtonServices& buttons, QWidget* mainWindow) : m_mainWin
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
-void frmhistory::ShowHistory(const HistoryFigures& figures) {
+void frmhistory::RefreshHistory(const HistoryFigures& figures) {
     const std::string texts[] = {GamesLine(figures), ResultsLine(figures), PointsLine(figures),
                                  LongestWordLine(figures), WordLengthLine(figures)};
     for (std::size_t i = 0; i < m_lines.size(); ++i) m_lines[i]->setText(QString::fromStdString(texts[i]));
@@ -50,7 +50,10 @@ void frmhistory::ShowHistory(const HistoryFigures& figures) {
     const bool played = figures.games > 0;
     for (std::size_t i = 1; i < m_lines.size(); ++i) m_lines[i]->setVisible(played);
     m_chart->setVisible(played);
+}
 
+void frmhistory::ShowHistory(const HistoryFigures& figures) {
+    RefreshHistory(figures);
     if (!isVisible() && m_mainWindow) MoveBeside(this, m_mainWindow);
     show();
     raise();

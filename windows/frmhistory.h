@@ -24,6 +24,8 @@ public:
     frmhistory(ButtonServices& buttons, QWidget* mainWindow);
 
     void ShowHistory(const HistoryFigures& figures) override;
+    void RefreshHistory(const HistoryFigures& figures) override;
+    bool HistoryOpen() const override { return isVisible(); }
 
 private:
     QPointer<QWidget> m_mainWindow;

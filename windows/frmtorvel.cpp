@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <cstdlib>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -45,7 +46,7 @@ const std::string kHelp(
     "закончить игру (при этом результат записывается в таблицу рекордов). Если клавиатура осталась в "
     "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. "
     "\n\nКлавиши: F2 или Ctrl+N — Старт, F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, "
-    "Ctrl+Q — Выход.");
+    "Ctrl+I — Статистика игр, Ctrl+Q — Выход.");
 
 // Why an entry was refused.
 std::string RefusalText(EntryResult result) {
@@ -95,7 +96,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     : m_messages(messages),
       m_buttons(std::make_unique<ButtonServices>()),
       m_tools(std::make_unique<ToolWindows>(*m_buttons, this)),
-      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, messages, names},
+      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools, messages, names},
                                               random)) {
     // The picture needs no Qt of the window: it is read while the controls
     // are built, on a core of its own when there is one.
@@ -204,19 +205,32 @@ void frmtorvel::BuildControls() {
 }
 
 void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit) {
-    const std::pair<QKeyCombination, VantorButton*> shortcuts[] = {
-        {QKeyCombination(Qt::Key_F2), start},
-        {Qt::CTRL | Qt::Key_N, start},
-        {QKeyCombination(Qt::Key_F1), help},
-        {Qt::CTRL | Qt::Key_H, records},
-        {Qt::CTRL | Qt::Key_Q, exit},
+    // As if the button were clicked: the same handler, and nothing while the
+    // button is disabled. From another window "Старт" also brings the game
+    // forward, to be typed into.
+    const auto press = [this](VantorButton* button, bool bringForward = false) {
+        return [this, button, bringForward] {
+            const bool elsewhere = QApplication::activeWindow() != this;
+            button->Press();
+            if (bringForward && elsewhere) ReturnToEntry(true);
+        };
     };
-    for (const auto& [keys, button] : shortcuts) {
+    const std::pair<QKeyCombination, std::function<void()>> shortcuts[] = {
+        {QKeyCombination(Qt::Key_F2), press(start, true)},
+        {Qt::CTRL | Qt::Key_N, press(start, true)},
+        {QKeyCombination(Qt::Key_F1), press(help)},
+        {Qt::CTRL | Qt::Key_H, press(records)},
+        {Qt::CTRL | Qt::Key_Q, press(exit)},
+        // Before the game is evaluated there is no review, and Ctrl+R does nothing.
+        {Qt::CTRL | Qt::Key_R, [this] { m_session->ShowReview(); }},
+        {Qt::CTRL | Qt::Key_I, [this] { m_session->ShowHistory(); }},
+    };
+    for (const auto& [keys, action] : shortcuts) {
+        // The game's keys work in each of its windows while this one is open.
         auto* shortcut = new QShortcut(this);
+        shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setKeys(OnEitherLayout(keys));
-        // As if the button were clicked: the same handler, and nothing while
-        // the button is disabled.
-        connect(shortcut, &QShortcut::activated, button, &VantorButton::Press);
+        connect(shortcut, &QShortcut::activated, this, action);
     }
 }
 
@@ -224,10 +238,12 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::nextClicked, this, [this] { m_session->func(); });
     connect(m_tools.get(), &ToolWindows::reviewClicked, this, [this] { m_session->ShowReview(); });
     connect(m_tools.get(), &ToolWindows::recordsUnloaded, this, [this] { m_session->SaveRecords(); });
-    // Before the game is evaluated there is no review, and Ctrl+R does nothing.
-    auto* review = new QShortcut(this);
-    review->setKeys(OnEitherLayout(Qt::CTRL | Qt::Key_R));
-    connect(review, &QShortcut::activated, this, [this] { m_session->ShowReview(); });
+    connect(m_tools.get(), &ToolWindows::historyClicked, this, [this] { m_session->ShowHistory(); });
+}
+
+void frmtorvel::OfferSavedGame(Question& question) {
+    m_session->OfferSavedGame(question);
+    ReturnToEntry(true);
 }
 
 bool frmtorvel::Form_Load() {

@@ -19,6 +19,7 @@ class EntryField;
 class GameSession;
 class MessageBox;
 class NameDialog;
+class Question;
 class RandomSource;
 class ToolWindows;
 class VantorButton;
@@ -44,6 +45,10 @@ public:
     // picture cannot be used the player is told and false is returned: the
     // window must not be shown.
     bool Form_Load();
+
+    // Once the window is shown: a game left unfinished at the last run is
+    // offered back with `question`.
+    void OfferSavedGame(Question& question);
 
     void ShowGame(const Game& game) override;
     void ClearEntry() override;

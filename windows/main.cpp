@@ -2,10 +2,12 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdlib>
 #include <thread>
 
 #include "windows/frmtorvel.h"
+#include "windows/qt_question.h"
 #include "windows/qt_translations.h"
 
 int main(int argc, char* argv[]) {
@@ -19,5 +21,9 @@ int main(int argc, char* argv[]) {
     torvel::frmtorvel window;
     if (!window.Form_Load()) return EXIT_FAILURE;
     window.show();
+    // The question about an unfinished game comes over the window, once the
+    // event loop runs.
+    torvel::QtQuestion question;
+    QTimer::singleShot(0, &window, [&] { window.OfferSavedGame(question); });
     return QApplication::exec();
 }

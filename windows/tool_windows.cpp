@@ -86,6 +86,12 @@ void ToolWindows::CloseReview() {
 
 void ToolWindows::ShowHistory(const HistoryFigures& figures) { History().ShowHistory(figures); }
 
+void ToolWindows::RefreshHistory(const HistoryFigures& figures) {
+    if (m_frmhistory) m_frmhistory->RefreshHistory(figures);
+}
+
+bool ToolWindows::HistoryOpen() const { return m_frmhistory && m_frmhistory->HistoryOpen(); }
+
 std::vector<QWidget*> ToolWindows::Built() const {
     std::vector<QWidget*> built;
     for (QWidget* window : std::initializer_list<QWidget*>{m_frmtvlstat.get(), m_frmbre.get(), m_frmreview.get(),

@@ -46,6 +46,8 @@ public:
     void CloseReview() override;
 
     void ShowHistory(const HistoryFigures& figures) override;
+    void RefreshHistory(const HistoryFigures& figures) override;
+    bool HistoryOpen() const override;
 
     // The windows built so far.
     std::vector<QWidget*> Built() const;
