@@ -19,6 +19,7 @@
 #include "windows/frmtorvel.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
+#include "windows/qt_question.h"
 #include "windows/qt_translations.h"
 #include "windows_test_support.h"
 
@@ -140,6 +141,21 @@ TEST(QtDialogs, SpeakRussianAndMessagesKeepOneButtonWithoutAnIcon) {
     QtMessageBox().Show("Уже было.");
     EXPECT_EQ(boxButtons, 1u);
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+
+    // The question: Enter answers Да, the default; Нет is its other button.
+    for (const bool enter : {true, false}) {
+        captions.clear();
+        WhenADialogOpens([&](QWidget* dialog) {
+            for (QAbstractButton* button : ButtonsInRow(dialog)) captions.push_back(button->text());
+            if (enter) {
+                QTest::keyClick(dialog, Qt::Key_Return);
+            } else {
+                ButtonsInRow(dialog).back()->click();
+            }
+        });
+        EXPECT_EQ(QtQuestion().Ask("Продолжить прошлую партию?"), enter);
+        EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Да"), QStringLiteral("Нет")}));
+    }
 }
 
 }  // namespace

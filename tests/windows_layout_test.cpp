@@ -50,6 +50,7 @@ protected:
         Click(&window, "VantorButton5");
         Click(TopLevel("frmtvlstat"), "VantorButton2");
         Click(&window, "VantorButton1");
+        Click(TopLevel("frmbre"), "VantorButton2");
     }
 
     GameFolder folder;
@@ -83,17 +84,22 @@ TEST_F(LayoutTest, EveryControlOfTheWindowsStandsInItsPlace) {
     EXPECT_EQ(statistics->size(), QSize(312, 221));
     ExpectPlaces(statistics, statistics_layout::kAll);
     ExpectPlaces(TopLevel("frmreview"), review_layout::kAll);
+    ExpectPlaces(TopLevel("frmhistory"), history_layout::kAll);
 
     QWidget* const records = TopLevel("frmbre");
     ASSERT_NE(records, nullptr);
     EXPECT_EQ(records->size(), QSize(302, 343));
     ExpectPlaces(records, records_layout::kAll);
+    // "История" keeps clear of "OK" and inside the panel.
+    EXPECT_FALSE(records_layout::VantorButton1.rect().intersects(records_layout::VantorButton2.rect()));
+    EXPECT_TRUE(records_layout::Shape1.rect().contains(records_layout::VantorButton2.rect()));
     // Rows 420 twips apart from 420 down to 4200; a name cell reaches a pixel
     // into its score cell.
     for (int k = 0; k < 10; ++k) {
         for (const auto& [column, left, width] : {std::tuple{"Label2", 210, 2955}, std::tuple{"Label1", 3150, 1170}}) {
             auto* cell = records->findChild<QWidget*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(k));
             EXPECT_EQ(cell->geometry(), TwipsRect(left, 420 + 420 * k, width, 330)) << column << k;
+            EXPECT_FALSE(cell->geometry().intersects(records_layout::VantorButton2.rect())) << column << k;
         }
     }
 }
