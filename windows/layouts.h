@@ -124,16 +124,17 @@ inline constexpr Place kAll[] = {Shape1, Label1, Label2, VantorButton1};
 
 namespace history_layout {
 
-inline constexpr QSize kClient = TwipsSize(4680, 5640);
+inline constexpr QSize kClient = TwipsSize(4680, 5880);
 
-inline constexpr Place Shape1{"Shape1", 105, 105, 4470, 5430};
+// Each line below the first has room for two rows, should its numbers grow long.
+inline constexpr Place Shape1{"Shape1", 105, 105, 4470, 5670};
 inline constexpr Place Label1{"Label1", 210, 210, 4260, 435};   // games played
 inline constexpr Place Label2{"Label2", 210, 720, 4260, 540};   // won, drawn, lost
-inline constexpr Place Label3{"Label3", 210, 1290, 4260, 330};  // points
-inline constexpr Place Label4{"Label4", 210, 1650, 4260, 540};  // the longest word
-inline constexpr Place Label5{"Label5", 210, 2220, 4260, 330};  // word length
-inline constexpr Place Chart1{"Chart1", 210, 2640, 4260, 2400};
-inline constexpr Place VantorButton1{"VantorButton1", 1695, 5160, 1275, 330};
+inline constexpr Place Label3{"Label3", 210, 1290, 4260, 540};  // points
+inline constexpr Place Label4{"Label4", 210, 1860, 4260, 540};  // the longest word
+inline constexpr Place Label5{"Label5", 210, 2430, 4260, 330};  // word length
+inline constexpr Place Chart1{"Chart1", 210, 2820, 4260, 2400};
+inline constexpr Place VantorButton1{"VantorButton1", 1695, 5340, 1275, 330};
 
 inline constexpr Place kAll[] = {Shape1, Label1, Label2, Label3, Label4, Label5, Chart1, VantorButton1};
 

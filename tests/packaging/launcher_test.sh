@@ -142,13 +142,22 @@ launch XDG_DATA_HOME= --
 expect_not_started
 expect_message "HOME"
 
-begin "the player's best results are kept"
+begin "the player's best results, history and unfinished game are kept"
 printf 'Игрок\r\n999\r\n' > "$folder/results.tvl"
 cp "$folder/results.tvl" "$work/players_results"
 printf 'Новый\r\n1\r\n' > "$tree/$datadir/results.tvl"
+# Files of these names in an installation are none of the player's.
+for name in history.txt saved-game.txt; do
+  printf 'player %s\n' "$name" > "$folder/$name"
+  printf 'installed %s\n' "$name" > "$tree/$datadir/$name"
+done
 launch XDG_DATA_HOME="$work/xdg" --
 expect_started_in "$folder"
 cmp -s "$work/players_results" "$folder/results.tvl" || die "the player's results.tvl was replaced"
+for name in history.txt saved-game.txt; do
+  [[ $(cat "$folder/$name") == "player $name" ]] || die "the player's $name was replaced"
+  rm "$tree/$datadir/$name"
+done
 rm "$folder/results.tvl"
 launch XDG_DATA_HOME="$work/xdg" --
 cmp -s "$tree/$datadir/results.tvl" "$folder/results.tvl" || die "a deleted results.tvl was not seeded again"
