@@ -2,6 +2,8 @@
 // next start can offer it back.
 #include "history/saved_game_file.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -148,13 +150,20 @@ void SavedGameFile::Remove() const {
 
 std::string SavedGameFile::MoveAside() const {
     for (int attempt = 1; attempt <= 100; ++attempt) {
-        const std::string aside = m_path + ".bad" + (attempt == 1 ? "" : "." + std::to_string(attempt));
-        std::error_code error;
-        if (fs::exists(fs::symlink_status(aside, error))) continue;
-        if (std::rename(m_path.c_str(), aside.c_str()) != 0) {
-            throw DataFileError(m_path, "не удалось переименовать в " + aside + ": " + SystemReason(errno));
+        std::string aside = m_path + ".bad";
+        if (attempt > 1) aside.append(".").append(std::to_string(attempt));
+        // Never over a file of that name, not even one made a moment ago.
+        if (::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return aside;
+        int error = errno;
+        if (error == EEXIST) continue;
+        if (error == EINVAL) {
+            // A file system that cannot promise that: a look first will do.
+            std::error_code ignored;
+            if (fs::exists(fs::symlink_status(aside, ignored))) continue;
+            if (std::rename(m_path.c_str(), aside.c_str()) == 0) return aside;
+            error = errno;
         }
-        return aside;
+        throw DataFileError(m_path, "не удалось переименовать в " + aside + ": " + SystemReason(error));
     }
     throw DataFileError(m_path, "нет свободного имени, чтобы отложить его");
 }
