@@ -82,31 +82,32 @@ void GameSession::ShowHistory() {
     }
 }
 
-void GameSession::OfferSavedGame(Question& question) {
+bool GameSession::OfferSavedGame(Question& question) {
     std::optional<GamePosition> saved;
     try {
         saved = m_files.savedGame.Load();
     } catch (const DataFileError& error) {
         SetSavedGameAside(error.problem());
-        return;
+        return true;
     }
-    if (!saved) return;
+    if (!saved) return false;
     bool allowed = false;
-    if (!Play([&] { allowed = m_game.Allows(*saved); })) return;
+    if (!Play([&] { allowed = m_game.Allows(*saved); })) return true;
     if (!allowed) {
         SetSavedGameAside("в сохранённой партии есть слово, которого нет в словаре игры или не было в ней");
-        return;
+        return true;
     }
     if (!question.Ask("Продолжить прошлую партию?")) {
         RemoveSavedGame();
-        return;
+        return true;
     }
-    if (!Play([&] { m_game.Restore(*saved); })) return;
+    if (!Play([&] { m_game.Restore(*saved); })) return true;
     m_evaluated = false;
     m_screens.main.ShowGame(m_game);
     // Saved between the player's word and the computer's answer: the answer
     // comes now.
     if (saved->turn == Turn::Computer) pchod();
+    return true;
 }
 
 bool GameSession::Play(const std::function<void()>& step) {

@@ -95,8 +95,9 @@ public:
     // At start-up: a game saved and not evaluated is offered back with
     // `question`. Taken up, it is shown as it was; declined, it is removed. A
     // saved game that cannot be read, or that the word base no longer
-    // allows, is moved aside and reported in one message.
-    void OfferSavedGame(Question& question);
+    // allows, is moved aside and reported in one message. False when there
+    // was none: nothing was asked or said.
+    bool OfferSavedGame(Question& question);
 
     bool reviewAvailable() const { return m_evaluated; }
     // What the entry field corrects in the player's typing: it follows the

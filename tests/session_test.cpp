@@ -277,6 +277,7 @@ TEST_F(SessionTest, ASavedGameIsOfferedBackTakenUpDeclinedOrSetAside) {
         std::vector<std::string> log;  // of the offer, then of ПАРОМ typed
         bool stays;                    // the saved game is still there
     };
+    EXPECT_FALSE(session.OfferSavedGame(screens)) << "nothing saved, nothing asked";
     const std::string question = "question Продолжить прошлую партию?";
     const std::string aside = "; партия отложена в файл " + folder.file("saved-game.txt.bad");
     const Case cases[] = {
@@ -304,7 +305,7 @@ TEST_F(SessionTest, ASavedGameIsOfferedBackTakenUpDeclinedOrSetAside) {
         screens.answer = c.answer;
         GameSession fresh(Screens(), random, CraftedBase(), RecordTable(), Files());
         random.Add({StartAfter(0)});
-        fresh.OfferSavedGame(screens);
+        EXPECT_TRUE(fresh.OfferSavedGame(screens));
         // Before a start no word is playable; a game taken up knows its words.
         fresh.entr(Utf8ToCp1251("ПАРОМ"));
         EXPECT_EQ(Log(), c.log);

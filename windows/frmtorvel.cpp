@@ -242,8 +242,8 @@ void frmtorvel::ConnectWindows() {
 }
 
 void frmtorvel::OfferSavedGame(Question& question) {
-    m_session->OfferSavedGame(question);
-    ReturnToEntry(true);
+    // The question had the keyboard; without one nothing took it away.
+    if (m_session->OfferSavedGame(question)) ReturnToEntry(true);
 }
 
 bool frmtorvel::Form_Load() {
