@@ -320,6 +320,12 @@ TEST_F(MainWindowTest, TheEntryFieldTakesTheKeyboardBackAfterEachStepAndWindow) 
              ASSERT_TRUE(QTest::qWaitForWindowActive(review));
              Keys(Qt::Key_Escape);
          }},
+        {"the statistics of all games opened with Ctrl+I and closed with Escape",
+         [&] {
+             Keys(Qt::Key_I, 1, Qt::ControlModifier);
+             ASSERT_TRUE(QTest::qWaitForWindowActive(TopLevel("frmhistory")));
+             Keys(Qt::Key_Escape);
+         }},
     };
     random.numbers.assign(100, DrawSourceWord());
     Click(&window, "cmdstart");

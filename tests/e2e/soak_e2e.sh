@@ -113,7 +113,7 @@ list_windows() {
 readonly LETTERS=(a be ve ghe de ie io zhe ze i shorti ka el em en o pe er es te u ef ha tse che sha shcha
   hardsign yeru softsign e yu ya)
 readonly WORDS=("em a em a" "er o ghe" "pe er o ghe er a em em a" "er a em a")
-readonly SHORTCUTS=(ctrl+v ctrl+v shift+Insert ctrl+a F1 F2 ctrl+n ctrl+h ctrl+q ctrl+r)
+readonly SHORTCUTS=(ctrl+v ctrl+v shift+Insert ctrl+a F1 F2 ctrl+n ctrl+h ctrl+q ctrl+r ctrl+i)
 readonly EDITING=(Return Return Return Escape Escape Tab space BackSpace BackSpace Delete Home End Up Down)
 
 # One xdotool command at a time: pointer actions first, then keys, since
