@@ -124,6 +124,14 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     session.entr(Utf8ToCp1251("ПАРОМ"));
     EXPECT_FALSE(session.ShowReview());
     EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "clear", "game 5:4"}));
+    // Saved after the move, until the evaluation.
+    const PlayerFiles files = Files();
+    EXPECT_EQ(files.savedGame.Load(), (GamePosition{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
+                                                    .playerWords = {Utf8ToCp1251("ПАРОМ")},
+                                                    .computerWords = {Utf8ToCp1251("РАМА")},
+                                                    .playerTotal = 5,
+                                                    .computerTotal = 4,
+                                                    .computerLastWord = Utf8ToCp1251("РАМА")}));
 
     session.endgame();
     EXPECT_TRUE(session.ShowReview());
@@ -136,6 +144,17 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     EXPECT_TRUE(session.ShowReview());
     EXPECT_EQ(Log(), (std::vector<std::string>{"game 5:9", "refresh review ГРАММ- ПАРОМ+ РАМА-",
                                                "show review ГРАММ- ПАРОМ+ РАМА-"}));
+    // Evaluated again, it stays one game in the history, with its first
+    // evaluation, and is no longer saved.
+    session.endgame();
+    Log();
+    EXPECT_EQ(files.savedGame.Load(), std::nullopt);
+    std::vector<HistoryEntry> games = files.history.Read().games;
+    ASSERT_EQ(games.size(), 1U);
+    games[0].when.clear();
+    EXPECT_EQ(games[0], (HistoryEntry{.when = "", .sourceWord = "ПРОГРАММА", .verdict = Verdict::Win, .points = 215,
+                                      .playerTotal = 5, .computerTotal = 4, .playerWords = 1, .computerWords = 1,
+                                      .averageLength = 5, .longestWord = "ПАРОМ"}));
 
     // A new game closes it, and there is nothing to review until it is evaluated.
     random.Add({DrawOf(20)});
@@ -151,11 +170,15 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
         bool computerMoves;
         std::vector<std::string> log;
     };
+    // An evaluation before the first start has no game to record.
+    session.endgame();
+    screens.historyOpen = true;
     // The computer starts after line 60 and finds nothing.
     const Way ways[] = {
-        {"the end button", [](GameSession& s) { s.endgame(); }, false, {"statistics 0"}},
-        {"a pass", [](GameSession& s) { s.pchod(); }, true, {"game 0:0", "statistics 0"}},
-        {"a word", [](GameSession& s) { s.entr(Utf8ToCp1251("РАМА")); }, true, {"clear", "game 4:0", "statistics 224"}},
+        {"the end button", [](GameSession& s) { s.endgame(); }, false, {"refresh history 1", "statistics 0"}},
+        {"a pass", [](GameSession& s) { s.pchod(); }, true, {"game 0:0", "refresh history 2", "statistics 0"}},
+        {"a word", [](GameSession& s) { s.entr(Utf8ToCp1251("РАМА")); }, true,
+         {"clear", "game 4:0", "refresh history 3", "statistics 224"}},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);
@@ -167,6 +190,7 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
         way.evaluate(session);
         EXPECT_EQ(Log(), way.log);
         EXPECT_TRUE(session.reviewAvailable());
+        EXPECT_EQ(Files().history.Read().games.back().points, std::stoi(way.log.back().substr(11)));
     }
 }
 
@@ -211,106 +235,49 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
 }
 
-TEST_F(SessionTest, AGameIsSavedAfterEachMoveUntilItsFirstEvaluationWhichTheHistoryKeeps) {
-    const PlayerFiles files = Files();
-    random.Add({DrawOf(20), StartAfter(0)});
-    session.Start();
-    session.entr(Utf8ToCp1251("ПАРОМ"));
-    GamePosition expected{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
-                          .playerWords = {Utf8ToCp1251("ПАРОМ")},
-                          .computerWords = {Utf8ToCp1251("РАМА")},
-                          .playerTotal = 5,
-                          .computerTotal = 4,
-                          .computerLastWord = Utf8ToCp1251("РАМА")};
-    EXPECT_EQ(files.savedGame.Load(), expected);
-    random.Add({StartAfter(0)});
-    session.pchod();
-    expected.computerWords.push_back(Utf8ToCp1251("ГРАММ"));
-    expected.computerTotal = 9;
-    expected.computerLastWord = Utf8ToCp1251("ГРАММ");
-    EXPECT_EQ(files.savedGame.Load(), expected);
-
-    // Evaluated, played on (the computer finds nothing more) and evaluated
-    // again: one line, the first evaluation's, and nothing saved any more.
-    session.endgame();
-    random.Add({StartAfter(0)});
-    session.pchod();
-    session.endgame();
-    EXPECT_EQ(files.savedGame.Load(), std::nullopt);
-    std::vector<HistoryEntry> games = files.history.Read().games;
-    ASSERT_EQ(games.size(), 1U);
-    games[0].when.clear();
-    EXPECT_EQ(games[0], (HistoryEntry{.when = "", .sourceWord = "ПРОГРАММА", .verdict = Verdict::Loss, .points = 45,
-                                      .playerTotal = 5, .computerTotal = 9, .playerWords = 1, .computerWords = 2,
-                                      .averageLength = 5, .longestWord = "ПАРОМ"}));
-
-    // A new game is recorded at its evaluation too, and an open window of the
-    // history follows; an evaluation before any start records nothing.
-    Log();
-    screens.historyOpen = true;
-    random.Add({DrawOf(20)});
-    session.Start();
-    session.endgame();
-    EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "refresh history 2", "statistics 0"}));
-    GameSession unstarted(Screens(), random, CraftedBase(), RecordTable(), Files());
-    unstarted.endgame();
-    EXPECT_EQ(files.history.Read().games.size(), 2U);
-}
-
 TEST_F(SessionTest, ASavedGameIsOfferedBackTakenUpDeclinedOrSetAside) {
-    const GamePosition saved{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
-                             .playerWords = {Utf8ToCp1251("ПАРОМ")},
-                             .computerWords = {Utf8ToCp1251("РАМА")},
-                             .playerTotal = 5,
-                             .computerTotal = 4,
-                             .computerLastWord = Utf8ToCp1251("РАМА")};
-    GamePosition unknownWord = saved;
-    unknownWord.playerWords = {Utf8ToCp1251("ПОРА")};
-    unknownWord.playerTotal = 4;
-    GamePosition computersTurn = saved;
-    computersTurn.turn = Turn::Computer;
+    EXPECT_FALSE(session.OfferSavedGame(screens)) << "nothing saved, nothing asked";
+    // ПРОГРАММА with the player's `word` against РАМА.
+    const auto saved = [](const char* turn, const char* word) {
+        return std::string("torvel-saved-game 1\nsource\tПРОГРАММА\nturn\t") + turn + "\nplayer-total\t" +
+               std::to_string(Utf8ToCp1251(word).size()) + "\ncomputer-total\t4\ncomputer-last\tРАМА\nplayer\t" + word +
+               "\ncomputer\tРАМА\n";
+    };
+    const std::string question = "question Продолжить прошлую партию?";
+    const std::string aside = "; партия отложена в файл " + folder.file("saved-game.txt.bad");
+    const std::string file = "message Файл " + folder.file("saved-game.txt") + ": ";
     struct Case {
         const char* what;
-        GamePosition position;  // written unless `bytes` are given
         std::string bytes;
         bool answer;
         std::vector<std::string> log;  // of the offer, then of ПАРОМ typed
         bool stays;                    // the saved game is still there
     };
-    EXPECT_FALSE(session.OfferSavedGame(screens)) << "nothing saved, nothing asked";
-    const std::string question = "question Продолжить прошлую партию?";
-    const std::string aside = "; партия отложена в файл " + folder.file("saved-game.txt.bad");
     const Case cases[] = {
-        {"Да", saved, "", true, {question, "game 5:4", "clear", "game 5:4", "refused"}, true},
-        {"the computer's move", computersTurn, "", true, {question, "game 5:4", "game 5:9", "clear", "game 5:9",
-                                                           "refused"}, true},
-        {"Нет", saved, "", false, {question, "game 0:0", "refused"}, false},
-        {"a bad file", {}, "torvel-saved-game 1\nsource\tПРОГРАММА\n", true,
-         {"message Файл " + folder.file("saved-game.txt") + ": нет строки «turn»" + aside, "game 0:0", "refused"}, false},
-        {"a word the base lacks", unknownWord, "", true,
-         {"message Файл " + folder.file("saved-game.txt") +
-              ": в сохранённой партии есть слово, которого нет в словаре игры или не было в ней" + aside,
+        {"Да", saved("player", "ПАРОМ"), true, {question, "game 5:4", "clear", "game 5:4", "refused"}, true},
+        {"the computer's move", saved("computer", "ПАРОМ"), true,
+         {question, "game 5:4", "game 5:9", "clear", "game 5:9", "refused"}, true},
+        {"Нет", saved("player", "ПАРОМ"), false, {question, "game 0:0", "refused"}, false},
+        {"a bad file", "torvel-saved-game 1\nsource\tПРОГРАММА\n", true,
+         {file + "нет строки «turn»" + aside, "game 0:0", "refused"}, false},
+        {"a word the base lacks", saved("player", "ПОРА"), true,
+         {file + "в сохранённой партии есть слово, которого нет в словаре игры или не было в ней" + aside,
           "game 0:0", "refused"},
          false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const PlayerFiles files = Files();
-        if (c.bytes.empty()) {
-            files.savedGame.Save(c.position);
-        } else {
-            testing::WriteBytes(files.savedGame.path(), c.bytes);
-        }
+        testing::WriteBytes(files.savedGame.path(), c.bytes);
         std::filesystem::remove(files.savedGame.path() + ".bad");
         screens.answer = c.answer;
         GameSession fresh(Screens(), random, CraftedBase(), RecordTable(), Files());
-        random.Add({StartAfter(0)});
+        random = ScriptedRandom({StartAfter(0)});
         EXPECT_TRUE(fresh.OfferSavedGame(screens));
         // Before a start no word is playable; a game taken up knows its words.
         fresh.entr(Utf8ToCp1251("ПАРОМ"));
         EXPECT_EQ(Log(), c.log);
         EXPECT_EQ(std::filesystem::exists(files.savedGame.path()), c.stays);
-        random = ScriptedRandom();
     }
 }
 
@@ -327,10 +294,8 @@ TEST_F(SessionTest, PlayerFilesThatCannotBeWrittenOrReadAreReportedOnceARun) {
     session.endgame();
     session.Start();
     session.endgame();
-    std::vector<std::string> messages;
-    for (const std::string& line : Log()) {
-        if (line.starts_with("message ")) messages.push_back(line);
-    }
+    std::vector<std::string> messages = Log();
+    std::erase_if(messages, [](const std::string& line) { return !line.starts_with("message "); });
     ASSERT_EQ(messages.size(), 2U);
     EXPECT_NE(messages[0].find("доступен только для чтения, партия в него не сохранена"), std::string::npos);
     EXPECT_NE(messages[1].find("партия в историю не записана"), std::string::npos);

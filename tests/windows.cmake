@@ -8,7 +8,6 @@ if(TARGET torvel_windows)
       windows_background_test.cpp
       windows_drag_test.cpp
       windows_game_test.cpp
-      windows_history_test.cpp
       windows_layout_test.cpp
       windows_lifetime_test.cpp
       windows_paste_test.cpp

@@ -147,11 +147,7 @@ TEST(QtDialogs, SpeakRussianAndMessagesKeepOneButtonWithoutAnIcon) {
         captions.clear();
         WhenADialogOpens([&](QWidget* dialog) {
             for (QAbstractButton* button : ButtonsInRow(dialog)) captions.push_back(button->text());
-            if (enter) {
-                QTest::keyClick(dialog, Qt::Key_Return);
-            } else {
-                ButtonsInRow(dialog).back()->click();
-            }
+            enter ? QTest::keyClick(dialog, Qt::Key_Return) : ButtonsInRow(dialog).back()->click();
         });
         EXPECT_EQ(QtQuestion().Ask("Продолжить прошлую партию?"), enter);
         EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Да"), QStringLiteral("Нет")}));

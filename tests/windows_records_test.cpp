@@ -1,8 +1,12 @@
 // The statistics and best-results windows: entering a result or not, closing
-// them, reopening the table, and a results file that cannot be used.
+// them, reopening the table, and a results file that cannot be used. The
+// statistics of all games, opened from the best results, and the game's keys
+// pressed in each window.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
@@ -206,6 +210,77 @@ TEST_F(RecordsTest, ASaveThatFailsIsReportedAndLeavesTheOldFile) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].contains(QStringLiteral("results.tvl"))) << messages.shown[0].toStdString();
     EXPECT_EQ(results(), before);
+}
+
+// The lines of the statistics of all games that are shown.
+QStringList HistoryLines() {
+    QStringList lines;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        auto* label = TopLevel("frmhistory")->findChild<QLabel*>(QString::fromLatin1(name));
+        if (label->isVisible()) lines.append(label->text());
+    }
+    return lines;
+}
+
+void PressInActiveWindow(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+TEST_F(RecordsTest, TheStatisticsOfAllGamesShowTheHistoryAndFollowTheGamesPlayed) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    PressInActiveWindow(Qt::Key_I);
+    EXPECT_EQ(HistoryLines(), QStringList{QStringLiteral("Сыгранных партий пока нет.")});
+    TopLevel("frmhistory")->close();
+
+    folder.Write(QStringLiteral("history.txt"),
+                 "torvel-history 1\n"
+                 "2026-05-04 18:22:10\tПРОГРАММА\tпобеда\t303\t23\t17\t4\t5\t6\tПАРОМ\n"
+                 "2026-05-04 18:40:00\tПРОГРАММА\tпоражение\t-50\t0\t5\t0\t1\t0\t\n");
+    Click(&window, "VantorButton1");
+    Click(records(), "VantorButton2");  // "История"
+    QWidget* const history = TopLevel("frmhistory");
+    EXPECT_TRUE(QTest::qWaitForWindowActive(history));
+    EXPECT_EQ(HistoryLines(), (QStringList{QStringLiteral("Сыграно партий: 2"),
+                                           QStringLiteral("Побед: 1 (50\u00A0%), ничьих: 0, поражений: 1"),
+                                           QStringLiteral("Лучший результат: 303 очка, в среднем: 127"),
+                                           QStringLiteral("Самое длинное слово: ПАРОМ, 5 букв"),
+                                           QStringLiteral("Средняя длина слова: 5,8 буквы")}));
+    QAccessibleInterface* const chart =
+        QAccessible::queryAccessibleInterface(history->findChild<QWidget*>(QStringLiteral("Chart1")));
+    EXPECT_TRUE(chart->object()->property("visible").toBool());
+    EXPECT_EQ(chart->role(), QAccessible::Chart);
+    EXPECT_EQ(chart->text(QAccessible::Description),
+              QStringLiteral("Очки за последние 2 партии, от давней к последней: 303, победа; -50, поражение."));
+
+    // A game ended while the window is open is added to it: МАМА against
+    // РАМА, a draw of 4 letters, 4 + 20 × 4 = 84 points.
+    random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
+    Click(&window, "cmdstart");
+    Type(window.findChild<QWidget*>(QStringLiteral("Text1")), QStringLiteral("мама"));
+    Click(&window, "VantorButton4");
+    EndTheGame();
+    EXPECT_EQ(HistoryLines().front(), QStringLiteral("Сыграно партий: 3"));
+    EXPECT_TRUE(folder.Read(QStringLiteral("history.txt")).ends_with("\tПРОГРАММА\tничья\t84\t4\t4\t1\t1\t4\tМАМА\n"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(RecordsTest, TheGamesKeysWorkInEachOfItsWindows) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    random.numbers = {DrawSourceWord(), DrawSourceWord()};
+    PressInActiveWindow(Qt::Key_N);
+    EndTheGame();
+    // Each key pressed in the window the one before opened.
+    const std::pair<const char*, Qt::Key> steps[] = {
+        {"frmtvlstat", Qt::Key_R}, {"frmreview", Qt::Key_I}, {"frmhistory", Qt::Key_H}, {"frmbre", Qt::Key_F2}};
+    for (const auto& [where, key] : steps) {
+        QWidget* const opened = TopLevel(where);
+        ASSERT_TRUE(opened != nullptr && QTest::qWaitForWindowActive(opened)) << where;
+        PressInActiveWindow(key, key == Qt::Key_F2 ? Qt::NoModifier : Qt::ControlModifier);
+    }
+    // F2 in the best results started a new game and gave the keyboard back to it.
+    EXPECT_TRUE(random.numbers.empty());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>(QStringLiteral("Text1")));
 }
 
 }  // namespace

@@ -22,22 +22,18 @@ open_work_folder
 start_x 100 || die "no X server"
 play=$work/play
 make_game_folder "$play" "$source_dir"
-# Thirty games before this one: a win of 300 points, a loss of 120 and a draw
-# of 60, then alternately. 300 is the top of the chart's scale.
+# Thirty games before this one: a win, a loss and a draw in turn; the first
+# win's 300 points are the top of the chart's scale.
 {
   echo "torvel-history 1"
-  for ((game_number = 0; game_number < 30; game_number++)); do
-    case $((game_number % 3)) in
-      0) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tпобеда\t%d\t20\t10\t4\t4\t5\tПРОГРАММ\n' "$game_number" $((300 - game_number * 5)) ;;
-      1) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tпоражение\t%d\t8\t20\t2\t4\t4\tГРАММ\n' "$game_number" $((120 - game_number)) ;;
-      2) printf '2026-05-04 18:%02d:00\tПРОГРАММА\tничья\t%d\t9\t9\t3\t3\t3\tРАМА\n' "$game_number" 60 ;;
-    esac
+  for ((n = 0; n < 30; n += 3)); do
+    printf '2026-05-04 18:%02d:00\tПРОГРАММА\t%s\n' "$n" "победа	$((300 - n * 5))	20	10	4	4	5	ПРОГРАММ" \
+      $((n + 1)) "поражение	$((119 - n))	8	20	2	4	4	ГРАММ" $((n + 2)) "ничья	60	9	9	3	3	3	РАМА"
   done
 } > "$play/history.txt"
 
-# titled_window SIZE IS: the id of the visible window titled like the main
-# window whose size is (IS=1) or is not (IS=0) SIZE, "445x349" for the main
-# window; the question about the unfinished game bears the same title.
+# titled_window SIZE IS: the visible window titled as the main one whose size is
+# (IS=1) or is not (IS=0) SIZE: the main window, 445x349, or the question.
 titled_window() {
   local tries id same
   for ((tries = 0; tries < 100; tries++)); do
