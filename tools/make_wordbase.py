@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Builds the game's word base, assets/wmbase.txt.
+"""Builds the game's word base, assets/wmbase.txt, and its two side files,
+assets/wmyo.txt (the words spelt with Ё) and assets/wmgloss.txt (English
+glosses).
 
 Nouns come from Debian's hunspell-ru dictionary, ranked by how common they
 are in the Russian text of the Mueller English-Russian dictionary (Debian's
@@ -10,7 +12,9 @@ import argparse
 import os
 import sys
 
-from wordbase import basefile, corpus, hunspell, nouns, ranking, selection, stats
+from typing import List, NamedTuple
+
+from wordbase import basefile, corpus, gloss, hunspell, nouns, ranking, selection, sidefiles, stats
 
 LINES = 11031
 MIN_LONG_WORDS = 3000
@@ -40,14 +44,21 @@ def _read_lines(path: str):
         return text.read().splitlines()
 
 
-def build(aff: str, dic: str, mueller: str) -> list:
-    """The lines of the word base, in file order."""
+class Base(NamedTuple):
+    lines: List[str]
+    yo: List[str]
+    glosses: List[str]
+
+
+def build(aff: str, dic: str, mueller: str) -> Base:
+    """The lines of the word base, in file order, and its side files."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
     rules = hunspell.parse_aff(_read_lines(aff))
     entries = hunspell.parse_dic(_read_lines(dic))
-    counts = corpus.count_forms(corpus.read_dictd(mueller))
+    mueller_text = corpus.read_dictd(mueller)
+    counts = corpus.count_forms(mueller_text)
     scores = ranking.noun_scores(entries, rules, counts)
     noun_items = {nouns.base_form(w): n for w, n in counts.noun_items.items()}
     words = selection.select(selection.ranked(scores, noun_items), LINES, MIN_LONG_WORDS)
@@ -57,7 +68,11 @@ def build(aff: str, dic: str, mueller: str) -> list:
     drawable = sum(map(selection.is_long, lines[:-1]))
     if drawable < MIN_LONG_WORDS:
         raise selection.TooFewWords(f'only {drawable} long words among lines 1 to {LINES - 1}')
-    return lines
+    words = [(stem, flags) for stem, flags in entries if nouns.is_plain_word(stem)]
+    spellings = sidefiles.noun_spellings(nouns.noun_lemmas(words, counts))
+    uses = gloss.uses(mueller_text)
+    return Base(lines, sidefiles.yo_lines(lines, spellings, uses),
+                sidefiles.gloss_lines(lines, gloss.glosses(uses)))
 
 
 def main(argv=None) -> int:
@@ -66,14 +81,19 @@ def main(argv=None) -> int:
     parser.add_argument('--dic', default=DEFAULT_DIC, help='hunspell dictionary (%(default)s)')
     parser.add_argument('--mueller', default=DEFAULT_MUELLER,
                         help='Mueller dictionary, dictd format (%(default)s)')
-    parser.add_argument('--output', default=DEFAULT_OUTPUT, help='word base to write')
+    parser.add_argument('--output', default=DEFAULT_OUTPUT,
+                        help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
-        lines = build(args.aff, args.dic, args.mueller)
+        base = build(args.aff, args.dic, args.mueller)
     except (InputMissing, selection.TooFewWords) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
-    basefile.write(args.output, lines)
+    folder = os.path.dirname(os.path.abspath(args.output))
+    basefile.write(args.output, base.lines)
+    sidefiles.write(os.path.join(folder, sidefiles.YO_FILE), base.yo)
+    sidefiles.write(os.path.join(folder, sidefiles.GLOSS_FILE), base.glosses)
+    lines = base.lines
 
     play = stats.playable_stats(lines, STATS_DRAWS, STATS_SEED)
     print(f'lines: {len(lines)}')
@@ -81,6 +101,8 @@ def main(argv=None) -> int:
           f'{sum(map(selection.is_long, lines[:-1]))}')
     print(f'playable words for {STATS_DRAWS} drawn source words: '
           f'median {play.median:g}, minimum {play.minimum} ({play.poorest})')
+    print(f'{sidefiles.YO_FILE}: {len(base.yo)} words spelt with Ё; '
+          f'{sidefiles.GLOSS_FILE}: {len(base.glosses)} glosses')
     return 0
 
 
