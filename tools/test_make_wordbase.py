@@ -13,10 +13,12 @@ import unittest
 from unittest import mock
 
 import make_wordbase
-from wordbase import basefile, corpus, hunspell, nouns, ranking, selection, stats
+from wordbase import (apertium, basefile, commonness, corpus, gloss, hunspell, nouns, ranking,
+                      report, selection, sidefiles, stats, texts)
 from wordbase.letters import LetterIndex, fits
 
-SHIPPED = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets', 'wmbase.txt')
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
+SHIPPED = os.path.join(ASSETS, 'wmbase.txt')
 
 AFF = '''SET UTF-8
 SFX H Y 3
@@ -157,6 +159,23 @@ class SelectionTest(unittest.TestCase):
         scores['РОК'] = selection.MIN_SCORE / 2
         return selection.ranked(scores, {})
 
+    def test_common_words_need_one_source_and_abstract_ones_are_capped(self):
+        everything = frozenset(self.WORDS)
+        cases = [
+            # ПАР is made only from ПРОГРАММИСТ; КИНО, the last, leaves for it.
+            (selection.Rules(common=frozenset({'ПАР'})),
+             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР',
+              'НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР']),
+            # Of four long words one may be abstract: НАСТРОЕНИЕ leaves, and
+            # known words fill the lines though no long word makes them.
+            (selection.Rules(known=everything, max_abstract=0.25),
+             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'ОКО', 'НОС',
+              'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'КИНО']),
+        ]
+        with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
+            for rules, expected in cases:
+                self.assertEqual(selection.select(self.ranking(), 12, 3, rules), expected)
+
     def test_exact_total_of_playable_words(self):
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
             words = selection.select(self.ranking(), 12, 3)
@@ -256,10 +275,148 @@ class ShippedBaseTest(unittest.TestCase):
         for line in lines:
             self.assertTrue(2 <= len(line) <= 20, line)
             self.assertTrue(all('А' <= ch <= 'Я' for ch in line), line)
-        self.assertGreaterEqual(sum(len(w) >= 9 for w in lines[:11030]), 3000)
+        self.assertGreaterEqual(sum(len(w) >= 9 for w in lines[:11030]),
+                                make_wordbase.MIN_LONG_WORDS)
         # Lengths are mixed through the file, as the computer scans it.
         for part in itertools.islice(zip(*[iter(lines)] * 1000), 11):
             self.assertGreater(sum(len(w) <= 6 for w in part), 250)
+
+    def test_side_files_name_base_words(self):
+        base = set(basefile.read(SHIPPED))
+        for name, key in ((sidefiles.YO_FILE, nouns.base_form),
+                          (sidefiles.GLOSS_FILE, lambda line: line.split('\t')[0])):
+            with open(os.path.join(ASSETS, name), 'rb') as side:
+                data = side.read()
+            self.assertNotIn(b'\r', data)
+            lines = data.decode('utf-8').split('\n')
+            self.assertEqual(lines.pop(), '')
+            self.assertEqual(lines, sorted(set(lines)))
+            self.assertTrue(base.issuperset(map(key, lines)), name)
+        for line in lines:
+            word, text = line.split('\t')
+            self.assertTrue(0 < len(text) <= gloss.MAX_LENGTH, line)
+
+
+class FlaglessNounTest(unittest.TestCase):
+    def test_nouns_told_by_their_own_case_forms(self):
+        entries = [(w, '') for w in 'пёс пса псом ёж ежа ежом посол посла послом посл '
+                                    'ваш ваша вашем кит кита китом'.split()]
+        entries += [('псы', 'O'), ('ежи', 'O'), ('послы', 'O'), ('ваши', 'O'), ('киты', 'O')]
+        analyses = {'ваш': frozenset({apertium.Reading('ваш', ('det', 'pos', 'm'))})}
+        seen = {'пес', 'еж', 'посол', 'посл', 'ваш'}
+        found = nouns.flagless_declined(entries, analyses, seen)
+        # посл is the stem of посол's cases, ваш no noun, кит never seen.
+        self.assertEqual(set(found), {'пёс', 'ёж', 'посол'})
+        self.assertEqual(found['пёс'], {'пес', 'пса', 'псом', 'псы'})
+
+
+class PluralOnlyTest(unittest.TestCase):
+    AFF = hunspell.parse_aff([
+        'SFX O Y 2', 'SFX O ы ами ы', 'SFX O и ями ни',
+        'SFX K Y 2', 'SFX K о и ко', 'SFX K 0 ы [^ко]',
+        'SFX H Y 1', 'SFX H а ы [^гкх]а'])
+
+    def test_plurals_with_and_without_a_singular(self):
+        entries = [('сани', 'O'), ('стулья', 'O'), ('стул', 'K'), ('очки', 'O'), ('очко', 'K'),
+                   ('куклы', 'O'), ('кукла', 'H'), ('час', 'K'), ('цветы', 'O'), ('цвет', 'K')]
+        analyses = apertium.parse(
+            '^стулья/стул<n><m><nn><pl><nom>$ ^часы/час<n><m><nn><pl><nom>/часы<n><m><nn><pl><nom>$'
+            ' ^цветы/цветок<n><m><nn><pl><nom>$')
+        spoken = collections.Counter({'очки': 50, 'очко': 5, 'куклы': 50, 'кукла': 5,
+                                      'цветы': 50, 'цвет': 5})
+        evidence = nouns.PluralEvidence(counts_of(), spoken, analyses)
+        found = nouns.plural_only(entries, self.AFF, {'стул', 'очко', 'кукла', 'час', 'цвет'},
+                                  evidence)
+        # СТУЛЬЯ and ЦВЕТЫ are plurals of other nouns; КУКЛЫ may be the
+        # genitive that speech uses, ОЧКИ may not.
+        self.assertEqual(set(found), {'сани', 'очки', 'часы'})
+        self.assertEqual(found['сани'], {'сани', 'санями'})
+
+
+class SourcesTest(unittest.TestCase):
+    def test_texts_count_lower_case_forms(self):
+        self.assertEqual(texts.read_frequency_list(['ёж 3', 'еж 2', 'Москва 5', 'x']),
+                         {'еж': 5})
+        self.assertEqual(texts.count_words('Ёлка, ёлка и Москва'), {'елка': 1, 'и': 1})
+        self.assertEqual(texts.read_thesaurus(['UTF-8', 'дом|1', '(синоним)|жилище|дом|кров']),
+                         {'дом': 2, 'жилище': 1, 'кров': 1})
+
+    def test_known_and_everyday_words(self):
+        scores = {commonness.SPOKEN: {'ДОМ': 500, 'ЛЕС': 20}, commonness.FORTUNES: {'ЛЕС': 1},
+                  commonness.MUELLER: {'ЛЕС': 9, 'ТЕЗА': 1, 'ЛИГНИТ': 30},
+                  commonness.THESAURUS: {'ТЕЗА': 1}}
+        common = commonness.combined(scores)
+        cases = {'ДОМ': (True, True), 'ЛЕС': (True, False), 'ТЕЗА': (True, False),
+                 'ЛИГНИТ': (False, False)}
+        for word, (known, everyday) in cases.items():
+            self.assertEqual(commonness.is_known(scores, word), known, word)
+            self.assertEqual(commonness.is_everyday(scores, word), everyday, word)
+        # Known words outrank a term the dictionary alone uses often.
+        self.assertEqual(sorted(common, key=common.get, reverse=True)[-1], 'ЛИГНИТ')
+
+    def test_analyses(self):
+        analyses = apertium.parse(
+            '^сутки/сутки<n><f><nn><pl><nom>$\n^такси/такси<n><nt><nn><sg><nom>/такси<n><nt><nn>'
+            '<pl><nom>$\n^стулья/стул<n><m><nn><pl><nom>$\n^ваш/ваш<det><pos><m><sg><nom>$\n'
+            '^сани/*сани$\n^Ворота/ворота¹<n><nt><nn><pl><nom>$\n')
+        cases = {'сутки': (True, False, False), 'такси': (False, False, False),
+                 'стулья': (False, True, False), 'ваш': (False, False, True),
+                 'сани': (False, False, False), 'ворота': (True, False, False)}
+        for word, expected in cases.items():
+            self.assertEqual((apertium.plural_lemma(word, analyses),
+                              apertium.plural_of_another(word, analyses),
+                              apertium.not_a_noun(word, analyses)), expected, word)
+
+
+class SideFilesTest(unittest.TestCase):
+    MUELLER = '\n'.join([
+        'ice', '   [aɪs] _n.', '   1) лёд', '   2) мороженое',
+        'floe', '   _n.', '   1) льдина', '   2) лёд',
+        'glacier', '   _n. _геол. ледник, лёд',
+        'Ice', '   _n. лёд',
+        'cream', '   _n. сливки',
+        'ice-cream', '   _n. мороженое',
+        'cha teau', '   _n. лёд',
+        'palate', '   _n. _анат. нёбо',
+        'sky', '   _n. небо', 'heaven', '   _n. небо',
+        'bill', '   _n. счёт', 'account', '   _n. счёт', 'score', '   _n. счет',
+    ])
+
+    def test_glosses_most_direct_first(self):
+        glosses = gloss.glosses(gloss.uses(self.MUELLER))
+        self.assertEqual(glosses['ЛЕД'], 'ice, floe, glacier (геол.)')
+        self.assertEqual(glosses['МОРОЖЕНОЕ'], 'ice, ice-cream')
+        self.assertEqual(sidefiles.gloss_lines(['ЛЕД', 'ДОМ', 'ЛЕД'], glosses), ['ЛЕД\tice, floe, glacier (геол.)'])
+
+    def test_yo_only_where_no_noun_is_spelt_with_e(self):
+        spellings = sidefiles.noun_spellings(['лёд', 'лед', 'небо', 'нёбо', 'счёт', 'дом'])
+        uses = gloss.uses(self.MUELLER)
+        # небо is a noun of its own; счет once beside two счёт is a slip.
+        self.assertEqual(sidefiles.yo_lines(['НЕБО', 'ЛЕД', 'СЧЕТ', 'ДОМ'], spellings, uses),
+                         ['лёд', 'счёт'])
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, sidefiles.YO_FILE)
+            sidefiles.write(path, ['лёд', 'ёж'])
+            with open(path, 'rb') as written:
+                self.assertEqual(written.read(), 'лёд\nёж\n'.encode('utf-8'))
+
+
+class ReportTest(unittest.TestCase):
+    def test_coverage_and_refusals_per_game(self):
+        lines = ['ПРОГРАММИСТ', 'МИР', 'ЛИСТОПАДНИК', 'ТОН', 'КАРАНДАШИК']
+        vocabulary = report.read_vocabulary(['# семья', 'мир кот', 'рис дыня'])
+        sources = report.source_words(lines)
+        cover = report.coverage(lines, sources, vocabulary)
+        # ДЫНЯ fits no source word; ПРОГРАММИСТ allows МИР and РИС and
+        # lacks РИС, ЛИСТОПАДНИК allows КОТ and lacks it, КАРАНДАШИК allows
+        # none and counts for no game.
+        self.assertEqual(cover.allowed, ['КОТ', 'МИР', 'РИС'])
+        self.assertEqual(cover.missing, ['КОТ', 'РИС'])
+        self.assertAlmostEqual(cover.refused_per_game, (1 / 2 + 1) / 2)
+        self.assertEqual(report.playable(lines, sources),
+                         {'КАРАНДАШИК': 0, 'ЛИСТОПАДНИК': 1, 'ПРОГРАММИСТ': 1})
+        text = report.format_report(lines, vocabulary, ['МИР', 'СОН'])
+        self.assertIn('4 words came in, 1 went out', text)
 
 
 if __name__ == '__main__':
