@@ -87,6 +87,16 @@ def articles(text: str) -> Iterator[List[str]]:
         yield article
 
 
+def sense_text(lines: List[str]) -> str:
+    """A sense's lines as one text, without the transcriptions."""
+    return _TRANSCRIPTION.sub(' ', ' '.join(lines))
+
+
+def label_names(text: str) -> List[str]:
+    """The labels of a text in order ("_n. _анат. нёбо": n, анат)."""
+    return _LABEL_NAME.findall(text)
+
+
 def starts_sense(line: str) -> bool:
     return _SENSE_START.match(line) is not None
 

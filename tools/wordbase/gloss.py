@@ -37,8 +37,6 @@ FIELD_LABELS = frozenset('''
 
 _HEADWORD = re.compile(r"[a-z][a-z' .-]*")
 _PARTS = re.compile(r'[ -]+')
-_LABEL = re.compile(r'_([A-Za-zа-я-]+)\.')
-_TRANSCRIPTION = re.compile(r'\[[^\]]*\]')
 _WORD = re.compile(r'[а-яё]+')
 _CYRILLIC_LABEL = re.compile(r'[а-я-]+')
 _ENGLISH = re.compile(r"[A-Za-z]+(?:'[a-z]+)?")
@@ -79,8 +77,8 @@ def uses(text: str) -> Dict[str, List[Use]]:
         # sense.
         translating = 0
         for index, lines in enumerate(corpus.senses(article[1:])):
-            sense = _TRANSCRIPTION.sub(' ', ' '.join(lines))
-            labels = _LABEL.findall(sense)
+            sense = corpus.sense_text(lines)
+            labels = corpus.label_names(sense)
             pos = next((label for label in labels if label in corpus.POS_LABELS), pos)
             items = [(word, heading + marks)
                      for word, marks in corpus.labelled_translations(sense) if word]
