@@ -7,7 +7,8 @@ Nouns come from Debian's hunspell-ru dictionary, ranked by how common they
 are in spoken Russian (a frequency list kept in tools/wordbase/data), the
 Russian fortunes (fortunes-ru), the Russian text of the Mueller
 English-Russian dictionary (mueller7-dict) and the Russian thesaurus
-(mythes-ru); Apertium's Russian analysers (apertium-rus-ukr,
+(mythes-ru) and FreeDict's learners' dictionaries with a Russian side
+(dict-freedict-*-rus); Apertium's Russian analysers (apertium-rus-ukr,
 apertium-bel-rus, run by lttoolbox's lt-proc) tell nouns used only in the
 plural. Standard library only; the output is the same on every run.
 """
@@ -17,8 +18,8 @@ import os
 import sys
 from typing import List, NamedTuple, Optional, Sequence
 
-from wordbase import (apertium, basefile, commonness, corpus, gloss, hunspell, nouns, ranking,
-                      selection, sidefiles, stats, texts)
+from wordbase import (apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+                      ranking, selection, sidefiles, stats, texts, weblist)
 
 LINES = 11031
 MIN_LONG_WORDS = 2000
@@ -36,6 +37,9 @@ DEFAULT_FORTUNES = '/usr/share/games/fortunes/ru'
 DEFAULT_THESAURUS = '/usr/share/mythes/th_ru_RU_v2.dat'
 DEFAULT_ANALYSERS = ('/usr/share/apertium/apertium-rus-ukr/rus-ukr.automorf.bin',
                      '/usr/share/apertium/apertium-bel-rus/rus-bel.automorf.bin')
+LEARNERS_LANGUAGES = ('deu', 'pol', 'fra', 'ita', 'swe', 'nld', 'ell')
+DEFAULT_LEARNERS = tuple(f'/usr/share/dictd/freedict-{code}-rus' for code in LEARNERS_LANGUAGES)
+DEFAULT_TESSERACT = '/usr/share/tesseract-ocr/5/tessdata/rus.traineddata'
 DEFAULT_OUTPUT = os.path.join(_REPO, 'assets', 'wmbase.txt')
 
 
@@ -62,10 +66,13 @@ def _read_lines(path: str):
 
 def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
           fortunes: Optional[str] = None, thesaurus: Optional[str] = None,
-          analysers: Sequence[str] = ()) -> Base:
+          analysers: Sequence[str] = (), learners: Sequence[str] = (),
+          tesseract: Optional[str] = None) -> Base:
     """The word base in file order and its side files. Only the hunspell
     dictionary and the Mueller dictionary are needed; a text left out
-    counts nothing."""
+    counts nothing. learners are FreeDict dictionaries, each the path of
+    its .index and .dict.dz without the ending; tesseract is the Russian
+    model whose word list says which words web text uses."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
@@ -77,9 +84,17 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
         _require(thesaurus, 'the Russian thesaurus', 'mythes-ru')
     for path in analysers:
         _require(path, 'the Apertium analyser', 'apertium-rus-ukr or apertium-bel-rus')
+    if tesseract:
+        _require(tesseract, 'the Russian model of tesseract', 'tesseract-ocr-rus')
+    for path in learners:
+        for ending in ('.index', '.dict.dz'):
+            _require(path + ending, "the learners' dictionary", 'dict-freedict-' +
+                     os.path.basename(path).replace('freedict-', ''))
     rules = hunspell.parse_aff(_read_lines(aff))
-    words = [(stem, flags) for stem, flags in hunspell.parse_dic(_read_lines(dic))
-             if nouns.is_plain_word(stem)]
+    entries = hunspell.parse_dic(_read_lines(dic))
+    words = [(stem, flags) for stem, flags in entries if nouns.is_plain_word(stem)]
+    names = [(stem, flags) for stem, flags in entries if nouns.is_name(stem)]
+    taught = freedict.read([(path + '.index', path + '.dict.dz') for path in learners])
     mueller_text = corpus.read_dictd(mueller)
     mueller_counts = corpus.count_forms(mueller_text)
     counts = {
@@ -87,33 +102,48 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
         commonness.FORTUNES: texts.read_fortunes(fortunes) if fortunes else {},
         commonness.MUELLER: mueller_counts.articles,
         commonness.THESAURUS: texts.read_thesaurus(_read_lines(thesaurus)) if thesaurus else {},
+        commonness.LEARNERS: taught.agreeing,
+        commonness.WEB: weblist.extract(tesseract) if tesseract else {},
     }
     seen = set().union(*(c.keys() for c in counts.values()))
     # The analysers are asked about the words the dictionary cannot
     # decline by itself and about every form of spoken Russian.
+    # Adjectives that may also be nouns: those some dictionary gives for a
+    # noun.
+    adjectives = {form: spelling for form, spelling in nouns.adjective_forms(words, rules).items()
+                  if taught.agreeing[form] or mueller_counts.noun_items[form]}
     asked = {corpus.fold(stem) for stem, flags in words if not flags or 'O' in flags}
-    analyses = apertium.analyse(asked | counts[commonness.SPOKEN].keys(), list(analysers)) \
-        if analysers else {}
+    asked |= adjectives.keys() | counts[commonness.SPOKEN].keys()
+    analyses = apertium.analyse(asked, list(analysers)) if analysers else {}
 
-    lemmas = nouns.noun_lemmas(words, mueller_counts)
+    lemmas = nouns.noun_lemmas(words, mueller_counts, taught.agreeing)
     declined = nouns.flagless_declined(words, analyses, seen)
     nominatives = {corpus.fold(stem) for stem in lemmas} | {corpus.fold(s) for s in declined}
-    evidence = nouns.PluralEvidence(mueller_counts, counts[commonness.SPOKEN], analyses)
+    evidence = nouns.PluralEvidence(mueller_counts, counts[commonness.SPOKEN], analyses,
+                                    taught.agreeing)
     plurals = nouns.plural_only(words, rules, nominatives, evidence)
+    # Nouns whose forms are also those of another word count their own
+    # nominative only.
+    standalone = {**plurals, **nouns.substantivised(adjectives, nominatives, evidence)}
 
-    claims = ranking.build_claims(words, rules, lemmas, declined, seen)
+    claims = ranking.build_claims(words, rules, lemmas, declined, seen, names)
     scores = {}
     for text, forms in counts.items():
+        if text in commonness.HEADWORD_TEXTS:
+            scores[text] = ranking.headword_scores(
+                claims.nouns | {nouns.base_form(stem) for stem in standalone}, forms)
+            continue
         scores[text] = ranking.split_scores(claims, forms)
-        scores[text].update(ranking.whole_scores(plurals, forms))
-    common = commonness.combined(scores)
-    known = frozenset(w for w in common if commonness.is_known(scores, w))
+        scores[text].update(ranking.whole_scores(standalone, forms))
+    named = frozenset(nouns.base_form(name) for name in taught.names)
+    common = commonness.combined(scores, named)
+    known = frozenset(w for w in common if commonness.is_known(scores, w, named))
     everyday = frozenset(w for w in common if commonness.is_everyday(scores, w))
     noun_items = {nouns.base_form(w): n for w, n in mueller_counts.noun_items.items()}
-    # A source word is the first thing a player sees of a game: only known
-    # long words are taken.
+    # A source word is the first thing a player sees of a game: only
+    # current long words are taken.
     order = [w for w in selection.ranked(common, noun_items)
-             if w in known or not selection.is_long(w)]
+             if not selection.is_long(w) or commonness.is_current(scores, w, named)]
     chosen = selection.select(order, LINES, MIN_LONG_WORDS,
                               selection.Rules(everyday, known, MAX_ABSTRACT_SHARE))
     lines = selection.shuffled(chosen, SHUFFLE_SEED)
@@ -123,7 +153,7 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     if drawable < MIN_LONG_WORDS:
         raise selection.TooFewWords(f'only {drawable} long words among lines 1 to {LINES - 1}')
 
-    spellings = sidefiles.noun_spellings(lemmas, declined, plurals)
+    spellings = sidefiles.noun_spellings(lemmas, declined, standalone)
     uses = gloss.uses(mueller_text)
     yo = sidefiles.yo_lines(lines, spellings, uses)
     glosses = sidefiles.gloss_lines(lines, gloss.glosses(uses))
@@ -145,13 +175,21 @@ def main(argv=None) -> int:
     parser.add_argument('--analyser', action='append', dest='analysers',
                         help='Apertium Russian analyser, may be given more than once '
                              f'(default: {" and ".join(DEFAULT_ANALYSERS)})')
+    parser.add_argument('--learners', action='append',
+                        help="FreeDict dictionary with a Russian side, the path of its .index "
+                             "and .dict.dz without the ending; may be given more than once "
+                             f"(default: {', '.join(DEFAULT_LEARNERS)})")
+    parser.add_argument('--tesseract', default=DEFAULT_TESSERACT,
+                        help='Russian model of tesseract, whose word list is read (%(default)s)')
     parser.add_argument('--output', default=DEFAULT_OUTPUT,
                         help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
         base = build(args.aff, args.dic, args.mueller, args.spoken, args.fortunes,
-                     args.thesaurus, args.analysers or DEFAULT_ANALYSERS)
-    except (InputMissing, selection.TooFewWords, apertium.AnalyserMissing) as error:
+                     args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
+                     args.learners or DEFAULT_LEARNERS, args.tesseract)
+    except (InputMissing, selection.TooFewWords, apertium.AnalyserMissing,
+            weblist.ToolMissing) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
     folder = os.path.dirname(os.path.abspath(args.output))

@@ -15,7 +15,7 @@ as an entry of its own (пса, псом, псы/O), and those forms tell them.
 
 import collections
 import re
-from typing import Collection, Counter, Dict, Iterable, List, NamedTuple, Set, Tuple
+from typing import Collection, Counter, Dict, Iterable, List, Mapping, NamedTuple, Set, Tuple
 
 from . import apertium, hunspell
 from .corpus import CorpusCounts, fold
@@ -23,10 +23,14 @@ from .corpus import CorpusCounts, fold
 NOUN_FLAGS = frozenset('EFGHIJKNO')
 _PLAIN_NOUN_FLAGS = frozenset('FGJKN')
 _LOWER_CYRILLIC = re.compile(r'[а-яё]+')
+_NAME = re.compile(r'[А-ЯЁ][а-яё]+')
 _VOWELS = frozenset('аеёиоуыэюя')
 
 # How often a flagless entry must stand alone as a noun translation.
 MIN_NOUN_ITEMS = 2
+# How many learners' dictionaries must agree that a flagless entry, a
+# plural or an adjective is a noun of its own.
+AGREEING = 3
 
 # Words a family game does without: obscene, vulgar and crude words and
 # ethnic or sexual slurs (some of them also have a harmless sense).
@@ -61,6 +65,11 @@ def is_plain_word(stem: str) -> bool:
             and any(ch in _VOWELS for ch in stem))
 
 
+def is_name(stem: str) -> bool:
+    """A name of the dictionary: a capital, then small letters (Франция)."""
+    return _NAME.fullmatch(stem) is not None
+
+
 def is_excluded(stem: str) -> bool:
     return fold(stem) in EXCLUDED or fold(stem) in NOT_NOUNS
 
@@ -91,8 +100,12 @@ def _oblique_form(word: str, nominatives: Set[str]) -> bool:
     return not candidates.isdisjoint(nominatives)
 
 
-def noun_lemmas(entries: Iterable[Tuple[str, str]], counts: CorpusCounts) -> List[str]:
-    """Noun stems (as in the dictionary) among the entries."""
+def noun_lemmas(entries: Iterable[Tuple[str, str]], counts: CorpusCounts,
+                learners: Mapping[str, int] = {}) -> List[str]:
+    """Noun stems (as in the dictionary) among the entries. A flagless
+    entry is a noun when the Mueller dictionary gives it for English nouns,
+    or when the learners' dictionaries agree on it (ЗАПЯТАЯ, whose cases
+    are entries of their own)."""
     entries = [(stem, flags) for stem, flags in entries
                if is_plain_word(stem) and not is_excluded(stem)]
     declined = []
@@ -109,8 +122,9 @@ def noun_lemmas(entries: Iterable[Tuple[str, str]], counts: CorpusCounts) -> Lis
             continue
         as_noun = counts.noun_items.get(word, 0)
         # The word must also occur outside the dictionary's abbreviations.
-        if (word in counts.articles and as_noun >= MIN_NOUN_ITEMS
-                and as_noun > counts.other_items.get(word, 0)):
+        if ((word in counts.articles and as_noun >= MIN_NOUN_ITEMS
+                and as_noun > counts.other_items.get(word, 0))
+                or learners.get(word, 0) >= AGREEING):
             flagless.append(stem)
     nominatives = {fold(stem) for stem in declined + flagless}
     return declined + [stem for stem in flagless
@@ -173,8 +187,9 @@ _VELARS_AND_SIBILANTS = frozenset('гкхжшчщ')
 
 
 def _singulars(plural: str) -> Set[str]:
-    """Nominative singulars a plural could belong to, with and without a
-    fleeting vowel before the last consonant (угли: уголь, ковры: ковёр)."""
+    """Nominative singulars a plural could belong to, masculine ones also
+    with a fleeting vowel before the last consonant (угли: уголь, ковры:
+    ковёр; вилы is no plural of виола)."""
     found = set()
     rules = list(_PLURAL_TO_SINGULAR)
     if plural.endswith('и'):
@@ -184,11 +199,12 @@ def _singulars(plural: str) -> Set[str]:
         if not plural.endswith(ending):
             continue
         stem = plural[:len(plural) - len(ending)]
-        stems = {stem}
+        found |= {stem + end for end in singular_endings}
+        # Only a masculine singular can have a vowel its plural drops.
         if len(stem) >= 2:
-            stems |= {stem[:-1] + vowel + stem[-1] for vowel in 'еоё'}
-            stems |= {stem[:-2] + vowel + stem[-1] for vowel in 'еоё' if stem[-2] in 'ьй'}
-        found |= {s + end for s in stems for end in singular_endings}
+            fleeting = {stem[:-1] + vowel + stem[-1] for vowel in 'еоё'}
+            fleeting |= {stem[:-2] + vowel + stem[-1] for vowel in 'еоё' if stem[-2] in 'ьй'}
+            found |= {s + end for s in fleeting for end in singular_endings if end in ('', 'ь')}
     found.discard(plural)
     return {fold(word) for word in found}
 
@@ -196,10 +212,21 @@ def _singulars(plural: str) -> Set[str]:
 class PluralEvidence(NamedTuple):
     """What the texts say of a plural: how often the Mueller dictionary
     gives it, and its singular, as the whole translation of an English
-    noun, and how often spoken Russian uses each."""
+    noun, how often spoken Russian uses each, and in how many learners'
+    dictionaries each translates a noun."""
     mueller: CorpusCounts
     spoken: Counter[str]
     analyses: apertium.Analyses
+    learners: Mapping[str, int] = {}
+
+
+
+def _taught(plural: str, singulars: Set[str], evidence: PluralEvidence) -> bool:
+    """ШАШКИ, ВЕСЫ, ТРУСЫ: the learners' dictionaries give the plural for a
+    noun at least as often as any singular."""
+    learners = evidence.learners
+    return learners.get(plural, 0) >= AGREEING and all(
+        learners[plural] >= learners.get(s, 0) for s in singulars)
 
 
 def _lexicalised(plural: str, singulars: Set[str], evidence: PluralEvidence) -> bool:
@@ -210,6 +237,8 @@ def _lexicalised(plural: str, singulars: Set[str], evidence: PluralEvidence) -> 
     lemmas = {r.lemma for r in evidence.analyses.get(plural, ()) if apertium.is_noun(r)}
     if lemmas - singulars - {plural}:
         return False    # the plural of some other noun (ЦВЕТЫ of ЦВЕТОК)
+    if _taught(plural, singulars, evidence):
+        return True
     mueller = evidence.mueller
     as_plural = mueller.noun_items[plural] + mueller.plural_items[plural]
     if as_plural >= MIN_NOUN_ITEMS and all(as_plural > mueller.noun_items[s] for s in singulars):
@@ -246,16 +275,66 @@ def plural_only(entries: Iterable[Tuple[str, str]], rules: Dict[str, List[hunspe
         if singulars:
             if not _lexicalised(plural, singulars, evidence):
                 continue
-        elif (apertium.plural_of_another(plural, evidence.analyses)
-              or _singulars(plural) & nominatives):
+        elif apertium.plural_of_another(plural, evidence.analyses):
+            continue
+        elif (_singulars(plural) & nominatives
+              and not _taught(plural, _singulars(plural) & nominatives, evidence)):
             continue
         genitive = {plural[:-1] + end for end in ('', 'ей', 'ов', 'ев')} & flagless
         found[stem] = {fold(form) for form in hunspell.expand(stem, flags, rules)} | genitive
     # A plural the dictionary has only as a form of a singular (часы of
-    # час), where the analysers know it as a noun of its own.
+    # час, шашки of шашка), where the analysers or the learners'
+    # dictionaries know it as a noun of its own.
     taken = {fold(stem) for stem in found}
     for plural in sorted(yielded_by.keys() - taken):
-        if (plural.endswith(('ы', 'и', 'а', 'я')) and yielded_by[plural] - {plural}
-                and apertium.plural_lemma(plural, evidence.analyses)):
+        singulars = yielded_by[plural] - {plural}
+        if (plural.endswith(('ы', 'и', 'а', 'я')) and singulars
+                and (apertium.plural_lemma(plural, evidence.analyses)
+                     or _taught(plural, singulars, evidence))):
             found[spelled[plural]] = {plural}
+    return found
+
+
+_ADJECTIVE_ENDINGS = ('ый', 'ий', 'ой', 'ая', 'яя', 'ое', 'ее')
+_MASCULINE_ENDINGS = ('ый', 'ий', 'ой')
+
+
+def adjective_forms(entries: Iterable[Tuple[str, str]],
+                    rules: Dict[str, List[hunspell.SuffixRule]]) -> Dict[str, str]:
+    """The nominative singular forms of the adjectives (flag A), folded,
+    with their spelling: the forms a noun made from an adjective takes."""
+    found: Dict[str, str] = {}
+    for stem, flags in entries:
+        if 'A' in flags and is_plain_word(stem) and not is_excluded(stem):
+            for form in sorted(hunspell.expand(stem, 'A', rules)):
+                if form.endswith(_ADJECTIVE_ENDINGS):
+                    found.setdefault(fold(form), form)
+    return found
+
+
+def substantivised(forms: Mapping[str, str], nominatives: Set[str],
+                   evidence: PluralEvidence) -> Dict[str, Set[str]]:
+    """Adjectives that are nouns too (ЖИВОТНОЕ, ВАННАЯ, РАБОЧИЙ, УЧЁНЫЙ),
+    by the spelling of their nominative singular. A feminine or neuter
+    form stands for a noun when the learners' dictionaries agree on it,
+    or when two of them and the Mueller dictionary give it by itself for
+    an English noun, or Apertium and Mueller do. A masculine form (БЕЛЫЙ,
+    РУССКИЙ) is the adjective itself far more often, so the Mueller
+    dictionary must give it for a noun, and Apertium or most learners'
+    dictionaries must agree."""
+    found = {}
+    for word, spelling in forms.items():
+        if word in nominatives:
+            continue
+        learners = evidence.learners.get(word, 0)
+        mueller = evidence.mueller.noun_items[word]
+        tagged = any(apertium.is_noun(r) and r.lemma == word
+                     for r in evidence.analyses.get(word, ()))
+        if word.endswith(_MASCULINE_ENDINGS):
+            noun = mueller >= MIN_NOUN_ITEMS and (learners > AGREEING or (tagged and learners > 0))
+        else:
+            noun = (learners >= AGREEING or (mueller >= MIN_NOUN_ITEMS
+                                              and (learners >= AGREEING - 1 or tagged)))
+        if noun:
+            found[spelling] = {word}
     return found

@@ -8,7 +8,7 @@ count of a frequent verb.
 """
 
 import collections
-from typing import Collection, Dict, List, Mapping, NamedTuple, Set, Tuple, Union
+from typing import Collection, Dict, Iterable, List, Mapping, NamedTuple, Set, Tuple, Union
 
 from . import hunspell, nouns
 from .corpus import CorpusCounts, fold
@@ -35,10 +35,12 @@ class Claims(NamedTuple):
 
 def build_claims(entries: List[Entry], rules: Dict[str, List[hunspell.SuffixRule]],
                  lemmas: Collection[str], declined: Mapping[str, Set[str]],
-                 forms_seen: Collection[str]) -> Claims:
+                 forms_seen: Collection[str], names: Iterable[Entry] = ()) -> Claims:
     """The claims on the forms of forms_seen. lemmas are the noun stems
     declined by their flags or standing alone; declined maps flagless noun
-    stems to their case forms, which then claim nothing for themselves."""
+    stems to their case forms, which then claim nothing for themselves.
+    names are the dictionary's names (Франция), whose forms the lower-case
+    subtitles share with nouns (франции, of the element ФРАНЦИЙ too)."""
     words = [(stem, flags) for stem, flags in entries if nouns.is_plain_word(stem)]
     lemmas = set(lemmas) | set(declined)
     forms_seen = set(forms_seen)
@@ -58,6 +60,9 @@ def build_claims(entries: List[Entry], rules: Dict[str, List[hunspell.SuffixRule
             owners[form].add(own)
         for form in forms(stem, ''.join(f for f in flags if f not in nouns.NOUN_FLAGS)):
             owners[form].add(('other', fold(stem)))
+    for stem, flags in names:
+        for form in forms(stem, flags) | ({fold(stem)} & forms_seen):
+            owners[form].add(('name', fold(stem)))
     for stem, case_forms in declined.items():
         for form in case_forms & forms_seen:
             owners[form].add(nouns.base_form(stem))
@@ -114,3 +119,11 @@ def whole_scores(words: Mapping[str, Set[str]], counts: Mapping[str, float]) -> 
     more often than hours."""
     return {nouns.base_form(stem): float(sum(counts.get(form, 0) for form in forms))
             for stem, forms in words.items()}
+
+
+def headword_scores(words: Collection[str], counts: Mapping[str, float]) -> Dict[str, float]:
+    """Base form of each word -> the count of that very form. For the
+    texts that list words by their dictionary form (a thesaurus, the
+    learners' dictionaries), where "сметана" is the noun and never the
+    participle of СМЕТАТЬ."""
+    return {word: float(counts.get(word.lower(), 0)) for word in words}
