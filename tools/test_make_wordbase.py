@@ -13,8 +13,8 @@ import unittest
 from unittest import mock
 
 import make_wordbase
-from wordbase import (apertium, basefile, commonness, corpus, gloss, hunspell, nouns, ranking,
-                      report, selection, sidefiles, stats, texts)
+from wordbase import (apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+                      ranking, report, selection, sidefiles, stats, texts)
 from wordbase.letters import LetterIndex, fits
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
@@ -417,6 +417,87 @@ class ReportTest(unittest.TestCase):
                          {'КАРАНДАШИК': 0, 'ЛИСТОПАДНИК': 1, 'ПРОГРАММИСТ': 1})
         text = report.format_report(lines, vocabulary, ['МИР', 'СОН'])
         self.assertIn('4 words came in, 1 went out', text)
+
+
+
+class LearnersTest(unittest.TestCase):
+    def test_noun_translations_and_names(self):
+        entries = ['Sauerrahm /x/ <n, masc>\nсмета́на 2.\nMilchprodukt, saure Sahne',
+                   'Buch <n>\n1. книга, том; книжечка тома\n 2. Ёлка\nein Werk',
+                   'rot <adj>\nкрасный', 'Moskau <pn>\nМосква, Москва-река']
+        def b64(number):
+            return freedict._BASE64[number // 64] + freedict._BASE64[number % 64]
+
+        index = []
+        data = b''
+        for entry in entries:
+            raw = entry.encode('utf-8')
+            index.append(f'x\t{b64(len(data))}\t{b64(len(raw))}\n')
+            data += raw
+        with tempfile.TemporaryDirectory() as tmp:
+            paths = (os.path.join(tmp, 'd.index'), os.path.join(tmp, 'd.dict.dz'))
+            with open(paths[0], 'w', encoding='utf-8') as out:
+                out.write('00-database-info\tA\tB\n' + ''.join(index))
+            with gzip.open(paths[1], 'wb') as out:
+                out.write(data)
+            learners = freedict.read([paths, paths])
+        self.assertEqual(learners.agreeing, {'сметана': 2, 'книга': 2, 'том': 2})
+        self.assertEqual(learners.names, {'москва'})
+
+
+class NounsOfTheirOwnTest(unittest.TestCase):
+    def test_adjectives_used_as_nouns(self):
+        forms = {w: w for w in 'ванная животное белое рабочий белый французский учёный'.split()}
+        analyses = {'рабочий': frozenset({apertium.Reading('рабочий', ('n', 'm'))})}
+        learners = {'ванная': 3, 'животное': 2, 'белое': 1, 'рабочий': 1, 'белый': 3,
+                    'французский': 8, 'учёный': 7}
+        mueller = counts_of(nouns_={'животное': 2, 'белое': 2, 'рабочий': 2, 'белый': 2})
+        evidence = nouns.PluralEvidence(mueller, collections.Counter(), analyses, learners)
+        # ФРАНЦУЗСКИЙ is never a noun in Mueller, БЕЛОЕ and БЕЛЫЙ lack
+        # agreement, and УЧЁНЫЙ is a noun already.
+        self.assertEqual(set(nouns.substantivised(forms, {'учёный'}, evidence)),
+                         {'ванная', 'животное', 'рабочий'})
+
+    def test_plurals_the_learners_agree_on(self):
+        entries = [('шашка', 'H'), ('весы', 'O'), ('вес', 'K'), ('вилы', 'O'), ('виола', 'H'),
+                   ('ноги', 'O'), ('нога', 'H')]
+        learners = {'шашки': 5, 'шашка': 4, 'весы': 6, 'вес': 6, 'ноги': 3, 'нога': 7}
+        evidence = nouns.PluralEvidence(counts_of(), collections.Counter(), {}, learners)
+        rules = hunspell.parse_aff(['SFX H Y 1', 'SFX H а и [гк]а', 'SFX O Y 1', 'SFX O ы ам ы'])
+        found = nouns.plural_only(entries, rules, {'шашка', 'вес', 'виола', 'нога'}, evidence)
+        # НОГИ is a plural the learners give less than its singular; ВИЛЫ
+        # is no plural of ВИОЛА, whose vowel a plural cannot drop.
+        self.assertEqual(set(found), {'шашки', 'весы', 'вилы'})
+
+    def test_names_and_headwords_keep_their_forms(self):
+        rules = hunspell.parse_aff(AFF)
+        claims = ranking.build_claims([('сталь', 'K')], rules, ['сталь'], {}, {'стали', 'сталь'},
+                                      names=[('Сталь', 'K')])
+        scores = ranking.split_scores(claims, {'стали': 10, 'сталь': 0})
+        self.assertAlmostEqual(scores['СТАЛЬ'], 5)
+        self.assertEqual(ranking.headword_scores({'СМЕТАНА'}, {'сметана': 3}), {'СМЕТАНА': 3})
+
+
+class VouchersTest(unittest.TestCase):
+    def test_known_everyday_and_current_words(self):
+        texts_ = (commonness.SPOKEN, commonness.FORTUNES, commonness.MUELLER,
+                  commonness.THESAURUS, commonness.LEARNERS, commonness.WEB)
+        cases = {
+            # word: scores in the order of texts_, (known, everyday, current)
+            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True)),
+            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, True, False)),
+            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, False)),
+            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False)),
+            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False)),
+            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True)),
+        }
+        scores = {text: {w: values[i] for w, (values, _) in cases.items()}
+                  for i, text in enumerate(texts_)}
+        names = {'КЛАРК'}
+        for word, (_, expected) in cases.items():
+            self.assertEqual((commonness.is_known(scores, word, names),
+                              commonness.is_everyday(scores, word),
+                              commonness.is_current(scores, word, names)), expected, word)
 
 
 if __name__ == '__main__':
