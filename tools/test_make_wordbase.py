@@ -373,7 +373,7 @@ class SideFilesTest(unittest.TestCase):
         'ice', '   [aɪs] _n.', '   1) лёд', '   2) мороженое',
         'floe', '   _n.', '   1) льдина', '   2) лёд',
         'glacier', '   _n. _геол. ледник, лёд',
-        'Ice', '   _n. лёд',
+        'Ice', '   _n. лёд', 'August', '   _n. август',
         'cream', '   _n. сливки',
         'ice-cream', '   _n. мороженое',
         'cha teau', '   _n. лёд',
@@ -386,6 +386,7 @@ class SideFilesTest(unittest.TestCase):
         glosses = gloss.glosses(gloss.uses(self.MUELLER))
         self.assertEqual(glosses['ЛЕД'], 'ice, floe, glacier (геол.)')
         self.assertEqual(glosses['МОРОЖЕНОЕ'], 'ice, ice-cream')
+        self.assertEqual(glosses['АВГУСТ'], 'August')
         self.assertEqual(sidefiles.gloss_lines(['ЛЕД', 'ДОМ', 'ЛЕД'], glosses), ['ЛЕД\tice, floe, glacier (геол.)'])
 
     def test_yo_only_where_no_noun_is_spelt_with_e(self):

@@ -8,7 +8,9 @@ before a marked one (girl before the Irish colleen), one whose first
 sense names the noun first before one that names it first in a later
 sense or later in the first one, and those before the rest; among equals
 the English word the dictionary's examples use more often (horse before
-dobbin). Headwords with capitals are names and are left out. A sense marked with a field
+dobbin). A headword with a capital is a name (Niagara, Hodge) and glosses
+only a noun that no other headword does: the months and the peoples
+(August for АВГУСТ, Hungarian for ВЕНГР). A sense marked with a field
 of knowledge carries its label: "lignite (горн.)".
 """
 
@@ -35,7 +37,7 @@ FIELD_LABELS = frozenset('''
     шахм эк эл энт этн юр
 '''.split())
 
-_HEADWORD = re.compile(r"[a-z][a-z' .-]*")
+_HEADWORD = re.compile(r"[A-Za-z][a-z' .-]*")
 _PARTS = re.compile(r'[ -]+')
 _WORD = re.compile(r'[а-яё]+')
 _CYRILLIC_LABEL = re.compile(r'[а-я-]+')
@@ -102,6 +104,8 @@ def glosses(found: Dict[str, List[Use]]) -> Dict[str, str]:
     first, within MAX_LENGTH characters."""
     result = {}
     for word, places in found.items():
+        common = [use for use in places if use.headword[0].islower()]
+        places = common or places
         chosen: List[str] = []
         seen = set()
         for use in sorted(places):
