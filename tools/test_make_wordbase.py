@@ -461,13 +461,21 @@ class NounsOfTheirOwnTest(unittest.TestCase):
 
     def test_plurals_the_learners_agree_on(self):
         entries = [('шашка', 'H'), ('весы', 'O'), ('вес', 'K'), ('вилы', 'O'), ('виола', 'H'),
-                   ('ноги', 'O'), ('нога', 'H')]
-        learners = {'шашки': 5, 'шашка': 4, 'весы': 6, 'вес': 6, 'ноги': 3, 'нога': 7}
-        evidence = nouns.PluralEvidence(counts_of(), collections.Counter(), {}, learners)
-        rules = hunspell.parse_aff(['SFX H Y 1', 'SFX H а и [гк]а', 'SFX O Y 1', 'SFX O ы ам ы'])
-        found = nouns.plural_only(entries, rules, {'шашка', 'вес', 'виола', 'нога'}, evidence)
-        # НОГИ is a plural the learners give less than its singular; ВИЛЫ
-        # is no plural of ВИОЛА, whose vowel a plural cannot drop.
+                   ('ноги', 'O'), ('нога', 'H'), ('колокольчики', 'O'), ('колокольчик', 'K'),
+                   ('лис', 'K'), ('лиса', 'H')]
+        learners = {'шашки': 5, 'шашка': 4, 'весы': 6, 'вес': 6, 'ноги': 3, 'нога': 7,
+                    'колокольчики': 3, 'колокольчик': 2, 'лиса': 7}
+        mueller = corpus.CorpusCounts(*[collections.Counter()] * 3,
+                                      collections.Counter({'шашки': 1, 'весы': 1}))
+        evidence = nouns.PluralEvidence(mueller, collections.Counter(), {}, learners)
+        rules = hunspell.parse_aff(['SFX H Y 1', 'SFX H а и [гк]а', 'SFX O Y 1', 'SFX O ы ам ы',
+                                    'SFX K Y 1', 'SFX K 0 а с'])
+        found = nouns.plural_only(entries, rules, {'шашка', 'вес', 'виола', 'нога', 'колокольчик',
+                                                   'лис', 'лиса'}, evidence)
+        # НОГИ is a plural the learners give less than its singular, and
+        # Mueller never gives КОЛОКОЛЬЧИКИ for a noun; ВИЛЫ is no plural
+        # of ВИОЛА, whose vowel a plural cannot drop, nor ЛИСА, a noun of
+        # its own, a case of ЛИС.
         self.assertEqual(set(found), {'шашки', 'весы', 'вилы'})
 
     def test_names_and_headwords_keep_their_forms(self):

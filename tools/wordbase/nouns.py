@@ -36,7 +36,7 @@ AGREEING = 3
 # ethnic or sexual slurs (some of them also have a harmless sense).
 EXCLUDED = frozenset('''
     блевотина блядь говно дерьмо жид жидовка жопа задница кацап москаль
-    мастурбация негр негритенок негритянка онанизм педераст педерастия попка
+    мастурбация негр негритенок негритянка онанизм педераст педерастия попа попка
     потаскуха потаскушка сволочь сопляк сука сучка ублюдок хер хохол
     чурка шлюха
 '''.split())
@@ -223,10 +223,14 @@ class PluralEvidence(NamedTuple):
 
 def _taught(plural: str, singulars: Set[str], evidence: PluralEvidence) -> bool:
     """ШАШКИ, ВЕСЫ, ТРУСЫ: the learners' dictionaries give the plural for a
-    noun at least as often as any singular."""
+    noun at least as often as any singular, and where they know a singular
+    too, the Mueller dictionary gives the plural for a noun (not so
+    КОЛОКОЛЬЧИКИ, a plain plural that a learner looks up)."""
     learners = evidence.learners
-    return learners.get(plural, 0) >= AGREEING and all(
-        learners[plural] >= learners.get(s, 0) for s in singulars)
+    mueller = evidence.mueller.noun_items[plural] + evidence.mueller.plural_items[plural]
+    return (learners.get(plural, 0) >= AGREEING
+            and all(learners[plural] >= learners.get(s, 0) for s in singulars)
+            and (mueller > 0 or not any(learners.get(s, 0) for s in singulars)))
 
 
 def _lexicalised(plural: str, singulars: Set[str], evidence: PluralEvidence) -> bool:
@@ -286,9 +290,11 @@ def plural_only(entries: Iterable[Tuple[str, str]], rules: Dict[str, List[hunspe
     # час, шашки of шашка), where the analysers or the learners'
     # dictionaries know it as a noun of its own.
     taken = {fold(stem) for stem in found}
-    for plural in sorted(yielded_by.keys() - taken):
+    # A noun of its own that is also a case form of another (ЛИСА of ЛИС)
+    # is no plural.
+    for plural in sorted(yielded_by.keys() - taken - nominatives):
         singulars = yielded_by[plural] - {plural}
-        if (plural.endswith(('ы', 'и', 'а', 'я')) and singulars
+        if (plural.endswith(('ы', 'и', 'а', 'я')) and singulars and not is_excluded(plural)
                 and (apertium.plural_lemma(plural, evidence.analyses)
                      or _taught(plural, singulars, evidence))):
             found[spelled[plural]] = {plural}
