@@ -144,8 +144,9 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     # current long words are taken.
     order = [w for w in selection.ranked(common, noun_items)
              if not selection.is_long(w) or commonness.is_current(scores, w, named)]
+    listed = frozenset(w for w in common if commonness.is_listed(scores, w))
     chosen = selection.select(order, LINES, MIN_LONG_WORDS,
-                              selection.Rules(everyday, known, MAX_ABSTRACT_SHARE))
+                              selection.Rules(everyday, known, MAX_ABSTRACT_SHARE, listed))
     lines = selection.shuffled(chosen, SHUFFLE_SEED)
     # The game never draws the last line, so the long words must be met
     # before it.

@@ -171,6 +171,13 @@ class SelectionTest(unittest.TestCase):
             (selection.Rules(known=everything, max_abstract=0.25),
              ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'ОКО', 'НОС',
               'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'КИНО']),
+            # Known ЭХО and ЖЮРИ, though no long word makes them, come
+            # before the listed ПАР and СОН, and those before the playable
+            # НОРА and ТИР; nothing left fits ПРОГРАММИСТ, which leaves.
+            (selection.Rules(known=everything - {'ПАР', 'СОН', 'НОРА', 'ТИР', 'КИНО'},
+                             listed=frozenset({'ПАР', 'СОН'})),
+             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР', 'ОКО',
+              'НОС', 'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'СОН']),
         ]
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
             for rules, expected in cases:
@@ -492,19 +499,21 @@ class VouchersTest(unittest.TestCase):
         texts_ = (commonness.SPOKEN, commonness.FORTUNES, commonness.MUELLER,
                   commonness.THESAURUS, commonness.LEARNERS, commonness.WEB)
         cases = {
-            # word: scores in the order of texts_, (known, everyday, current)
-            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True)),
-            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, True, False)),
-            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, False)),
-            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False)),
-            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False)),
-            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True)),
+            # word: scores in the order of texts_, (known, listed, everyday, current)
+            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True)),
+            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False)),
+            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False)),
+            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False)),
+            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False)),
+            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False)),
+            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True)),
         }
         scores = {text: {w: values[i] for w, (values, _) in cases.items()}
                   for i, text in enumerate(texts_)}
         names = {'КЛАРК'}
         for word, (_, expected) in cases.items():
             self.assertEqual((commonness.is_known(scores, word, names),
+                              commonness.is_listed(scores, word),
                               commonness.is_everyday(scores, word),
                               commonness.is_current(scores, word, names)), expected, word)
 

@@ -10,16 +10,19 @@ says about everyday Russian:
 - the fortunes, colloquial but small, and the Mueller dictionary, whose
   specialist senses already count a quarter, weigh half;
 - the learners' dictionaries count how many of them give the word, and
-  weigh half as well;
+  the web word list how many of its forms it holds; both weigh half too;
 - the thesaurus only shows that a word belongs to the general language.
 
 Besides speech, each work vouches for a word: the fortunes, the Mueller
 dictionary, the thesaurus, the learners' dictionaries and the web word
-list. A word is known when speech uses it, or when two works vouch for
-it; a word that only one reference work lists is often a term of a trade
-(ЛИГНИТ, ТЕОДОЛИТ) and ranks below every known word. Speech alone does
-not make a name known: the subtitles write КЛАРК and ВИКТОРИЯ in lower
-case too. The learners' dictionaries hold many terms of science
+list. A word is known when speech uses it, or when web text uses it and
+three works vouch for it, or two if the web list holds several of its
+forms. A word is listed, known less surely, when web text uses it and
+two works vouch for it; the terms of science and of trades (ГАЛЛИЙ,
+ЛЕКСЕМА, ДИУРЕЗ) are often no more than that. A word that only one
+reference work lists (ЛИГНИТ, ТЕОДОЛИТ) ranks below them all. Speech
+alone does not make a name known: the subtitles write КЛАРК and ВИКТОРИЯ
+in lower case too. The learners' dictionaries hold many terms of science
 (ЛОУРЕНСИЙ is in all of them), so they vouch once however many agree.
 
 A word is everyday when speech uses it, or when the learners'
@@ -60,8 +63,10 @@ AGREEING = 3
 CURRENT_FORMS = 2.0
 CURRENT_VOUCHERS = 3
 
-# Lifts every known word above every other one on the common scale.
+# Lift every known word above every other one on the common scale, and
+# the listed ones above the rest.
 KNOWN_LEVEL = 100.0
+LISTED_LEVEL = 50.0
 
 Scores = Mapping[str, Mapping[str, float]]
 
@@ -87,13 +92,20 @@ def is_everyday(scores: Scores, word: str) -> bool:
                                                and WEB in scores and _attested(scores, WEB, word))
 
 
+def is_listed(scores: Scores, word: str) -> bool:
+    """Whether the web list and another work vouch for a word: known
+    less surely than a known word."""
+    return (WEB not in scores or _attested(scores, WEB, word)) and vouchers(scores, word) >= 2
+
+
 def is_known(scores: Scores, word: str, names: AbstractSet[str] = frozenset()) -> bool:
     """names: words that are also names (base form), which speech alone
     does not vouch for."""
     others = vouchers(scores, word)
-    web = WEB not in scores or _attested(scores, WEB, word)
-    return (web and others >= 2) or (_attested(scores, SPOKEN, word)
-                                      and (others >= 1 or word not in names))
+    web = scores[WEB].get(word, 0.0) if WEB in scores else CURRENT_FORMS
+    return ((web >= WEIGHTS[WEB].unit and others >= 3)
+            or (web >= CURRENT_FORMS and others >= 2)
+            or (_attested(scores, SPOKEN, word) and (others >= 1 or word not in names)))
 
 
 def is_current(scores: Scores, word: str, names: AbstractSet[str] = frozenset()) -> bool:
@@ -112,5 +124,9 @@ def combined(scores: Scores, names: AbstractSet[str] = frozenset()) -> Dict[str,
                     for text, w in WEIGHTS.items() if text in scores)
         # Rounded, so that the order in which shares were added up (sets
         # of owners) cannot reorder two equal words.
-        result[word] = round(level + (KNOWN_LEVEL if is_known(scores, word, names) else 0.0), 9)
+        if is_known(scores, word, names):
+            level += KNOWN_LEVEL
+        elif is_listed(scores, word):
+            level += LISTED_LEVEL
+        result[word] = round(level, 9)
     return result

@@ -79,11 +79,13 @@ def _most_sources(longs: List[str], max_abstract: Optional[float]) -> int:
 class Rules(NamedTuple):
     """The choices beyond score: common words need only one long word to be
     made from; known words take lines before all others, even when no long
-    word makes them (without known words such lines stay empty); at most
+    word makes them (without known words such lines stay empty), and the
+    words less surely known (listed) take lines before the rest; at most
     max_abstract of the long words are abstract derivatives."""
     common: FrozenSet[str] = frozenset()
     known: Optional[FrozenSet[str]] = None
     max_abstract: Optional[float] = None
+    listed: FrozenSet[str] = frozenset()
 
 
 def ranked(scores: Dict[str, float], noun_items: Dict[str, int]) -> List[str]:
@@ -106,13 +108,14 @@ def _playable_shorts(ranking: List[str], sources: List[str], rules: Rules) -> Li
 def _shorts(ranking: List[str], sources: List[str], rules: Rules, count: int) -> List[str]:
     """Up to count short words: the playable ones in rank order; given the
     known words, the known ones first, playable before unplayable, then
-    the others the same way."""
+    the listed ones and the others the same way."""
     playable = _playable_shorts(ranking, sources, rules)
     if rules.known is None:
         return playable[:count]
     playing = set(playable)
     shorts = [w for w in ranking if not is_long(w)]
-    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in playing))
+    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in rules.listed,
+                                          w not in playing))
     return order[:count]
 
 
