@@ -14,6 +14,7 @@ plural. Standard library only; the output is the same on every run.
 """
 
 import argparse
+import collections
 import os
 import sys
 from typing import List, NamedTuple, Optional, Sequence
@@ -95,6 +96,8 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     words = [(stem, flags) for stem, flags in entries if nouns.is_plain_word(stem)]
     names = [(stem, flags) for stem, flags in entries if nouns.is_name(stem)]
     taught = freedict.read([(path + '.index', path + '.dict.dz') for path in learners])
+    web = weblist.extract(tesseract) if tesseract else weblist.WebWords(collections.Counter(),
+                                                                         frozenset())
     mueller_text = corpus.read_dictd(mueller)
     mueller_counts = corpus.count_forms(mueller_text)
     counts = {
@@ -103,7 +106,7 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
         commonness.MUELLER: mueller_counts.articles,
         commonness.THESAURUS: texts.read_thesaurus(_read_lines(thesaurus)) if thesaurus else {},
         commonness.LEARNERS: taught.agreeing,
-        commonness.WEB: weblist.extract(tesseract) if tesseract else {},
+        commonness.WEB: web.forms,
     }
     seen = set().union(*(c.keys() for c in counts.values()))
     # The analysers are asked about the words the dictionary cannot
@@ -135,7 +138,7 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
             continue
         scores[text] = ranking.split_scores(claims, forms)
         scores[text].update(ranking.whole_scores(standalone, forms))
-    named = frozenset(nouns.base_form(name) for name in taught.names)
+    named = frozenset(nouns.base_form(name) for name in taught.names | web.names)
     common = commonness.combined(scores, named)
     known = frozenset(w for w in common if commonness.is_known(scores, w, named))
     everyday = frozenset(w for w in common if commonness.is_everyday(scores, w))

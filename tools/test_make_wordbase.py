@@ -14,7 +14,7 @@ from unittest import mock
 
 import make_wordbase
 from wordbase import (apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
-                      ranking, report, selection, sidefiles, stats, texts)
+                      ranking, report, selection, sidefiles, stats, texts, weblist)
 from wordbase.letters import LetterIndex, fits
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
@@ -347,6 +347,9 @@ class SourcesTest(unittest.TestCase):
         self.assertEqual(texts.count_words('Ёлка, ёлка и Москва'), {'елка': 1, 'и': 1})
         self.assertEqual(texts.read_thesaurus(['UTF-8', 'дом|1', '(синоним)|жилище|дом|кров']),
                          {'дом': 2, 'жилище': 1, 'кров': 1})
+        # A capital starts a sentence (Дом) or a name, met only so (Кларк).
+        self.assertEqual(weblist.read_words(['Кларк\n', 'Дом', 'дом', 'ёж', 'Ёж', 'x']),
+                         ({'дом': 1, 'еж': 1}, {'кларк'}))
 
     def test_known_and_everyday_words(self):
         scores = {commonness.SPOKEN: {'ДОМ': 500, 'ЛЕС': 20}, commonness.FORTUNES: {'ЛЕС': 1},

@@ -22,7 +22,9 @@ two works vouch for it; the terms of science and of trades (ГАЛЛИЙ,
 ЛЕКСЕМА, ДИУРЕЗ) are often no more than that. A word that only one
 reference work lists (ЛИГНИТ, ТЕОДОЛИТ) ranks below them all. Speech
 alone does not make a name known: the subtitles write КЛАРК and ВИКТОРИЯ
-in lower case too. The learners' dictionaries hold many terms of science
+in lower case too, so a word that the learners' dictionaries give as a
+name, or that web text writes only with a capital, needs a work to vouch
+for it as well. The learners' dictionaries hold many terms of science
 (ЛОУРЕНСИЙ is in all of them), so they vouch once however many agree.
 
 A word is everyday when speech uses it, or when the learners'

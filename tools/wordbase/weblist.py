@@ -14,22 +14,31 @@ import os
 import re
 import subprocess
 import tempfile
-from typing import Counter, Iterable, List
+from typing import Counter, FrozenSet, Iterable, List, NamedTuple
 
 from .corpus import fold
 
 _LOWER_WORD = re.compile(r'[а-яё]+')
+_NAME = re.compile(r'[А-ЯЁ][а-яё]+')
 
 
 class ToolMissing(Exception):
     pass
 
 
-def read_words(lines: Iterable[str]) -> Counter[str]:
-    """The lower-case forms of a word list, folded, each counted once;
-    capitalised forms are names or the start of a sentence."""
-    return collections.Counter({fold(line.strip()) for line in lines
-                                if _LOWER_WORD.fullmatch(line.strip())})
+class WebWords(NamedTuple):
+    forms: Counter[str]      # lower-case forms, folded, each counted once
+    names: FrozenSet[str]    # folded words met only with a capital (Кларк)
+
+
+def read_words(lines: Iterable[str]) -> WebWords:
+    """The forms of a word list. A capitalised form starts a sentence or
+    is a name; it is a name when the list never has it in lower case."""
+    words = {line.strip() for line in lines}
+    forms = collections.Counter({fold(word) for word in words if _LOWER_WORD.fullmatch(word)})
+    names = frozenset(fold(word) for word in words
+                      if _NAME.fullmatch(word) and fold(word) not in forms)
+    return WebWords(forms, names)
 
 
 def _run(command: List[str]) -> None:
@@ -43,7 +52,7 @@ def _run(command: List[str]) -> None:
                           f'{(error.stderr or error.stdout).strip()}') from error
 
 
-def extract(traineddata: str) -> Counter[str]:
+def extract(traineddata: str) -> WebWords:
     """The word forms of a tesseract model, as read_words gives them."""
     with tempfile.TemporaryDirectory() as folder:
         prefix = os.path.join(folder, 'model.')
