@@ -193,13 +193,17 @@ def main(argv=None) -> int:
                      args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
                      args.learners or DEFAULT_LEARNERS, args.tesseract)
     except (InputMissing, selection.TooFewWords, apertium.AnalyserMissing,
-            weblist.ToolMissing) as error:
+            weblist.ToolMissing, freedict.Unreadable) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
     folder = os.path.dirname(os.path.abspath(args.output))
-    basefile.write(args.output, base.lines)
-    sidefiles.write(os.path.join(folder, sidefiles.YO_FILE), base.yo)
-    sidefiles.write(os.path.join(folder, sidefiles.GLOSS_FILE), base.glosses)
+    try:
+        basefile.write(args.output, base.lines)
+        sidefiles.write(os.path.join(folder, sidefiles.YO_FILE), base.yo)
+        sidefiles.write(os.path.join(folder, sidefiles.GLOSS_FILE), base.glosses)
+    except OSError as error:
+        print(f'make_wordbase: cannot write {error.filename}: {error.strerror}', file=sys.stderr)
+        return 1
 
     play = stats.playable_stats(base.lines, STATS_DRAWS, STATS_SEED)
     longs = [w for w in base.lines[:-1] if selection.is_long(w)]

@@ -452,6 +452,10 @@ class LearnersTest(unittest.TestCase):
             with gzip.open(paths[1], 'wb') as out:
                 out.write(data)
             learners = freedict.read([paths, paths])
+            with open(paths[1], 'wb') as out:
+                out.write(data)
+            with self.assertRaisesRegex(freedict.Unreadable, paths[1]):
+                freedict.read([paths])
         self.assertEqual(learners.agreeing, {'сметана': 2, 'книга': 2, 'том': 2})
         self.assertEqual(learners.names, {'москва'})
 

@@ -16,7 +16,7 @@ many dictionaries agree that it is a word worth knowing:
 import collections
 import gzip
 import re
-from typing import Counter, FrozenSet, Iterable, Iterator, NamedTuple, Tuple
+from typing import Counter, FrozenSet, Iterable, Iterator, List, NamedTuple, Tuple
 
 from .corpus import fold
 
@@ -48,7 +48,10 @@ def entries(index_lines: Iterable[str], data: bytes) -> Iterator[str]:
         fields = line.rstrip('\n').split('\t')
         if len(fields) != 3 or fields[0].startswith('00-database'):
             continue
-        start, length = decode_number(fields[1]), decode_number(fields[2])
+        try:
+            start, length = decode_number(fields[1]), decode_number(fields[2])
+        except ValueError as error:
+            raise Unreadable(f'a broken line in the dictionary index: {line.strip()!r}') from error
         yield data[start:start + length].decode('utf-8', errors='replace')
 
 
@@ -80,15 +83,29 @@ class Learners(NamedTuple):
     names: FrozenSet[str]    # names they give for names (кларк, виктория), folded
 
 
+class Unreadable(Exception):
+    pass
+
+
+def _load(index_path: str, dict_path: str) -> Tuple[List[str], bytes]:
+    try:
+        with open(index_path, encoding='utf-8') as index:
+            index_lines = index.readlines()
+    except (OSError, ValueError) as error:
+        raise Unreadable(f'cannot read the dictionary index {index_path}: {error}') from error
+    try:
+        with gzip.open(dict_path) as packed:
+            return index_lines, packed.read()
+    except (OSError, EOFError) as error:
+        raise Unreadable(f'cannot read the dictionary {dict_path}: {error}') from error
+
+
 def read(dictionaries: Iterable[Tuple[str, str]]) -> Learners:
     """What the dictionaries (pairs of index and .dict.dz paths) say."""
     agreeing: Counter[str] = collections.Counter()
     names = set()
     for index_path, dict_path in dictionaries:
-        with open(index_path, encoding='utf-8') as index:
-            index_lines = index.readlines()
-        with gzip.open(dict_path) as packed:
-            data = packed.read()
+        index_lines, data = _load(index_path, dict_path)
         found = set()
         for entry in entries(index_lines, data):
             found.update(noun_translations(entry))

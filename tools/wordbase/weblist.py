@@ -59,5 +59,5 @@ def extract(traineddata: str) -> WebWords:
         _run(['combine_tessdata', '-u', traineddata, prefix])
         listed = os.path.join(folder, 'words.txt')
         _run(['dawg2wordlist', prefix + 'lstm-unicharset', prefix + 'lstm-word-dawg', listed])
-        with open(listed, encoding='utf-8') as words:
+        with open(listed, encoding='utf-8', errors='replace') as words:
             return read_words(words)
