@@ -10,7 +10,9 @@ English-Russian dictionary (mueller7-dict) and the Russian thesaurus
 (mythes-ru) and FreeDict's learners' dictionaries with a Russian side
 (dict-freedict-*-rus); Apertium's Russian analysers (apertium-rus-ukr,
 apertium-bel-rus, run by lttoolbox's lt-proc) tell nouns used only in the
-plural. Standard library only; the output is the same on every run.
+plural. A short hand-kept list in tools/wordbase/data adds the everyday
+nouns the sources miss. Standard library only; the output is the same on
+every run.
 """
 
 import argparse
@@ -19,7 +21,7 @@ import os
 import sys
 from typing import List, NamedTuple, Optional, Sequence
 
-from wordbase import (apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
                       ranking, selection, sidefiles, stats, texts, weblist)
 
 LINES = 11031
@@ -33,7 +35,9 @@ _REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_AFF = '/usr/share/hunspell/ru_RU.aff'
 DEFAULT_DIC = '/usr/share/hunspell/ru_RU.dic'
 DEFAULT_MUELLER = '/usr/share/dictd/mueller7.dict.dz'
-DEFAULT_SPOKEN = os.path.join(_REPO, 'tools', 'wordbase', 'data', 'ru_50k.txt')
+_DATA = os.path.join(_REPO, 'tools', 'wordbase', 'data')
+DEFAULT_SPOKEN = os.path.join(_DATA, 'ru_50k.txt')
+DEFAULT_ADDITIONS = os.path.join(_DATA, 'additions.txt')
 DEFAULT_FORTUNES = '/usr/share/games/fortunes/ru'
 DEFAULT_THESAURUS = '/usr/share/mythes/th_ru_RU_v2.dat'
 DEFAULT_ANALYSERS = ('/usr/share/apertium/apertium-rus-ukr/rus-ukr.automorf.bin',
@@ -44,8 +48,8 @@ DEFAULT_TESSERACT = '/usr/share/tesseract-ocr/5/tessdata/rus.traineddata'
 DEFAULT_OUTPUT = os.path.join(_REPO, 'assets', 'wmbase.txt')
 
 
-class InputMissing(Exception):
-    pass
+class BadInput(Exception):
+    """An input that is missing or cannot be used."""
 
 
 class Base(NamedTuple):
@@ -54,10 +58,16 @@ class Base(NamedTuple):
     glosses: List[str]
 
 
-def _require(path: str, what: str, package: str, folder: bool = False) -> None:
+_OWN_DATA = None
+
+
+def _require(path: str, what: str, package: Optional[str], folder: bool = False) -> None:
+    """package: the Debian package that holds the file, or _OWN_DATA for
+    the data kept in tools/wordbase/data."""
     if not (os.path.isdir(path) if folder else os.path.isfile(path)):
-        raise InputMissing(f'cannot read {what} {path} '
-                           f'(install the Debian package {package} or give another path)')
+        where = (f'install the Debian package {package}' if package
+                 else 'restore it from tools/wordbase/data')
+        raise BadInput(f'cannot read {what} {path} ({where} or give another path)')
 
 
 def _read_lines(path: str):
@@ -65,20 +75,29 @@ def _read_lines(path: str):
         return text.read().splitlines()
 
 
+def _read_additions(path: str) -> List[str]:
+    _require(path, 'the additions list', _OWN_DATA)
+    try:
+        return additions.read(_read_lines(path))
+    except (additions.Malformed, UnicodeError) as error:
+        raise BadInput(f'the additions list {path}: {error}') from error
+
+
 def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
           fortunes: Optional[str] = None, thesaurus: Optional[str] = None,
           analysers: Sequence[str] = (), learners: Sequence[str] = (),
-          tesseract: Optional[str] = None) -> Base:
+          tesseract: Optional[str] = None, added: Sequence[str] = ()) -> Base:
     """The word base in file order and its side files. Only the hunspell
     dictionary and the Mueller dictionary are needed; a text left out
     counts nothing. learners are FreeDict dictionaries, each the path of
     its .index and .dict.dz without the ending; tesseract is the Russian
-    model whose word list says which words web text uses."""
+    model whose word list says which words web text uses; added are the
+    words of the additions list, in lower case with their Ё."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
     if spoken:
-        _require(spoken, 'the spoken frequency list', 'of this repository (tools/wordbase/data)')
+        _require(spoken, 'the spoken frequency list', _OWN_DATA)
     if fortunes:
         _require(fortunes, 'the Russian fortunes', 'fortunes-ru', folder=True)
     if thesaurus:
@@ -142,11 +161,18 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     common = commonness.combined(scores, named)
     known = frozenset(w for w in common if commonness.is_known(scores, w, named))
     everyday = frozenset(w for w in common if commonness.is_everyday(scores, w))
+    # The hand-kept additions are known, everyday and current, whatever the
+    # texts say of them.
+    vouched = additions.vouched(added)
+    common.update({w: max(common.get(w, 0.0), commonness.KNOWN_LEVEL) for w in vouched})
+    known |= vouched
+    everyday |= vouched
     noun_items = {nouns.base_form(w): n for w, n in mueller_counts.noun_items.items()}
     # A source word is the first thing a player sees of a game: only
     # current long words are taken.
     order = [w for w in selection.ranked(common, noun_items)
-             if not selection.is_long(w) or commonness.is_current(scores, w, named)]
+             if not selection.is_long(w) or w in vouched
+             or commonness.is_current(scores, w, named)]
     listed = frozenset(w for w in common if commonness.is_listed(scores, w))
     chosen = selection.select(order, LINES, MIN_LONG_WORDS,
                               selection.Rules(everyday, known, MAX_ABSTRACT_SHARE, listed))
@@ -157,7 +183,8 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     if drawable < MIN_LONG_WORDS:
         raise selection.TooFewWords(f'only {drawable} long words among lines 1 to {LINES - 1}')
 
-    spellings = sidefiles.noun_spellings(lemmas, declined, standalone)
+    spellings = sidefiles.noun_spellings(lemmas, declined, standalone,
+                                         [w for w in added if nouns.base_form(w) in vouched])
     uses = gloss.uses(mueller_text)
     yo = sidefiles.yo_lines(lines, spellings, uses)
     glosses = sidefiles.gloss_lines(lines, gloss.glosses(uses))
@@ -185,14 +212,17 @@ def main(argv=None) -> int:
                              f"(default: {', '.join(DEFAULT_LEARNERS)})")
     parser.add_argument('--tesseract', default=DEFAULT_TESSERACT,
                         help='Russian model of tesseract, whose word list is read (%(default)s)')
+    parser.add_argument('--additions', default=DEFAULT_ADDITIONS,
+                        help='hand-kept list of everyday nouns the sources miss (%(default)s)')
     parser.add_argument('--output', default=DEFAULT_OUTPUT,
                         help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
+        added = _read_additions(args.additions)
         base = build(args.aff, args.dic, args.mueller, args.spoken, args.fortunes,
                      args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
-                     args.learners or DEFAULT_LEARNERS, args.tesseract)
-    except (InputMissing, selection.TooFewWords, apertium.AnalyserMissing,
+                     args.learners or DEFAULT_LEARNERS, args.tesseract, added)
+    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing,
             weblist.ToolMissing, freedict.Unreadable) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1

@@ -13,7 +13,7 @@ import unittest
 from unittest import mock
 
 import make_wordbase
-from wordbase import (apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
                       ranking, report, selection, sidefiles, stats, texts, weblist)
 from wordbase.letters import LetterIndex, fits
 
@@ -249,12 +249,16 @@ class OutputTest(unittest.TestCase):
     def test_missing_input_is_named(self):
         with tempfile.TemporaryDirectory() as tmp:
             missing = os.path.join(tmp, 'none.aff')
-            err = io.StringIO()
-            with contextlib.redirect_stderr(err):
-                code = make_wordbase.main(['--aff', missing, '--output', os.path.join(tmp, 'out')])
-            self.assertEqual(code, 1)
-            self.assertIn(missing, err.getvalue())
-            self.assertFalse(os.path.exists(os.path.join(tmp, 'out')))
+            broken = os.path.join(tmp, 'additions.txt')
+            with open(broken, 'w', encoding='utf-8') as out:
+                out.write('батон\n')
+            for option, path in (('--aff', missing), ('--additions', broken)):
+                err = io.StringIO()
+                with contextlib.redirect_stderr(err):
+                    code = make_wordbase.main([option, path, '--output', os.path.join(tmp, 'out')])
+                self.assertEqual(code, 1)
+                self.assertIn(path, err.getvalue())
+                self.assertFalse(os.path.exists(os.path.join(tmp, 'out')))
 
     def test_tiny_inputs_give_a_clear_error(self):
         with tempfile.TemporaryDirectory() as tmp:
@@ -426,9 +430,24 @@ class ReportTest(unittest.TestCase):
         self.assertAlmostEqual(cover.refused_per_game, (1 / 2 + 1) / 2)
         self.assertEqual(report.playable(lines, sources),
                          {'КАРАНДАШИК': 0, 'ЛИСТОПАДНИК': 1, 'ПРОГРАММИСТ': 1})
-        text = report.format_report(lines, vocabulary, ['МИР', 'СОН'])
+        text = report.format_report(lines, vocabulary, ['МИР', 'СОН'], ['тон', 'ёж'])
         self.assertIn('4 words came in, 1 went out', text)
+        self.assertIn('additions list: 1 of its 2 in the base', text)
 
+
+
+class AdditionsTest(unittest.TestCase):
+    def test_hand_kept_words_need_a_reason_and_the_base_format(self):
+        self.assertEqual(additions.read(['# why', '', 'батон  # a loaf', 'чёрт # tales\n']),
+                         ['батон', 'чёрт'])
+        self.assertEqual(additions.vouched(['чёрт', 'жопа', 'пять']), {'ЧЕРТ'})
+        bad = {'батон': 'no comment', 'Батон # x': 'small Russian', 'baton # x': 'small Russian',
+               'я # x': '2 to 20', 'а' * 21 + ' # x': '2 to 20', 'пазл пазлы # x': 'small Russian'}
+        for line, message in bad.items():
+            with self.assertRaisesRegex(additions.Malformed, f'line 2: .*{message}'):
+                additions.read(['душ # a shower', line])
+        with self.assertRaisesRegex(additions.Malformed, 'line 2: черт is listed twice'):
+            additions.read(['чёрт # x', 'черт # y'])
 
 
 class LearnersTest(unittest.TestCase):

@@ -1,7 +1,7 @@
 """What a word base offers a player, measured on the base alone: its
 source words, how much each of them leaves to play, how abstract they are,
-how well it covers a list of everyday nouns, and what changed against an
-earlier base."""
+how well it covers a list of everyday nouns, how many of its words the
+hand-kept additions list gave, and what changed against an earlier base."""
 
 import random
 import statistics
@@ -66,7 +66,8 @@ def _sample(words: Iterable[str]) -> List[str]:
 
 
 def format_report(lines: Sequence[str], vocabulary: List[str],
-                  previous: Sequence[str] = ()) -> str:
+                  previous: Sequence[str] = (), added: Sequence[str] = ()) -> str:
+    """added: the words of the additions list, as the list writes them."""
     sources = source_words(lines)
     counts = sorted(playable(lines, sources).values())
     abstract = sum(map(is_abstract, sources))
@@ -84,6 +85,8 @@ def format_report(lines: Sequence[str], vocabulary: List[str],
         f'everyday words refused per game, of those its source word allows: '
         f'{cover.refused_per_game:.2%}',
         f'missing everyday words: {" ".join(cover.missing)}',
+        f'words from the additions list: {len(set(map(base_form, added)) & set(lines[:LINES]))} '
+        f'of its {len(added)} in the base',
     ]
     if previous:
         now, before = set(lines[:LINES]), set(previous[:LINES])
