@@ -16,9 +16,7 @@ from wordbase import additions, basefile, report
 
 _TOOLS = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_BASE = os.path.join(os.path.dirname(_TOOLS), 'assets', 'wmbase.txt')
-_DATA = os.path.join(_TOOLS, 'wordbase', 'data')
-DEFAULT_VOCABULARY = os.path.join(_DATA, 'everyday_nouns.txt')
-DEFAULT_ADDITIONS = os.path.join(_DATA, 'additions.txt')
+DEFAULT_VOCABULARY = os.path.join(_TOOLS, 'wordbase', 'data', 'everyday_nouns.txt')
 
 
 def main(argv=None) -> int:
@@ -27,7 +25,7 @@ def main(argv=None) -> int:
     parser.add_argument('--previous', help='an earlier word base to compare with')
     parser.add_argument('--vocabulary', default=DEFAULT_VOCABULARY,
                         help='list of everyday nouns (%(default)s)')
-    parser.add_argument('--additions', default=DEFAULT_ADDITIONS,
+    parser.add_argument('--additions', default=additions.DEFAULT_PATH,
                         help='hand-kept list of nouns added to the base (%(default)s)')
     args = parser.parse_args(argv)
     try:

@@ -8,6 +8,7 @@ The generator takes these words as known nouns; the base's format and the
 excluded words still apply to them.
 """
 
+import os
 import re
 from typing import FrozenSet, Iterable, List
 
@@ -15,6 +16,7 @@ from .corpus import fold
 from .nouns import base_form, is_excluded
 from .selection import MAX_LENGTH, MIN_LENGTH
 
+DEFAULT_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'data', 'additions.txt')
 _WORD = re.compile(r'[а-яё]+')
 
 
