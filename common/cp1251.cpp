@@ -1,6 +1,7 @@
 // Windows-1251, the single-byte code page of the game's data files.
 #include "common/cp1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -116,11 +117,35 @@ std::string Utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8) {
+    std::string out = Utf8ToCp1251(utf8);
+    // A '?' of the result that was no '?' of the text stands for something lost.
+    if (std::count(out.begin(), out.end(), '?') != std::count(utf8.begin(), utf8.end(), '?')) return std::nullopt;
+    return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (!NextCodePoint(text, pos)) return false;
+    }
+    return true;
+}
+
 unsigned char Cp1251ToUpper(unsigned char byte) {
     if (byte >= 'a' && byte <= 'z') return static_cast<unsigned char>(byte - 'a' + 'A');
     if (byte >= 0xE0) return static_cast<unsigned char>(byte - 0x20);
     for (const auto& pair : kOtherCapitals) {
         if (pair[0] == byte) return pair[1];
+    }
+    return byte;
+}
+
+unsigned char Cp1251ToLower(unsigned char byte) {
+    if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte - 'A' + 'a');
+    if (byte >= 0xC0 && byte < 0xE0) return static_cast<unsigned char>(byte + 0x20);
+    for (const auto& pair : kOtherCapitals) {
+        if (pair[1] == byte) return pair[0];
     }
     return byte;
 }

@@ -16,6 +16,7 @@ enum class WordMark {
 struct ReviewWord {
     std::string word;  // Windows-1251
     WordMark mark = WordMark::Missed;
+    std::string gloss{};  // UTF-8; empty when the word has none
 
     friend bool operator==(const ReviewWord&, const ReviewWord&) = default;
 };

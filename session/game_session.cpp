@@ -2,8 +2,11 @@
 // results and the order of the steps between the windows.
 #include "session/game_session.h"
 
+#include <iostream>
+
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
+#include "game/article_address.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
 #include "session/screens.h"
@@ -68,8 +71,33 @@ void GameSession::SaveRecords() {
 
 bool GameSession::ShowReview() {
     if (!m_evaluated) return false;
-    m_screens.review.ShowReview(m_game.Review());
+    m_screens.review.ShowReview(Review());
     return true;
+}
+
+std::string GameSession::ArticleAddress(std::string_view wordUtf8) {
+    const std::optional<std::string> word = Utf8ToCp1251Exactly(wordUtf8);
+    if (!word || word->empty()) return {};
+    ReadSideFiles();
+    return torvel::ArticleAddress(*word, m_spellings);
+}
+
+GameReview GameSession::Review() {
+    ReadSideFiles();
+    GameReview review = m_game.Review();
+    for (ReviewWord& word : review.words) word.gloss = m_glosses.Gloss(word.word);
+    return review;
+}
+
+void GameSession::ReadSideFiles() {
+    if (m_sideFilesRead) return;
+    m_sideFilesRead = true;
+    m_spellings = YoSpellings::Read(SideFilePath(m_base.path(), YoSpellings::kFileName));
+    m_glosses = WordGlosses::Read(SideFilePath(m_base.path(), WordGlosses::kFileName));
+    for (const SideFileReport* report : {&m_spellings.report(), &m_glosses.report()}) {
+        const std::string notice = report->Notice();
+        if (!notice.empty()) std::cerr << "torvel: " << notice << '\n';
+    }
 }
 
 bool GameSession::Play(const std::function<void()>& step) {
@@ -109,7 +137,7 @@ void GameSession::ShowEvaluation(const Evaluation& evaluation) {
 }
 
 void GameSession::RefreshOpenReview() {
-    if (m_evaluated && m_screens.review.ReviewOpen()) m_screens.review.RefreshReview(m_game.Review());
+    if (m_evaluated && m_screens.review.ReviewOpen()) m_screens.review.RefreshReview(Review());
 }
 
 }  // namespace torvel

@@ -5,9 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,6 +20,7 @@
 #include "windows/frmreview.h"
 #include "windows/frmtorvel.h"
 #include "windows/review_text.h"
+#include "windows/word_list.h"
 #include "windows_test_support.h"
 
 namespace torvel::test {
@@ -68,6 +71,15 @@ protected:
         QTest::keyClick(entry(), Qt::Key_R, Qt::ControlModifier);
     }
     QString Label(const char* name) const { return review()->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    // МАМА, answered with РАМА; the game ended and its review open.
+    void PlayAndReview() {
+        random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
+        Click(&window, "cmdstart");
+        Type(entry(), QStringLiteral("мама"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        Click(&window, "VantorButton5");
+        CtrlR();
+    }
 
     GameFolder folder;
     RecordingMessageBox messages;
@@ -122,6 +134,97 @@ TEST_F(ReviewTest, OpensOnlyOnceTheGameIsEvaluatedAndIsReusedUntilTheNextStart) 
     Click(TopLevel("frmtvlstat"), "VantorButton2");
     EXPECT_EQ(OpenReviews(), 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The review's rows: 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА,
+// 5 ПОРА, 6 РАМА. Each row the keyboard or the mouse reaches shows its gloss
+// under the list and is read with it; Enter and a double click look it up.
+void ExpectGlossesAndLookUps(QWidget* review, const std::vector<QString>& glossLines,
+                             const std::vector<QString>& addresses) {
+    OpenedAddresses opened;
+    auto* list = review->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* glossLine = review->findChild<QLabel*>(QStringLiteral("Label4"));
+    QAccessibleInterface* const rows = QAccessible::queryAccessibleInterface(list);
+    for (int row = 0; row < list->count(); ++row) {
+        if (row % 2 == 0) {
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            // A double click where the row is, which also moves the keyboard there.
+            const QPoint at = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }
+        EXPECT_EQ(list->currentRow(), row);
+        EXPECT_EQ(glossLine->text(), glossLines[row]) << row;
+        const QString gloss = glossLines[row].section(QStringLiteral(" — "), 1);
+        EXPECT_EQ(rows->child(row)->text(QAccessible::Description), gloss) << row;
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    EXPECT_EQ(opened.opened, addresses);
+}
+
+const QString kArticles = QStringLiteral("https://ru.wiktionary.org/wiki/");
+// ГРАММ, ПАРОМ, МАМА, ПОРА, РАМА: the words in small letters.
+const std::vector<QString> kLookedUp{
+    kArticles + "%D0%B3%D1%80%D0%B0%D0%BC%D0%BC", kArticles + "%D0%BF%D0%B0%D1%80%D0%BE%D0%BC",
+    kArticles + "%D0%BC%D0%B0%D0%BC%D0%B0", kArticles + "%D0%BF%D0%BE%D1%80%D0%B0",
+    kArticles + "%D1%80%D0%B0%D0%BC%D0%B0"};
+
+TEST_F(ReviewTest, WithoutSideFilesTheReviewShowsNoGlossAndLooksWordsUpInSmallLetters) {
+    PlayAndReview();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(review()));
+    ExpectGlossesAndLookUps(review(), std::vector<QString>(7), kLookedUp);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReviewTest, SideFilesGlossTheWordsTheyKnowAndSkipWhatIsDamaged) {
+    folder.Write(QStringLiteral("wmgloss.txt"), "ПАРОМ\tferry\r\nПОРА damaged\nРАМА\tframe (тех.)\n");
+    // No ё in these words: a spelling of another word, or none, changes nothing.
+    folder.Write(QStringLiteral("wmyo.txt"), "пора\nпарём\n");
+    PlayAndReview();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(review()));
+    ExpectGlossesAndLookUps(review(),
+                            {{}, {}, QStringLiteral("ПАРОМ — ferry"), {}, {}, {}, QStringLiteral("РАМА — frame (тех.)")},
+                            kLookedUp);
+}
+
+TEST_F(ReviewTest, TheMainWindowsWordsAreLookedUpFromTheirContextMenus) {
+    OpenedAddresses opened;
+    random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
+    Click(&window, "cmdstart");
+    Type(entry(), QStringLiteral("мама"));
+    QTest::keyClick(entry(), Qt::Key_Return);  // answered with РАМА
+    auto* mine = window.findChild<WordList*>(QStringLiteral("Text2"));
+    auto* computers = window.findChild<WordList*>(QStringLiteral("Text3"));
+    const auto firstLine = [](WordList* list) { return list->cursorRect(QTextCursor(list->document())).center(); };
+    const struct {
+        QWidget* widget;
+        QPoint at;
+        QString item;  // the look-up item, first in the menu; none when empty
+    } cases[] = {
+        {mine->viewport(), firstLine(mine), QStringLiteral("Что значит «МАМА»?")},
+        {computers->viewport(), firstLine(computers), QStringLiteral("Что значит «РАМА»?")},
+        {window.findChild<QLabel*>(QStringLiteral("Label7")), {5, 5}, QStringLiteral("Что значит «РАМА»?")},
+        // Below the last word the list has only its own items.
+        {mine->viewport(), {5, mine->viewport()->height() - 3}, {}},
+    };
+    for (const auto& c : cases) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, c.at, c.widget->mapToGlobal(c.at));
+        QApplication::sendEvent(c.widget, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << c.item.toStdString();
+        QAction* const first = menu->actions().value(0);
+        if (c.item.isEmpty()) {
+            EXPECT_FALSE(first->text().startsWith(QStringLiteral("Что значит")));
+        } else {
+            EXPECT_EQ(first->text(), c.item);
+            first->trigger();
+        }
+        menu->close();
+    }
+    EXPECT_EQ(opened.opened, (std::vector<QString>{kArticles + "%D0%BC%D0%B0%D0%BC%D0%B0",
+                                                   kArticles + "%D1%80%D0%B0%D0%BC%D0%B0",
+                                                   kArticles + "%D1%80%D0%B0%D0%BC%D0%B0"}));
 }
 
 // A review of many words, straight into the window.

@@ -2,8 +2,10 @@
 // the windows' collaborators, and the player's hands (typing, clicking).
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -92,6 +94,20 @@ public:
 
     std::deque<double> numbers;
     int reseeded = 0;
+};
+
+// Stands in for the desktop's browser while it lives: the web addresses the
+// game asks it to open are written down, fully encoded.
+class OpenedAddresses final : public QObject {
+    Q_OBJECT
+public:
+    OpenedAddresses();
+    ~OpenedAddresses() override;
+
+    std::vector<QString> opened;
+
+public slots:
+    void Open(const QUrl& url);
 };
 
 // The player's hands.

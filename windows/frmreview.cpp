@@ -23,11 +23,17 @@ namespace torvel {
 
 namespace {
 
-// The lengths line and the list share the panel below the summary: the line
-// takes the rows it needs (a source word of many lengths wraps it several
-// times), the list the rest, down to this.
+// The lengths line, the list and the gloss line share the panel below the
+// summary: the lengths line takes the rows it needs (a source word of many
+// lengths wraps it several times), the gloss line two rows at the foot, and
+// the list the rest.
 constexpr QRect kBelowSummary = TwipsRect(210, 1230, 4260, 4500);
 constexpr int kGap = 6;
+
+// What a word's row keeps besides its text: the word alone (caption rows have
+// none) and the line that glosses it.
+constexpr int kWordRole = Qt::UserRole;
+constexpr int kGlossLineRole = Qt::UserRole + 1;
 
 QColor MarkColour(WordMark mark) {
     switch (mark) {
@@ -60,6 +66,9 @@ QListWidgetItem* WordItem(const ReviewWord& word) {
     item->setForeground(MarkColour(word.mark));
     item->setToolTip(mark);
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
+    item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(word.gloss));
+    item->setData(kWordRole, text);
+    item->setData(kGlossLineRole, QString::fromStdString(GlossLine(word)));
     return item;
 }
 
@@ -79,7 +88,10 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(210, 660, 4260, 540), UiFont(arial, 9.75, true),
                         grey, Qt::AlignLeft);
     m_Label3 = AddLabel(this, QStringLiteral("Label3"), kBelowSummary, font(), grey, Qt::AlignLeft);
-    for (QLabel* line : {m_Label2, m_Label3}) line->setWordWrap(true);
+    m_Label4 = AddLabel(this, QStringLiteral("Label4"), kBelowSummary, UiFont(arial, 9.75), Qt::black, Qt::AlignLeft);
+    for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
+    const int glossHeight = 2 * m_Label4->fontMetrics().lineSpacing();
+    m_Label4->setGeometry(kBelowSummary.adjusted(0, kBelowSummary.height() - glossHeight, 0, 0));
 
     m_List1 = new QListWidget(this);
     m_List1->setObjectName(QStringLiteral("List1"));
@@ -91,6 +103,17 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     QPalette listColours = m_List1->palette();
     listColours.setColor(QPalette::Base, QColor(255, 224, 192));
     m_List1->setPalette(listColours);
+    connect(m_List1, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
+        m_Label4->setText(item != nullptr ? item->data(kGlossLineRole).toString() : QString());
+    });
+    // A double click, not the activation of the desktop's style, which may
+    // come with a single click: the list is there to be read.
+    connect(m_List1, &QListWidget::itemDoubleClicked, this, &frmreview::LookUp);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), m_List1);
+        enter->setContext(Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { LookUp(m_List1->currentItem()); });
+    }
 
     FormButtons(this, QStringLiteral("frmreview"), buttons)
         .Restore(QStringLiteral("VantorButton1"), TwipsRect(1695, 5835, 1275, 330), [this] { close(); });
@@ -133,7 +156,7 @@ void frmreview::Fill(const GameReview& review) {
     m_Label3->setText(QString::fromStdString(LengthsLine(review)));
     const int lengthsHeight = m_Label3->heightForWidth(kBelowSummary.width());
     m_Label3->setGeometry(kBelowSummary.x(), kBelowSummary.y(), kBelowSummary.width(), lengthsHeight);
-    m_List1->setGeometry(kBelowSummary.adjusted(0, lengthsHeight + kGap, 0, 0));
+    m_List1->setGeometry(kBelowSummary.adjusted(0, lengthsHeight + kGap, 0, -(m_Label4->height() + kGap)));
 
     m_List1->clear();
     std::size_t length = 0;
@@ -144,6 +167,11 @@ void frmreview::Fill(const GameReview& review) {
         }
         m_List1->addItem(WordItem(word));
     }
+}
+
+void frmreview::LookUp(const QListWidgetItem* item) {
+    const QString word = item != nullptr ? item->data(kWordRole).toString() : QString();
+    if (!word.isEmpty()) emit lookUpRequested(word);
 }
 
 bool frmreview::ReviewOpen() const { return isVisible(); }

@@ -2,12 +2,15 @@
 #include "windows/frmtorvel.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
@@ -32,6 +35,7 @@
 #include "windows/twips.h"
 #include "windows/ui_font.h"
 #include "windows/word_list.h"
+#include "windows/word_lookup.h"
 
 namespace torvel {
 
@@ -149,6 +153,8 @@ void frmtorvel::BuildControls() {
     ShowAnnounced(m_Label2, kPlayerTotalName, m_Label2->text());
     ShowAnnounced(m_Label3, kComputerTotalName, m_Label3->text());
     ShowAnnounced(m_Label7, kComputerWordName, QString());
+    m_Label7->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Label7, &QLabel::customContextMenuRequested, this, &frmtorvel::ShowLastWordMenu);
 
     m_Text2 = new WordList(this);
     m_Text2->setObjectName(QStringLiteral("Text2"));
@@ -162,6 +168,7 @@ void frmtorvel::BuildControls() {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, QColor(255, 224, 192));
         list->setPalette(palette);
+        connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
     }
 
     m_Text1 = new EntryField(this);
@@ -235,6 +242,7 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::nextClicked, this, [this] { m_session->func(); });
     connect(m_tools.get(), &ToolWindows::reviewClicked, this, [this] { m_session->ShowReview(); });
     connect(m_tools.get(), &ToolWindows::recordsUnloaded, this, [this] { m_session->SaveRecords(); });
+    connect(m_tools.get(), &ToolWindows::lookUpRequested, this, &frmtorvel::LookUp);
     // Before the game is evaluated there is no review, and Ctrl+R does nothing.
     auto* review = new QShortcut(this);
     review->setKeys(OnEitherLayout(Qt::CTRL | Qt::Key_R));
@@ -306,6 +314,24 @@ void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 
 void frmtorvel::entr() { m_session->entr(m_Text1->text().toStdString()); }
+
+void frmtorvel::LookUp(const QString& word) {
+    const std::string address = m_session->ArticleAddress(word.toStdString());
+    if (address.empty()) return;
+    // The address is encoded already: taken as it stands, byte for byte.
+    if (!QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode))) {
+        m_messages.Show("Не удалось открыть в браузере страницу " + address);
+    }
+}
+
+void frmtorvel::ShowLastWordMenu(const QPoint& point) {
+    const QString word = m_Label7->text();
+    if (!CanLookUp(word)) return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    AddLookUpItem(menu, word, [this, word] { LookUp(word); });
+    menu->popup(m_Label7->mapToGlobal(point));
+}
 
 void frmtorvel::ShowGame(const Game& game) {
     ShowAnnounced(m_Label1, kSourceWordName, Text(game.sourceWordUtf8()));

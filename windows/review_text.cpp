@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "common/cp1251.h"
 #include "common/russian_plural.h"
 
 namespace torvel {
@@ -55,6 +56,11 @@ std::string MarkCaption(WordMark mark) {
             return "не найдено";
     }
     return {};
+}
+
+std::string GlossLine(const ReviewWord& word) {
+    if (word.gloss.empty()) return {};
+    return Cp1251ToUtf8(word.word) + " — " + word.gloss;
 }
 
 }  // namespace torvel

@@ -52,6 +52,8 @@ signals:
     void reviewClicked();
     // The best results were unloaded.
     void recordsUnloaded();
+    // The review asked what a word (UTF-8) means.
+    void lookUpRequested(const QString& word);
 
 private:
     frmtvlstat& Statistics();

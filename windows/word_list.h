@@ -9,7 +9,9 @@ namespace torvel {
 
 // An ordinary editable multi-line field with a vertical scroll bar. It is left
 // out of the Tab order but takes the focus from the mouse; editing it changes
-// only what it shows.
+// only what it shows. Its context menu asks, first of all, what the word
+// under the pointer means (or the word at the cursor, when the menu is opened
+// from the keyboard).
 class WordList final : public PlainTextField {
     Q_OBJECT
 public:
@@ -17,6 +19,16 @@ public:
 
     // Shows a list kept as UTF-8 words, each followed by CR LF.
     void ShowList(std::string_view utf8);
+
+    // The word at a point of the viewport: the text between blanks on the
+    // line there, if it can be a word; empty below the last line.
+    QString WordAt(const QPoint& point) const;
+
+signals:
+    void lookUpRequested(const QString& word);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 }  // namespace torvel
