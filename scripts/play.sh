@@ -13,6 +13,10 @@ cmake --build --preset game
 play=build/game/play
 mkdir -p "$play/resources"
 cp -f assets/wmbase.txt assets/fontvl.gif "$play/"
+# The spellings with ё and the glosses, where the generator has made them.
+for side in wmyo.txt wmgloss.txt; do
+  [[ ! -e assets/$side ]] || cp -f "assets/$side" "$play/"
+done
 cp -f assets/resources/*.wav "$play/resources/"
 # The player's table of best results is never replaced once it exists.
 [[ -e "$play/results.tvl" ]] || cp assets/results.tvl "$play/"

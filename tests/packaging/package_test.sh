@@ -68,6 +68,10 @@ if [[ $with_program == ON ]]; then
   file "$prefix/$programdir/libtorvel-sound.so" | grep -q 'ELF.*shared object' || die "the sound module is not a shared object"
 fi
 data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
+# The side files of the base, where its generator has made them.
+for name in wmyo.txt wmgloss.txt; do
+  [[ ! -e $source_dir/assets/$name ]] || data_files+=("$name")
+done
 for name in "${data_files[@]}"; do
   expect_mode "$datadir/$name" 644
   cmp -s "$source_dir/assets/$name" "$prefix/$datadir/$name" || die "the packaged $name differs from assets/$name"
