@@ -31,8 +31,7 @@ source tests/e2e/lookup_session.sh
 open_work_folder
 start_x $((clicks + 100))
 start_lookup_game "$game" "$source_dir" || die "the review of a game did not open"
-read -r x y < <(timeout 40 /usr/bin/python3 tests/e2e/atspi_find.py "$(basename "$game")" "list item" \
-  "КОЛ, не найдено" 2> /dev/null) || die "КОЛ is not in the review's list"
+read -r x y < <(row_centre "$game" "КОЛ, не найдено") || die "КОЛ is not in the review's list"
 xdotool mousemove --sync "$x" "$y"
 
 : > "$work/times"

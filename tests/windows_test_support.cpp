@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -30,12 +29,6 @@ std::string WordBaseBytes(std::span<const BaseWord> words) {
     for (const std::string& line : lines) bytes += line + "\r\n";
     return bytes;
 }
-
-OpenedAddresses::OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-
-OpenedAddresses::~OpenedAddresses() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-void OpenedAddresses::Open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
 
 double DrawSourceWord(int line) { return (line + 0.5) / kLines; }
 

@@ -2,7 +2,7 @@
 // the windows' collaborators, and the player's hands (typing, clicking).
 #pragma once
 
-#include <QObject>
+#include <QDesktopServices>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -101,13 +101,11 @@ public:
 class OpenedAddresses final : public QObject {
     Q_OBJECT
 public:
-    OpenedAddresses();
-    ~OpenedAddresses() override;
-
+    OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~OpenedAddresses() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     std::vector<QString> opened;
-
 public slots:
-    void Open(const QUrl& url);
+    void Open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
 };
 
 // The player's hands.

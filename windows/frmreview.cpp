@@ -18,6 +18,7 @@
 #include "windows/review_text.h"
 #include "windows/twips.h"
 #include "windows/ui_font.h"
+#include "windows/word_lookup.h"
 
 namespace torvel {
 
@@ -64,7 +65,8 @@ QListWidgetItem* WordItem(const ReviewWord& word) {
     auto* item = new QListWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
     item->setForeground(MarkColour(word.mark));
-    item->setToolTip(mark);
+    // The gloss for the mouse too, which may rest on a word without choosing it.
+    item->setToolTip(word.gloss.empty() ? mark : mark + QStringLiteral("\n") + QString::fromStdString(word.gloss));
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
     item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(word.gloss));
     item->setData(kWordRole, text);
@@ -90,6 +92,8 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     m_Label3 = AddLabel(this, QStringLiteral("Label3"), kBelowSummary, font(), grey, Qt::AlignLeft);
     m_Label4 = AddLabel(this, QStringLiteral("Label4"), kBelowSummary, UiFont(arial, 9.75), Qt::black, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
+    // A gloss may be worth copying.
+    m_Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int glossHeight = 2 * m_Label4->fontMetrics().lineSpacing();
     m_Label4->setGeometry(kBelowSummary.adjusted(0, kBelowSummary.height() - glossHeight, 0, 0));
 
@@ -109,6 +113,16 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     // A double click, not the activation of the desktop's style, which may
     // come with a single click: the list is there to be read.
     connect(m_List1, &QListWidget::itemDoubleClicked, this, &frmreview::LookUp);
+    // As in the main window's lists, the context menu asks too.
+    m_List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_List1, &QListWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        const QListWidgetItem* const item = m_List1->itemAt(point);
+        const QString word = item != nullptr ? item->data(kWordRole).toString() : QString();
+        if (!word.isEmpty()) {
+            PopUpLookUpMenu(this, m_List1->viewport()->mapToGlobal(point), word,
+                            [this, word] { emit lookUpRequested(word); });
+        }
+    });
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), m_List1);
         enter->setContext(Qt::WidgetShortcut);

@@ -19,7 +19,8 @@ class ButtonServices;
 // main window. Escape closes it; the list takes the keyboard, so the arrow and
 // page keys scroll it, and each word is read out with who found it and its
 // gloss. The line under the list glosses the word at the keyboard's place;
-// a double click on a word, or Enter on it, asks for its meaning.
+// a double click on a word, Enter on it or its context menu asks for its
+// meaning.
 class frmreview final : public QWidget, public ReviewScreen {
     Q_OBJECT
 public:

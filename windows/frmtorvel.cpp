@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -326,11 +325,7 @@ void frmtorvel::LookUp(const QString& word) {
 
 void frmtorvel::ShowLastWordMenu(const QPoint& point) {
     const QString word = m_Label7->text();
-    if (!CanLookUp(word)) return;
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    AddLookUpItem(menu, word, [this, word] { LookUp(word); });
-    menu->popup(m_Label7->mapToGlobal(point));
+    if (CanLookUp(word)) PopUpLookUpMenu(this, m_Label7->mapToGlobal(point), word, [this, word] { LookUp(word); });
 }
 
 void frmtorvel::ShowGame(const Game& game) {

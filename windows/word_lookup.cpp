@@ -22,4 +22,11 @@ void AddLookUpItem(QMenu* menu, const QString& word, std::function<void()> lookU
     if (first != nullptr) menu->insertSeparator(first);
 }
 
+void PopUpLookUpMenu(QWidget* parent, const QPoint& at, const QString& word, std::function<void()> lookUp) {
+    auto* menu = new QMenu(parent);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    AddLookUpItem(menu, word, std::move(lookUp));
+    menu->popup(at);
+}
+
 }  // namespace torvel

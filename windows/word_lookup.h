@@ -5,6 +5,8 @@
 #include <functional>
 
 class QMenu;
+class QPoint;
+class QWidget;
 
 namespace torvel {
 
@@ -15,5 +17,9 @@ bool CanLookUp(const QString& text);
 // Puts «Что значит «СЛОВО»?» at the top of `menu`, set apart from the items
 // below it; `lookUp` runs when the player chooses it.
 void AddLookUpItem(QMenu* menu, const QString& word, std::function<void()> lookUp);
+
+// A context menu of that item alone, for a word shown by `parent`, at a point
+// of the screen.
+void PopUpLookUpMenu(QWidget* parent, const QPoint& at, const QString& word, std::function<void()> lookUp);
 
 }  // namespace torvel

@@ -79,21 +79,21 @@ die() {
   exit 1
 }
 
-# make_game_folder DIR SOURCE_DIR [DRAWN PLAYERS COMPUTERS]: the game's files
-# with a word base in which every line that can be drawn is DRAWN (ПРОГРАММА),
-# the player's word PLAYERS (МАМА) stands on line 100 and the computer's only
-# answer COMPUTERS (РОГ) on line 11030, after any start line of its scan. So a game of МАМА against РОГ is won 4 to 3:
+# make_game_folder DIR SOURCE_DIR: the game's files with a word base in which
+# every line that can be drawn is ПРОГРАММА, the player's word МАМА stands on
+# line 100 and the computer's only answer РОГ on line 11030, after any start
+# line of its scan. So a game of МАМА against РОГ is won 4 to 3:
 # 100 + 4 + 10 × 1 + 20 × 4 = 194 points, which enter row 4 of the table.
 make_game_folder() {
-  local folder=$1 source=$2 drawn=${3-ПРОГРАММА} players=${4-МАМА} computers=${5-РОГ} line
+  local folder=$1 source=$2 line
   mkdir -p "$folder/resources"
   cp "$source/assets/fontvl.gif" "$folder/"
   cp "$source/assets/resources/over.wav" "$source/assets/resources/click.wav" "$folder/resources/"
   for ((line = 1; line <= 11031; line++)); do
     case $line in
-      100) printf '%s\r\n' "$players" ;;
-      11030) printf '%s\r\n' "$computers" ;;
-      *) printf '%s\r\n' "$drawn" ;;
+      100) printf 'МАМА\r\n' ;;
+      11030) printf 'РОГ\r\n' ;;
+      *) printf 'ПРОГРАММА\r\n' ;;
     esac
   done | iconv -f UTF-8 -t CP1251 > "$folder/wmbase.txt"
   printf '%s\r\n' Первый Второй Третий Четвёртый Пятый Шестой Седьмой Восьмой Девятый Десятый \
