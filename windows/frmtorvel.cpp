@@ -318,8 +318,9 @@ void frmtorvel::LookUp(const QString& word) {
     const std::string address = m_session->ArticleAddress(word.toStdString());
     if (address.empty()) return;
     // The address is encoded already: taken as it stands, byte for byte.
-    if (!QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode))) {
-        m_messages.Show("Не удалось открыть в браузере страницу " + address);
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    if (!QDesktopServices::openUrl(url)) {
+        m_messages.Show("Не удалось открыть в браузере страницу " + url.toDisplayString().toStdString());
     }
 }
 
