@@ -15,17 +15,10 @@ if [[ -z ${TORVEL_E2E_SESSION_BUS-} ]]; then
   TORVEL_E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 
-cd "$(dirname "$0")/.."
-source_dir=$PWD
+# shellcheck source=bench/real_windows.sh
+source "$(dirname "$0")/real_windows.sh"
 clicks=${1:-20}
-
-bash scripts/install-deps.sh
-cmake --preset release > /dev/null
-cmake --build --preset release --parallel 2 --target torvel-game
-game=$source_dir/build/release/windows/torvel-game
-
-# shellcheck source=tests/e2e/x_session.sh
-source tests/e2e/x_session.sh
+build_release_game torvel-game
 # shellcheck source=tests/e2e/lookup_session.sh
 source tests/e2e/lookup_session.sh
 open_work_folder
@@ -46,7 +39,6 @@ for ((click = 1; click <= clicks; click++)); do
 done
 
 times() { cat "$work/times"; }
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 cat << EOF
 
 | Figure | Value |

@@ -1,5 +1,6 @@
 // Benchmarks of the table of best results: what closing the statistics and
-// best-results windows costs, with and without writing the file.
+// best-results windows costs, with and without writing the file, and what the
+// lock between copies of the game adds to a save.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -8,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "results/file_lock.h"
 #include "results/record_table.h"
 
 namespace {
@@ -63,5 +65,34 @@ void BM_RecordTableLoadAndEnter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecordTableLoadAndEnter)->Unit(benchmark::kMicrosecond);
+
+// Taking and letting go of the lock that every save holds, with no other copy
+// of the game about: making and removing results.tvl.lock.
+void BM_FileLockUncontended(benchmark::State& state) {
+    const ScratchTable scratch;
+    for (auto _ : state) {
+        const torvel::FileLock lock(scratch.path(), std::chrono::milliseconds(0));
+    }
+}
+BENCHMARK(BM_FileLockUncontended)->Unit(benchmark::kMicrosecond);
+
+// A save after another copy saved a result meanwhile: under the lock the file
+// is read again and this copy's result entered into it.
+void BM_RecordTableSaveMergingAnotherCopysResult(benchmark::State& state) {
+    const ScratchTable scratch;
+    for (auto _ : state) {
+        state.PauseTiming();
+        torvel::RecordTable mine(scratch.path());
+        torvel::RecordTable other(scratch.path());
+        mine.load();
+        other.load();
+        other.enterResult(2000, AskName);
+        other.save();
+        mine.enterResult(1000, AskName);
+        state.ResumeTiming();
+        mine.save();
+    }
+}
+BENCHMARK(BM_RecordTableSaveMergingAnotherCopysResult)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -6,7 +6,7 @@
 set(value_types "button/paint/(colour|font_attributes|image|picture|rect)\\.h$")
 set(allowed_paint "button/paint/|common/")
 set(allowed_host "button/host/|${value_types}")
-set(allowed_model "button/model/|${allowed_host}|button/paint/paint_input\\.h$")
+set(allowed_model "button/model/|${allowed_host}|button/paint/paint_input\\.h$|common/")
 set(allowed_form "button/form/|${allowed_model}|common/")
 
 set(faults "")

@@ -1,9 +1,10 @@
 // Windows-1251, the single-byte code page of the game's data files.
 #include "common/cp1251.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
+
+#include "common/utf8.h"
 
 namespace torvel {
 
@@ -51,36 +52,18 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Decodes one UTF-8 sequence starting at `pos`; a malformed one yields
-// nothing and consumes one byte.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80) return lead;
-    int extra = 0;
-    char32_t code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        code = lead & 0x07;
-    } else {
-        return std::nullopt;
+// The text in the code page, with `lost` for each character the code page
+// lacks, or nothing when there is no `lost`. A malformed byte decodes as
+// U+FFFD, which the code page lacks too.
+std::optional<std::string> InCodePage(std::string_view utf8, std::optional<char> lost) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (const char32_t code : DecodeUtf8(utf8)) {
+        const std::optional<unsigned char> byte = UnicodeToCp1251(code);
+        if (!byte && !lost) return std::nullopt;
+        out += byte ? static_cast<char>(*byte) : *lost;
     }
-    if (pos + extra > text.size()) {
-        pos = text.size();
-        return std::nullopt;
-    }
-    for (int i = 0; i < extra; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        code = (code << 6) | (next & 0x3F);
-        ++pos;
-    }
-    return code;
+    return out;
 }
 
 }  // namespace
@@ -105,32 +88,9 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto code = NextCodePoint(utf8, pos);
-        const auto byte = code ? UnicodeToCp1251(*code) : std::nullopt;
-        out += byte ? static_cast<char>(*byte) : '?';
-    }
-    return out;
-}
+std::string Utf8ToCp1251(std::string_view utf8) { return *InCodePage(utf8, '?'); }
 
-std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8) {
-    std::string out = Utf8ToCp1251(utf8);
-    // A '?' of the result that was no '?' of the text stands for something lost.
-    if (std::count(out.begin(), out.end(), '?') != std::count(utf8.begin(), utf8.end(), '?')) return std::nullopt;
-    return out;
-}
-
-bool IsUtf8(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        if (!NextCodePoint(text, pos)) return false;
-    }
-    return true;
-}
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8) { return InCodePage(utf8, std::nullopt); }
 
 unsigned char Cp1251ToUpper(unsigned char byte) {
     if (byte >= 'a' && byte <= 'z') return static_cast<unsigned char>(byte - 'a' + 'A');

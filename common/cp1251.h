@@ -1,8 +1,11 @@
 // Windows-1251, the single-byte code page of the game's data files.
 //
-// Inside the game a word is a std::string of Windows-1251 bytes: one byte is
-// one letter, so lengths and comparisons are exact. Text is converted to and
-// from UTF-8 only where it meets the screen.
+// Inside the game, the flow and the table of best results a word is a
+// std::string of Windows-1251 bytes: one byte is one letter, so lengths and
+// comparisons are exact. Text is converted only where it meets the screen:
+// the windows through the character mapping below, the button's painter,
+// which measures its UTF-8 captions as single-byte text, through the UTF-8
+// functions.
 #pragma once
 
 #include <optional>
@@ -22,8 +25,6 @@ std::string Utf8ToCp1251(std::string_view utf8);
 // The same conversion for text that must arrive whole: nothing when the UTF-8
 // is malformed or holds a character the code page cannot.
 std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8);
-
-bool IsUtf8(std::string_view text);
 
 // The code page's capital of a byte (а → А, ё → Ё, z → Z); bytes without a
 // capital are returned unchanged.

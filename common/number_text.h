@@ -1,4 +1,4 @@
-// Numbers written into the game's labels and files.
+// Numbers written into the scores of the table of best results.
 #pragma once
 
 #include <string>

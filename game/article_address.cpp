@@ -1,6 +1,7 @@
 // Where a word of the base is explained: its article in the Russian Wiktionary.
 #include "game/article_address.h"
 
+#include "common/cp1251.h"
 #include "game/yo_spellings.h"
 
 namespace torvel {
@@ -19,7 +20,7 @@ bool Unreserved(unsigned char byte) {
 std::string ArticleAddress(std::string_view word, const YoSpellings& spellings) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string address = "https://ru.wiktionary.org/wiki/";
-    for (const char letter : spellings.SmallLetters(word)) {
+    for (const char letter : Cp1251ToUtf8(spellings.SmallLetters(word))) {
         const auto byte = static_cast<unsigned char>(letter);
         if (Unreserved(byte)) {
             address += letter;

@@ -1,27 +1,25 @@
-// Scoring a game: the verdict, the statistics texts and the points.
+// Scoring a game: the verdict, the statistics and the points, as numbers.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 namespace torvel {
 
-// The six texts of the statistics window, in UTF-8, and the points they show.
+enum class Verdict { Win, Loss, Draw };
+
+// A finished (or paused) game in numbers; the windows put them into words.
 struct Evaluation {
-    std::string verdict;         // "Вы выиграли!", "Вы проиграли." or "Ничья!"
-    std::string sumLine;         // "Сумма букв в набранных вами словах равна 23"
-    std::string differenceLine;  // "Разница с компьютером 6 букв."
-    std::string averageLine;     // "Средняя длина слова 6 букв." or "Средняя длина слова 0"
-    std::string pointsLine;      // "Очки за игру 303"
-    std::string pointsText;      // "303", the result the records table takes
-    double points = 0;
+    Verdict verdict = Verdict::Draw;
+    int playerTotal = 0;    // letters in the player's words
+    int computerTotal = 0;  // letters in the computer's words
+    int words = 0;          // how many words the player made
+    int difference = 0;     // |playerTotal - computerTotal|
+    int averageLength = 0;  // playerTotal / words to the nearest, halves up; 0 without words
+    int points = 0;         // bonus (100, -100 or 0) + playerTotal + 10 difference + 20 averageLength
 
     friend bool operator==(const Evaluation&, const Evaluation&) = default;
 };
 
-// Evaluates the letter totals as they stand in the main window's labels (read
-// by their leading numbers; the player's text is quoted as it stands) and the
-// number of the player's words. The average length rounds halves up.
-Evaluation Evaluate(std::string_view playerTotal, std::string_view computerTotal, int wordcount);
+// The verdict and the points of the two letter totals and the number of the
+// player's words. Totals are never negative.
+Evaluation Evaluate(int playerTotal, int computerTotal, int words);
 
 }  // namespace torvel

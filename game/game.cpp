@@ -1,33 +1,13 @@
-// The game in progress in the main window: its state, the start of a game, the
-// player's entry, the computer's move and the evaluation.
+// The game in progress: its state, the start of a game, the player's entry,
+// the computer's move and the evaluation.
 #include "game/game.h"
 
 #include <algorithm>
 
-#include "common/cp1251.h"
-#include "common/leading_number.h"
-#include "common/number_text.h"
 #include "game/random_source.h"
 #include "game/word_base.h"
 
 namespace torvel {
-
-namespace {
-
-// A total lives as label text: read its leading number, add, write it back.
-std::string AddToTotal(const std::string& total, std::size_t letters) {
-    return NumberText(LeadingNumber(total) + static_cast<double>(letters));
-}
-
-// The newest word goes on top, each word followed by CR LF.
-void PutOnTop(std::string& list, std::string_view word) {
-    std::string text;
-    text.reserve(word.size() + 2 + list.size());
-    text.append(word).append("\r\n").append(list);
-    list = std::move(text);
-}
-
-}  // namespace
 
 Game::Game(WordBase& base, RandomSource& random)
     : m_base(base), m_random(random), m_words(WordBase::kLines + 1, Side::None) {}
@@ -43,12 +23,10 @@ void Game::Start() {
     m_fittingReady = true;
     std::fill(m_words.begin(), m_words.end(), Side::None);
     Record(m_base.FirstLine(m_source).value(), Side::Source);
-    m_captionsVisible = true;
-    m_playerList.clear();
-    m_computerList.clear();
-    m_playerTotal = NumberText(0);
-    m_computerTotal = NumberText(0);
-    m_wordcount = 0;
+    m_playerWords.clear();
+    m_computerWords.clear();
+    m_playerTotal = 0;
+    m_computerTotal = 0;
 }
 
 EntryOutcome Game::entr(std::string_view typed) {
@@ -56,25 +34,21 @@ EntryOutcome Game::entr(std::string_view typed) {
     EntryOutcome outcome;
     if (!entry.empty() && !m_letters.CanMake(entry)) {
         outcome.result = EntryResult::LetterMissing;
-        outcome.message = "Одной из букв нет в исходном слове! Возможно, она уже использована";
         return outcome;
     }
     const std::optional<int> line = m_base.FirstLine(entry);
     if (!line) {
         outcome.result = EntryResult::UnknownWord;
-        outcome.message = "Неверное слово";
         return outcome;
     }
     outcome.clearEntry = true;
     if (AlreadyPlayed(*line)) {
         outcome.result = EntryResult::AlreadyPlayed;
-        outcome.message = "Уже было.";
         return outcome;
     }
     Record(*line, Side::Player);
-    m_playerTotal = AddToTotal(m_playerTotal, entry.size());
-    PutOnTop(m_playerList, entry);
-    ++m_wordcount;
+    m_playerTotal += static_cast<int>(entry.size());
+    m_playerWords.push_back(entry);
     outcome.computerMove = pchod();
     return outcome;
 }
@@ -99,7 +73,7 @@ MoveOutcome Game::pchod() {
 }
 
 Evaluation Game::endgame() {
-    Evaluation evaluation = Evaluate(m_playerTotal, m_computerTotal, m_wordcount);
+    Evaluation evaluation = Evaluate(m_playerTotal, m_computerTotal, wordcount());
     m_points = evaluation.points;
     return evaluation;
 }
@@ -127,11 +101,6 @@ GameReview Game::Review() {
     return SummariseReview(m_source, std::move(words));
 }
 
-std::string Game::sourceWordUtf8() const { return Cp1251ToUtf8(m_source); }
-std::string Game::playerListUtf8() const { return Cp1251ToUtf8(m_playerList); }
-std::string Game::computerListUtf8() const { return Cp1251ToUtf8(m_computerList); }
-std::string Game::computerLastWordUtf8() const { return Cp1251ToUtf8(m_computerLastWord); }
-
 bool Game::AlreadyPlayed(int line) {
     // The empty word always counts as played: the table has a free slot, and a
     // free slot holds the empty text.
@@ -143,8 +112,8 @@ void Game::Record(int line, Side side) { m_words[m_base.FirstLineOf(line)] = sid
 void Game::PlayComputerWord(int line, MoveOutcome& outcome) {
     const std::string& word = m_base.Line(line);
     Record(line, Side::Computer);
-    PutOnTop(m_computerList, word);
-    m_computerTotal = AddToTotal(m_computerTotal, word.size());
+    m_computerWords.push_back(word);
+    m_computerTotal += static_cast<int>(word.size());
     m_computerLastWord = word;
     outcome.word = word;
 }

@@ -1,5 +1,5 @@
-// The game in progress in the main window: its state, the start of a game, the
-// player's entry, the computer's move and the evaluation.
+// The game in progress: its state, the start of a game, the player's entry,
+// the computer's move and the evaluation.
 #pragma once
 
 #include <string>
@@ -17,24 +17,22 @@ namespace torvel {
 class RandomSource;
 class WordBase;
 
-// Words are Windows-1251 strings, one byte a letter; the *Utf8 accessors give
-// the texts the window shows. Nothing here shows anything: each call returns
-// what the window has to display. Every call that reads the word base may throw
-// DataFileError (file missing, too short, malformed, no source word to draw);
-// the state is then unchanged.
+// Words are Windows-1251 strings, one byte a letter. Nothing here shows
+// anything: each call returns what happened, and the state is read through the
+// accessors. Every call that reads the word base may throw DataFileError (file
+// missing, too short, malformed, no source word to draw); the state is then
+// unchanged.
 //
-// Typical use by the main window:
+// Typical use, as GameSession plays it:
 //   WordBase base;                   // wmbase.txt in the current directory
 //   ClockRandom random;
 //   Game game(base, random);
-//   game.Start();                    // "Старт"
-//   auto outcome = game.entr(Utf8ToCp1251(text));   // Enter or "OK"
-//   if (!outcome.message.empty()) ...show it...
-//   if (outcome.clearEntry) ...empty the entry field...
-//   if (outcome.computerMove && outcome.computerMove->evaluation) ...statistics...
-//   game.pchod();                    // "Пропустить ход"
-//   game.endgame();                  // "Закончить игру"
-// and after each call the labels and lists are refreshed from the accessors.
+//   game.Start();
+//   EntryOutcome entry = game.entr(word);   // the player's word
+//   MoveOutcome move = game.pchod();        // the player passes
+//   Evaluation evaluation = game.endgame(); // the player ends the game
+// An entry or a move may end the game too: its outcome then holds the
+// evaluation.
 class Game {
 public:
     // The computer starts looking after a random line below this one.
@@ -45,18 +43,17 @@ public:
     Game(WordBase& base, RandomSource& random);
 
     // Draws a new source word (reseeding the random source once), forgets the
-    // played words, empties both lists, sets both totals to "0" and the word
-    // count to 0, and makes the captions visible. The computer's last word is
-    // kept. A game in progress is abandoned without scoring. The typing rules
-    // follow the word base from here on.
+    // played words, empties both lists and sets both totals to 0. The
+    // computer's last word is kept. A game in progress is abandoned without
+    // scoring. The typing rules follow the word base from here on.
     void Start();
 
     // The player's word as typed (Windows-1251; never trimmed). Where the base
-    // never writes Ё, a Ё of the entry is taken as Е, so the word is tested,
+    // never writes Yo, a Yo of the entry is taken as Ye, so the word is tested,
     // recorded and listed as the base writes it. Tests, in order: the letters
     // against the source word (skipped for an empty entry), the lookup in the
-    // word base, the repeat test. An accepted word is recorded, listed on top
-    // and counted, and the computer answers at once.
+    // word base, the repeat test. An accepted word is recorded, listed and
+    // counted, and the computer answers at once.
     EntryOutcome entr(std::string_view typed);
 
     // The computer's move: from a random line s (0 to 4999) on, the first line
@@ -73,22 +70,16 @@ public:
     GameReview Review();
 
     const std::string& sourceWord() const { return m_source; }
-    const std::string& playerTotal() const { return m_playerTotal; }      // number text
-    const std::string& computerTotal() const { return m_computerTotal; }  // number text
-    // The word lists: newest word first, each followed by CR LF.
-    const std::string& playerList() const { return m_playerList; }
-    const std::string& computerList() const { return m_computerList; }
+    int playerTotal() const { return m_playerTotal; }
+    int computerTotal() const { return m_computerTotal; }
+    // Each side's words in the order they were played.
+    const std::vector<std::string>& playerWords() const { return m_playerWords; }
+    const std::vector<std::string>& computerWords() const { return m_computerWords; }
     const std::string& computerLastWord() const { return m_computerLastWord; }
-    int wordcount() const { return m_wordcount; }
-    double points() const { return m_points; }  // of the last evaluation, 0 before any
-    bool captionsVisible() const { return m_captionsVisible; }
+    int wordcount() const { return static_cast<int>(m_playerWords.size()); }
+    int points() const { return m_points; }  // of the last evaluation, 0 before any
     // What the player's typing corrects; nothing before the first start.
     const TypingRules& typingRules() const { return m_typing; }
-
-    std::string sourceWordUtf8() const;
-    std::string playerListUtf8() const;
-    std::string computerListUtf8() const;
-    std::string computerLastWordUtf8() const;
 
 private:
     // Who played the word of a line.
@@ -110,14 +101,12 @@ private:
     // The lines whose letters fit the source word, in file order.
     std::vector<int> m_fitting;
     bool m_fittingReady = false;
-    int m_wordcount = 0;
-    std::string m_playerTotal = "0";
-    std::string m_computerTotal = "0";
-    std::string m_playerList;
-    std::string m_computerList;
+    int m_playerTotal = 0;
+    int m_computerTotal = 0;
+    std::vector<std::string> m_playerWords;
+    std::vector<std::string> m_computerWords;
     std::string m_computerLastWord;
-    double m_points = 0;
-    bool m_captionsVisible = false;
+    int m_points = 0;
     TypingRules m_typing;
 };
 

@@ -12,8 +12,8 @@ constexpr unsigned char kSmallYo = 0xB8;
 constexpr unsigned char kCapitalYe = 0xC5;
 constexpr unsigned char kSmallYe = 0xE5;
 
-// Every byte keeps its order at twice its value; Ё and ё slot in just after
-// Е and е, where the alphabet has them.
+// Every byte keeps its order at twice its value; the capital and small Yo
+// slot in just after Ye, where the alphabet has them.
 unsigned Weight(char letter) {
     const auto byte = static_cast<unsigned char>(letter);
     if (byte == kCapitalYo) return 2U * kCapitalYe + 1U;

@@ -16,7 +16,9 @@ enum class WordMark {
 struct ReviewWord {
     std::string word;  // Windows-1251
     WordMark mark = WordMark::Missed;
-    std::string gloss{};  // UTF-8; empty when the word has none
+    // As the gloss file writes it, UTF-8: its English may hold letters the
+    // code page lacks. Empty when the word has none.
+    std::string gloss{};
 
     friend bool operator==(const ReviewWord&, const ReviewWord&) = default;
 };
@@ -47,7 +49,7 @@ struct GameReview {
 GameReview SummariseReview(std::string sourceWord, std::vector<ReviewWord> words);
 
 // Russian alphabetical order of Windows-1251 words: byte order, except that
-// Ё and ё follow Е and е.
+// the capital and small Yo follow Ye.
 bool AlphabeticallyBefore(const std::string& a, const std::string& b);
 
 }  // namespace torvel

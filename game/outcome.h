@@ -1,4 +1,4 @@
-// What the player's entry and the computer's move report back to the window.
+// What the player's entry and the computer's move report back to the flow.
 #pragma once
 
 #include <optional>
@@ -18,19 +18,18 @@ struct MoveOutcome {
     friend bool operator==(const MoveOutcome&, const MoveOutcome&) = default;
 };
 
+// The player's entry, accepted or refused for the first rule it breaks.
 enum class EntryResult {
     Accepted,
-    LetterMissing,  // "Одной из букв нет в исходном слове! Возможно, она уже использована"
-    UnknownWord,    // "Неверное слово"
-    AlreadyPlayed,  // "Уже было."
+    LetterMissing,  // a letter more often than in the source word
+    UnknownWord,    // not in the word base
+    AlreadyPlayed,  // played before in this game, by either side, or the source word
 };
 
-// The player's entry.
 struct EntryOutcome {
     EntryResult result = EntryResult::Accepted;
-    std::string message;                       // UTF-8 text of the message box; empty when accepted
-    bool clearEntry = false;                   // empty the entry field
-    std::optional<MoveOutcome> computerMove;   // the answer to an accepted word
+    bool clearEntry = false;                  // empty the entry field
+    std::optional<MoveOutcome> computerMove;  // the answer to an accepted word
 
     friend bool operator==(const EntryOutcome&, const EntryOutcome&) = default;
 };

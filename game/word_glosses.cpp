@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/cp1251.h"
+#include "common/utf8.h"
 
 namespace torvel {
 
@@ -44,7 +45,7 @@ bool WordGlosses::Take(std::string_view line) {
     if (tab == std::string_view::npos) return false;
     const std::string_view wordText = line.substr(0, tab);
     const std::string_view gloss = Trimmed(line.substr(tab + 1));
-    if (wordText.empty() || gloss.empty() || HasControl(wordText) || HasControl(gloss) || !IsUtf8(gloss)) {
+    if (wordText.empty() || gloss.empty() || HasControl(wordText) || HasControl(gloss) || !IsValidUtf8(gloss)) {
         return false;
     }
     std::optional<std::string> word = Utf8ToCp1251Exactly(wordText);

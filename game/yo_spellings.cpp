@@ -38,7 +38,7 @@ bool YoSpellings::Take(std::string_view line) {
         if (letter != '-' && letter != kSmallYo && byte < 0xE0) return false;
         baseWord += letter == kSmallYo ? kCapitalYe : static_cast<char>(Cp1251ToUpper(byte));
     }
-    m_spellings.emplace(std::move(baseWord), line);
+    m_spellings.emplace(std::move(baseWord), *word);
     return true;
 }
 
@@ -47,7 +47,7 @@ std::string YoSpellings::SmallLetters(std::string_view word) const {
     if (spelled != m_spellings.end()) return spelled->second;
     std::string small(word);
     for (char& letter : small) letter = static_cast<char>(Cp1251ToLower(static_cast<unsigned char>(letter)));
-    return Cp1251ToUtf8(small);
+    return small;
 }
 
 }  // namespace torvel

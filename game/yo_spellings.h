@@ -24,8 +24,8 @@ public:
     static YoSpellings Read(const std::string& path);
     static YoSpellings FromText(std::string_view text, std::string name = kFileName);
 
-    // A word of the base (Windows-1251) in small letters, with its ё where
-    // the file spells it so: ЛЕД → "лёд", ДОМ → "дом". UTF-8.
+    // A word of the base in small letters, with its ё where the file spells
+    // it so: ЛЕД → "лёд", ДОМ → "дом". Windows-1251 in and out.
     std::string SmallLetters(std::string_view word) const;
 
     const SideFileReport& report() const { return m_report; }
@@ -33,7 +33,7 @@ public:
 private:
     bool Take(std::string_view line);
 
-    std::unordered_map<std::string, std::string> m_spellings;  // base word → spelling
+    std::unordered_map<std::string, std::string> m_spellings;  // base word → spelling, both Windows-1251
     SideFileReport m_report;
 };
 

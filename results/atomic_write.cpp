@@ -30,9 +30,9 @@ std::string FolderOf(const std::string& path) {
     throw DataFileError(path, what + ": " + SystemReason(error));
 }
 
-// The file `path` leads to through any symbolic links, so that the file is
-// replaced and the links stay. A link that leads nowhere yet names the file
-// to create.
+}  // namespace
+
+// A save replaces this file, so that the links to it stay.
 std::string LinkTarget(const std::string& path) {
     namespace fs = std::filesystem;
     constexpr int kMaxLinks = 40;  // as the system counts before ELOOP
@@ -46,6 +46,8 @@ std::string LinkTarget(const std::string& path) {
     }
     return target.string();
 }
+
+namespace {
 
 // A file whose mode gives no one write permission, or that this user may
 // not write, was made read-only on purpose: replacing it would go around that.

@@ -24,4 +24,9 @@ namespace torvel {
 // file keeps its old content.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The file `path` leads to through any symbolic links: the file that a save
+// replaces. A link that leads nowhere yet names the file to create. Throws
+// DataFileError naming `path` for a link that cannot be read or a loop.
+std::string LinkTarget(const std::string& path);
+
 }  // namespace torvel

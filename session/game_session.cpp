@@ -4,9 +4,9 @@
 
 #include <iostream>
 
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "game/article_address.h"
+#include "results/file_lock.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
 #include "session/screens.h"
@@ -23,13 +23,12 @@ void GameSession::Start() {
     m_screens.main.ShowGame(m_game);
 }
 
-void GameSession::entr(std::string_view entryUtf8) {
+void GameSession::entr(std::string_view entry) {
     EntryOutcome outcome;
-    const std::string entry = Utf8ToCp1251(entryUtf8);
     if (!Play([&] { outcome = m_game.entr(entry); })) return;
     if (outcome.clearEntry) m_screens.main.ClearEntry();
     m_screens.main.ShowGame(m_game);
-    if (!outcome.message.empty()) m_screens.messages.Show(outcome.message);
+    if (outcome.result != EntryResult::Accepted) m_screens.main.ShowRefusal(outcome.result);
     if (outcome.computerMove && outcome.computerMove->evaluation) ShowEvaluation(*outcome.computerMove->evaluation);
     RefreshOpenReview();
 }
@@ -58,16 +57,7 @@ void GameSession::ShowRecords() {
     if (LoadRecords()) m_screens.records.ShowTable(m_records);
 }
 
-void GameSession::SaveRecords() {
-    // A table that failed to load stands for nothing on disk: never saved.
-    if (!m_records.isLoaded()) return;
-    try {
-        m_records.save();
-    } catch (const DataFileError& error) {
-        // The file keeps its old content.
-        m_screens.messages.Show(error.what());
-    }
-}
+void GameSession::SaveRecords() { SaveChangedRecords(true); }
 
 bool GameSession::ShowReview() {
     if (!m_evaluated) return false;
@@ -75,11 +65,10 @@ bool GameSession::ShowReview() {
     return true;
 }
 
-std::string GameSession::ArticleAddress(std::string_view wordUtf8) {
-    const std::optional<std::string> word = Utf8ToCp1251Exactly(wordUtf8);
-    if (!word || word->empty()) return {};
+std::string GameSession::ArticleAddress(std::string_view word) {
+    if (word.empty()) return {};
     ReadSideFiles();
-    return torvel::ArticleAddress(*word, m_spellings);
+    return torvel::ArticleAddress(word, m_spellings);
 }
 
 GameReview GameSession::Review() {
@@ -118,6 +107,12 @@ void GameSession::Fatal(const DataFileError& error) {
 }
 
 bool GameSession::LoadRecords() {
+    // Reading the file again would discard a result not yet saved, so it is
+    // saved first. If it cannot be, the table stays as it is, unsaved.
+    if (!SaveChangedRecords(false)) {
+        m_screens.records.FillTable(m_records);
+        return true;
+    }
     try {
         m_records.load();
     } catch (const DataFileError& error) {
@@ -129,6 +124,25 @@ bool GameSession::LoadRecords() {
     }
     m_screens.records.FillTable(m_records);
     return true;
+}
+
+// False, with the player told why, when a change could not be saved; it is
+// kept for the next try. An unchanged table is neither written nor reported:
+// the file holds what it was read from, or what another copy saved since.
+bool GameSession::SaveChangedRecords(bool unloading) {
+    // A table that failed to load stands for nothing on disk: never saved.
+    if (!m_records.hasUnsavedChanges()) return true;
+    try {
+        m_records.save();
+        return true;
+    } catch (const FileBusyError& error) {
+        if (unloading) m_screens.records.KeepTableOpen();
+        m_screens.messages.Show(error.what());
+    } catch (const DataFileError& error) {
+        // The file keeps its old content.
+        m_screens.messages.Show(error.what());
+    }
+    return false;
 }
 
 void GameSession::ShowEvaluation(const Evaluation& evaluation) {

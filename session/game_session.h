@@ -55,8 +55,8 @@ public:
 
     // "Старт".
     void Start();
-    // Enter or "OK" with the entry field's text (UTF-8).
-    void entr(std::string_view entryUtf8);
+    // Enter or "OK" with the entry field's text, in Windows-1251.
+    void entr(std::string_view entry);
     // "Пропустить ход".
     void pchod();
     // "Закончить игру".
@@ -68,13 +68,14 @@ public:
     void func();
     // "Таблица рекордов": reads the table afresh and shows it.
     void ShowRecords();
-    // The best-results window was unloaded: its table is saved.
+    // The best-results window was unloaded: its table is saved if it changed.
+    // While another copy of the game holds the file, the window stays open.
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
-    // The address of the article that explains a word (UTF-8, as a list shows
-    // it); empty for text that no word of the base's code page can be.
-    std::string ArticleAddress(std::string_view wordUtf8);
+    // The address of the article that explains a word (Windows-1251); empty
+    // for no word.
+    std::string ArticleAddress(std::string_view word);
 
     bool reviewAvailable() const { return m_evaluated; }
     // What the entry field corrects in the player's typing: it follows the
@@ -86,6 +87,7 @@ private:
     bool Play(const std::function<void()>& step);
     void Fatal(const DataFileError& error);
     bool LoadRecords();
+    bool SaveChangedRecords(bool unloading);
     void ShowEvaluation(const Evaluation& evaluation);
     void RefreshOpenReview();
     // The game's review, each word with its gloss.

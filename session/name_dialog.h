@@ -9,8 +9,9 @@ class NameDialog {
 public:
     virtual ~NameDialog() = default;
 
-    // A modal question; the text as typed (UTF-8, possibly empty), or an
-    // empty text when the player cancels.
+    // A modal question; the text as typed (in Windows-1251, as the table of
+    // best results keeps it; possibly empty), or an empty text when the
+    // player cancels.
     virtual std::string Ask() = 0;
 };
 

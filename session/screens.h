@@ -2,6 +2,8 @@
 // the values it is handed and passes the player's input back to the flow.
 #pragma once
 
+#include "game/outcome.h"
+
 namespace torvel {
 
 struct Evaluation;
@@ -14,10 +16,12 @@ class MainScreen {
 public:
     virtual ~MainScreen() = default;
 
-    // The source word, both totals and lists, the computer's last word and
-    // whether the captions show.
+    // The source word, both totals and lists and the computer's last word.
     virtual void ShowGame(const Game& game) = 0;
     virtual void ClearEntry() = 0;
+    // Tells the player why the entry was refused; returns when the player
+    // has read it.
+    virtual void ShowRefusal(EntryResult result) = 0;
     // A data file the game cannot do without failed: the program ends with a
     // failure status once the current event is handled.
     virtual void EndProgram() = 0;
@@ -47,6 +51,9 @@ public:
     virtual void PutAwayTable() = 0;
     // Unloads the window if it is open.
     virtual void UnloadTable() = 0;
+    // Called while the window unloads: the table could not be saved for now,
+    // so the window stays open with it, and closing it again tries again.
+    virtual void KeepTableOpen() = 0;
 };
 
 // The review window.

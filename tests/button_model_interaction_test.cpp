@@ -8,7 +8,7 @@
 
 #include "button/model/access_key.h"
 #include "button/model/vantor_button_model.h"
-#include "button_model_fake_host.h"
+#include "button_host_fake.h"
 
 namespace torvel {
 namespace {

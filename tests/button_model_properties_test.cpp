@@ -8,7 +8,7 @@
 #include "button/form/stored_form_writer.h"
 #include "button/host/property_errors.h"
 #include "button/model/vantor_button_model.h"
-#include "button_model_fake_host.h"
+#include "button_host_fake.h"
 #include "button_model_test_support.h"
 
 namespace torvel {

@@ -17,5 +17,5 @@ torvel_add_gtest(game_test
 torvel_add_gtest(game_reference_test SOURCES game_reference_test.cpp LIBS torvel_game_support)
 target_compile_options(game_reference_test PRIVATE -O2)
 
-torvel_add_fuzzer(word_base_fuzz ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/word_base_fuzz.cpp torvel_game
+torvel_add_fuzzer(word_base_fuzz game_word_base_fuzz.cpp torvel_game
                   ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/word_base)

@@ -46,14 +46,14 @@ TEST(ComputerMove, FindsTheOnlyWordOnLine10OnlyFromStartsBelow10) {
         if (c.found) {
             EXPECT_EQ(outcome.word, Utf8ToCp1251("РОГ"));
             EXPECT_FALSE(outcome.evaluation);
-            EXPECT_EQ(game.computerTotal(), "3");
+            EXPECT_EQ(game.computerTotal(), 3);
         } else {
             // The source word on line 20 fits but counts as played.
             EXPECT_FALSE(outcome.word);
             ASSERT_TRUE(outcome.evaluation);
-            EXPECT_EQ(outcome.evaluation->verdict, "Ничья!");
-            EXPECT_EQ(game.computerTotal(), "0");
-            EXPECT_EQ(game.computerList(), "");
+            EXPECT_EQ(outcome.evaluation->verdict, Verdict::Draw);
+            EXPECT_EQ(game.computerTotal(), 0);
+            EXPECT_TRUE(game.computerWords().empty());
         }
     }
 }
@@ -66,22 +66,22 @@ TEST(ComputerMove, PlaysAWordAndListsItOnTop) {
     game.Start();
     // Two passes in a row give two words, each on top of the one before.
     EXPECT_EQ(game.pchod().word, Utf8ToCp1251("ГРАММА"));
-    EXPECT_EQ(game.computerTotal(), "6");
-    EXPECT_EQ(game.computerLastWordUtf8(), "ГРАММА");
-    EXPECT_EQ(game.computerListUtf8(), "ГРАММА\r\n");
+    EXPECT_EQ(game.computerTotal(), 6);
+    EXPECT_EQ(game.computerLastWord(), Utf8ToCp1251("ГРАММА"));
+    EXPECT_EQ(game.computerWords(), ToCp1251({"ГРАММА"}));
     // ПАРОМ is found on line 50, its first line after the start.
     EXPECT_EQ(game.pchod().word, Utf8ToCp1251("ПАРОМ"));
-    EXPECT_EQ(game.computerListUtf8(), "ПАРОМ\r\nГРАММА\r\n");
-    EXPECT_EQ(game.computerTotal(), "11");
+    EXPECT_EQ(game.computerWords(), ToCp1251({"ГРАММА", "ПАРОМ"}));
+    EXPECT_EQ(game.computerTotal(), 11);
     // From the top, line 30 holds ПАРОМ again: played, so line 60 it is.
     EXPECT_EQ(game.pchod().word, Utf8ToCp1251("ГОРА"));
     const MoveOutcome last = game.pchod();
     EXPECT_FALSE(last.word);
     ASSERT_TRUE(last.evaluation);
-    EXPECT_EQ(last.evaluation->verdict, "Вы проиграли.");
-    EXPECT_EQ(game.computerLastWordUtf8(), "ГОРА");
-    EXPECT_EQ(game.playerTotal(), "0");
-    EXPECT_EQ(game.computerTotal(), "15");
+    EXPECT_EQ(last.evaluation->verdict, Verdict::Loss);
+    EXPECT_EQ(game.computerLastWord(), Utf8ToCp1251("ГОРА"));
+    EXPECT_EQ(game.playerTotal(), 0);
+    EXPECT_EQ(game.computerTotal(), 15);
     EXPECT_EQ(game.points(), -100 + 0 + 150);
     EXPECT_EQ(random.left(), 0U);
 }
@@ -94,15 +94,15 @@ TEST(ComputerMove, EvaluatesOnArrivingAtTheLastLineAndStillTestsIt) {
     const MoveOutcome first = game.pchod();
     ASSERT_TRUE(first.evaluation);
     // The statistics were taken before the word on line 11031 was played.
-    EXPECT_EQ(first.evaluation->differenceLine, "Разница с компьютером 0 букв.");
-    EXPECT_EQ(first.evaluation->verdict, "Ничья!");
+    EXPECT_EQ(first.evaluation->difference, 0);
+    EXPECT_EQ(first.evaluation->verdict, Verdict::Draw);
     EXPECT_EQ(first.word, Utf8ToCp1251("ГРАММ"));
-    EXPECT_EQ(game.computerTotal(), "5");
+    EXPECT_EQ(game.computerTotal(), 5);
     EXPECT_EQ(game.points(), 0);
     // Line 11032 lies beyond the base: nothing is left to play.
     const MoveOutcome second = game.pchod();
     ASSERT_TRUE(second.evaluation);
-    EXPECT_EQ(second.evaluation->verdict, "Вы проиграли.");
+    EXPECT_EQ(second.evaluation->verdict, Verdict::Loss);
     EXPECT_FALSE(second.word);
 }
 
@@ -117,10 +117,7 @@ TEST(ComputerMove, EndingTheGameCountsThePlayersLastWord) {
     EXPECT_FALSE(outcome.computerMove->word);
     ASSERT_TRUE(outcome.computerMove->evaluation);
     const Evaluation& evaluation = *outcome.computerMove->evaluation;
-    EXPECT_EQ(evaluation.verdict, "Вы выиграли!");
-    EXPECT_EQ(evaluation.sumLine, "Сумма букв в набранных вами словах равна 3");
-    EXPECT_EQ(evaluation.averageLine, "Средняя длина слова 3 букв.");
-    EXPECT_EQ(evaluation.points, 100 + 3 + 30 + 60);
+    EXPECT_EQ(evaluation, (Evaluation{Verdict::Win, 3, 0, 1, 3, 3, 100 + 3 + 30 + 60}));
     EXPECT_EQ(game.points(), 193);
     // Ending the game again without further play gives the same evaluation.
     EXPECT_EQ(game.endgame(), evaluation);
@@ -136,12 +133,7 @@ TEST(ComputerMove, PassingBeforeAnyStartEvaluatesZeroTotals) {
     EXPECT_FALSE(outcome.word);
     ASSERT_TRUE(outcome.evaluation);
     const Evaluation& e = *outcome.evaluation;
-    EXPECT_EQ(e.verdict, "Ничья!");
-    EXPECT_EQ(e.sumLine, "Сумма букв в набранных вами словах равна 0");
-    EXPECT_EQ(e.differenceLine, "Разница с компьютером 0 букв.");
-    EXPECT_EQ(e.averageLine, "Средняя длина слова 0");
-    EXPECT_EQ(e.pointsLine, "Очки за игру 0");
-    EXPECT_EQ(e.pointsText, "0");
+    EXPECT_EQ(e, (Evaluation{Verdict::Draw, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(game.computerLastWord(), "");
     EXPECT_EQ(game.endgame(), e);
 }

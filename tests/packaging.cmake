@@ -64,7 +64,7 @@ if(SHELLCHECK)
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
                    tests/e2e/ratio_e2e.sh tests/e2e/window_manager_e2e.sh tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
                    tests/e2e/soak_e2e.sh tests/e2e/lookup_session.sh tests/e2e/lookup_e2e.sh
-                   bench/measure_process.sh bench/measure_sound_delay.sh bench/measure_lookup.sh
+                   bench/real_windows.sh bench/measure_process.sh bench/measure_sound_delay.sh bench/measure_lookup.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)
 endif()

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/line_reader.h"
 #include "common/number_text.h"
@@ -83,8 +84,8 @@ TEST(RecordTableFile, AnEnteredResultIsSavedAndUntouchedCellsKeepTheirBytes) {
     WriteBytes(path, TableText(kNames, kScores, "\n"));
     RecordTable table(path);
     table.load();
-    EXPECT_EQ(table.nameUtf8(0), "Иван");
-    ASSERT_EQ(table.enterResult(45, [] { return std::string("Пётр\n"); }), 6);
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(0)), "Иван");
+    ASSERT_EQ(table.enterResult(45, [] { return Utf8ToCp1251("Пётр\n"); }), 6);
     table.save();
 
     // Cells above the new row keep their bytes; the ones that moved are number text.
@@ -189,7 +190,7 @@ TEST(RecordTableFile, TheLongestCellIsSavedAndLoadsAgain) {
     table.load();
     EXPECT_EQ(table.nameBytes(2), names[2]);
 
-    table.setNameUtf8(5, std::string(RecordTable::kMaxCellBytes + 100, 'm'));
+    table.setName(5, std::string(RecordTable::kMaxCellBytes + 100, 'm'));
     EXPECT_EQ(table.nameBytes(5).size(), RecordTable::kMaxCellBytes);
     table.save();
     RecordTable reread(path);
@@ -269,7 +270,7 @@ TEST(RecordTableFile, ATableNeverLoadedIsNotSaved) {
     const std::string path = folder.file("results.tvl");
     WriteBytes(path, "not a table\n");
     RecordTable table(path);
-    table.setNameUtf8(0, "Лена");
+    table.setName(0, Utf8ToCp1251("Лена"));
     EXPECT_FALSE(table.isLoaded());
     EXPECT_THROW(table.save(), DataFileError);
     EXPECT_EQ(ReadBytes(path), "not a table\n");

@@ -36,7 +36,7 @@ bool Loadable(const std::vector<std::string>& lines) {
     return true;
 }
 
-void SavedTableLoadsBack(const RecordTable& table) {
+void SavedTableLoadsBack(RecordTable& table) {
     table.save();
     RecordTable reread(table.path());
     reread.load();

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/cp1251.h"
 #include "results/record_table.h"
 
 namespace torvel {
@@ -22,21 +23,21 @@ const Column kNames = {"Аня",  "Боря", "Вера", "Гена",  "Даша
 RecordTable MakeTable() {
     RecordTable table;
     for (int row = 0; row < RecordTable::kRows; ++row) {
-        table.setNameUtf8(row, kNames[row]);
-        table.setScoreUtf8(row, kScores[row]);
+        table.setName(row, Utf8ToCp1251(kNames[row]));
+        table.setScore(row, kScores[row]);
     }
     return table;
 }
 
 Column Names(const RecordTable& table) {
     Column names;
-    for (int row = 0; row < RecordTable::kRows; ++row) names[row] = table.nameUtf8(row);
+    for (int row = 0; row < RecordTable::kRows; ++row) names[row] = Cp1251ToUtf8(table.nameBytes(row));
     return names;
 }
 
 Column Scores(const RecordTable& table) {
     Column scores;
-    for (int row = 0; row < RecordTable::kRows; ++row) scores[row] = table.scoreUtf8(row);
+    for (int row = 0; row < RecordTable::kRows; ++row) scores[row] = Cp1251ToUtf8(table.scoreBytes(row));
     return scores;
 }
 
@@ -86,7 +87,7 @@ TEST(RecordTableInsertRow, MovesTheRowsBelowDownAndFillsTheRow) {
         int asked = 0;
         table.insertRow(c.position, c.score, [&] {
             ++asked;
-            return c.answer;
+            return Utf8ToCp1251(c.answer);
         });
         EXPECT_EQ(asked, 1) << c.position;
         EXPECT_EQ(Names(table), c.names) << c.position;
@@ -97,24 +98,24 @@ TEST(RecordTableInsertRow, MovesTheRowsBelowDownAndFillsTheRow) {
 TEST(RecordTableInsertRow, AsksForTheNameOnlyAfterTheRowsHaveMoved) {
     RecordTable table = MakeTable();
     table.insertRow(2, 220, [&] {
-        EXPECT_EQ(table.scoreUtf8(2), "220");
-        EXPECT_EQ(table.scoreUtf8(3), "200");
-        EXPECT_EQ(table.scoreUtf8(9), "-40");
-        EXPECT_EQ(table.nameUtf8(3), "Вера");
-        EXPECT_EQ(table.nameUtf8(9), "Игорь");
-        return std::string("Лена");
+        EXPECT_EQ(Cp1251ToUtf8(table.scoreBytes(2)), "220");
+        EXPECT_EQ(Cp1251ToUtf8(table.scoreBytes(3)), "200");
+        EXPECT_EQ(Cp1251ToUtf8(table.scoreBytes(9)), "-40");
+        EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(3)), "Вера");
+        EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(9)), "Игорь");
+        return Utf8ToCp1251("Лена");
     });
-    EXPECT_EQ(table.nameUtf8(2), "Лена");
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(2)), "Лена");
 }
 
 TEST(RecordTableInsertRow, AFailedQuestionLeavesTheRowsMovedAndTheRowsNameInPlace) {
     RecordTable table = MakeTable();
     EXPECT_THROW(table.insertRow(5, 120, []() -> std::string { throw std::runtime_error("closed"); }),
                  std::runtime_error);
-    EXPECT_EQ(table.scoreUtf8(5), "120");
-    EXPECT_EQ(table.nameUtf8(5), "Егор");
-    EXPECT_EQ(table.nameUtf8(6), "Егор");
-    EXPECT_EQ(table.nameUtf8(9), "Игорь");
+    EXPECT_EQ(Cp1251ToUtf8(table.scoreBytes(5)), "120");
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(5)), "Егор");
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(6)), "Егор");
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(9)), "Игорь");
 }
 
 TEST(RecordTableEnterResult, EntersAtTheFoundRowOrLeavesTheTableAlone) {
@@ -122,16 +123,16 @@ TEST(RecordTableEnterResult, EntersAtTheFoundRowOrLeavesTheTableAlone) {
     bool asked = false;
     EXPECT_EQ(table.enterResult(-51, [&] {
         asked = true;
-        return std::string("Лена");
+        return Utf8ToCp1251("Лена");
     }),
               std::nullopt);
     EXPECT_FALSE(asked);
     EXPECT_EQ(Names(table), kNames);
     EXPECT_EQ(Scores(table), kScores);
 
-    EXPECT_EQ(table.enterResult(-50, [] { return std::string("Лена"); }), 9);
-    EXPECT_EQ(table.nameUtf8(9), "Лена");
-    EXPECT_EQ(table.scoreUtf8(9), "-50");
+    EXPECT_EQ(table.enterResult(-50, [] { return Utf8ToCp1251("Лена"); }), 9);
+    EXPECT_EQ(Cp1251ToUtf8(table.nameBytes(9)), "Лена");
+    EXPECT_EQ(Cp1251ToUtf8(table.scoreBytes(9)), "-50");
 }
 
 TEST(RecordTableInsertRow, RefusesABadPositionWithoutChangingAnything) {
@@ -141,7 +142,7 @@ TEST(RecordTableInsertRow, RefusesABadPositionWithoutChangingAnything) {
         EXPECT_THROW(table.insertRow(position, 1000,
                                      [&] {
                                          asked = true;
-                                         return std::string("Лена");
+                                         return Utf8ToCp1251("Лена");
                                      }),
                      std::out_of_range);
         EXPECT_FALSE(asked);
@@ -151,8 +152,8 @@ TEST(RecordTableInsertRow, RefusesABadPositionWithoutChangingAnything) {
     RecordTable table = MakeTable();
     EXPECT_THROW(table.insertRow(0, 1000, nullptr), std::invalid_argument);
     EXPECT_EQ(Scores(table), kScores);
-    EXPECT_THROW(table.nameUtf8(10), std::out_of_range);
-    EXPECT_THROW(table.setScoreUtf8(-1, "1"), std::out_of_range);
+    EXPECT_THROW(table.nameBytes(10), std::out_of_range);
+    EXPECT_THROW(table.setScore(-1, "1"), std::out_of_range);
 }
 
 TEST(RecordTableCells, StoreWhatTheFileCanHoldOnOneLine) {
@@ -173,14 +174,14 @@ TEST(RecordTableCells, StoreWhatTheFileCanHoldOnOneLine) {
     };
     for (const auto& c : cases) {
         RecordTable typed = MakeTable();
-        typed.setNameUtf8(4, c.typed);
-        typed.setScoreUtf8(4, c.typed);
-        EXPECT_EQ(typed.nameUtf8(4), c.shown) << c.typed;
+        typed.setName(4, Utf8ToCp1251(c.typed));
+        typed.setScore(4, Utf8ToCp1251(c.typed));
+        EXPECT_EQ(Cp1251ToUtf8(typed.nameBytes(4)), c.shown) << c.typed;
         EXPECT_EQ(typed.nameBytes(4), c.bytes) << c.typed;
         EXPECT_EQ(typed.scoreBytes(4), c.bytes) << c.typed;
 
         RecordTable answered = MakeTable();
-        answered.insertRow(4, 150, [&] { return c.typed; });
+        answered.insertRow(4, 150, [&] { return Utf8ToCp1251(c.typed); });
         EXPECT_EQ(answered.nameBytes(4), c.bytes) << c.typed;
     }
 }

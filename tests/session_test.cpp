@@ -2,6 +2,7 @@
 // what the screens are handed on the way.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,10 +11,12 @@
 #include "game/evaluation.h"
 #include "game/game.h"
 #include "game/word_base.h"
+#include "results/file_lock.h"
 #include "session/game_session.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"
 #include "session/screens.h"
+#include "results_test_files.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/temp_base.h"
 
@@ -31,15 +34,19 @@ class LoggingScreens final : public MainScreen,
                              public MessageBox,
                              public NameDialog {
 public:
-    void ShowGame(const Game& game) override { log.push_back("game " + game.playerTotal() + ":" + game.computerTotal()); }
+    void ShowGame(const Game& g) override {
+        log.push_back("game " + std::to_string(g.playerTotal()) + ":" + std::to_string(g.computerTotal()));
+    }
     void ClearEntry() override { log.push_back("clear"); }
+    void ShowRefusal(EntryResult) override { log.push_back("refused"); }
     void EndProgram() override { log.push_back("end"); }
-    void ShowEvaluation(const Evaluation& evaluation) override { log.push_back("statistics " + evaluation.pointsText); }
+    void ShowEvaluation(const Evaluation& e) override { log.push_back("statistics " + std::to_string(e.points)); }
     void CloseStatistics() override { log.push_back("close statistics"); }
     void FillTable(const RecordTable&) override { log.push_back("fill table"); }
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }
     void PutAwayTable() override { log.push_back("put away table"); }
     void UnloadTable() override { log.push_back("unload table"); }
+    void KeepTableOpen() override { log.push_back("keep table open"); }
     void ShowReview(const GameReview& review) override {
         open = true;
         log.push_back("show review " + Marks(review));
@@ -51,7 +58,7 @@ public:
         log.push_back("close review");
     }
     void Show(const std::string& text) override { log.push_back("message " + text); }
-    std::string Ask() override { return "Игрок"; }
+    std::string Ask() override { return Utf8ToCp1251("Игрок"); }
 
     // "РАМА+ ГРАММ- ПАРОМ.": found by the player, played by the computer, missed.
     static std::string Marks(const GameReview& review) {
@@ -96,7 +103,7 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     EXPECT_FALSE(session.ShowReview());
     random.Add({DrawOf(20), StartAfter(0)});
     session.Start();
-    session.entr("ПАРОМ");
+    session.entr(Utf8ToCp1251("ПАРОМ"));
     EXPECT_FALSE(session.ShowReview());
     EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "clear", "game 5:4"}));
 
@@ -130,7 +137,7 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
     const Way ways[] = {
         {"the end button", [](GameSession& s) { s.endgame(); }, false, {"statistics 0"}},
         {"a pass", [](GameSession& s) { s.pchod(); }, true, {"game 0:0", "statistics 0"}},
-        {"a word", [](GameSession& s) { s.entr("РАМА"); }, true, {"clear", "game 4:0", "statistics 224"}},
+        {"a word", [](GameSession& s) { s.entr(Utf8ToCp1251("РАМА")); }, true, {"clear", "game 4:0", "statistics 224"}},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.what);
@@ -143,6 +150,48 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
         EXPECT_EQ(Log(), way.log);
         EXPECT_TRUE(session.reviewAvailable());
     }
+}
+
+TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
+    const testing::TempFolder folder;
+    const std::string path = folder.file("results.tvl");
+    testing::WriteBytes(path, testing::TableText(std::vector<std::string>(10, "x"),
+                                                 {"-1", "-2", "-3", "-4", "-5", "-6", "-7", "-8", "-9", "-10"}));
+    GameSession records(SessionScreens{screens, screens, screens, screens, screens, screens}, random, CraftedBase(),
+                        RecordTable(path, std::chrono::milliseconds(50)));
+    // Only looked at: not written, so a read-only file brings no message.
+    const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, old);
+    for (const auto mode : {std::filesystem::perms(0444), std::filesystem::perms(0644)}) {
+        std::filesystem::permissions(path, mode);
+        records.ShowRecords();
+        records.SaveRecords();
+        EXPECT_EQ(std::filesystem::last_write_time(path), old);
+        EXPECT_EQ(Log(), (std::vector<std::string>{"fill table", "show table"}));
+    }
+    // A draw with 0 points enters row 0; opening the table again saves it first.
+    records.endgame();
+    records.func();
+    records.ShowRecords();
+    RecordTable saved(path);
+    saved.load();
+    EXPECT_EQ(Cp1251ToUtf8(saved.nameBytes(0) + saved.scoreBytes(0)), "Игрок0");
+    // While another copy holds the file the window stays open. A copy that
+    // crashed holding it leaves its lock file, and closing again takes it over.
+    records.endgame();
+    records.func();
+    Log();
+    {
+        const FileLock held(path, std::chrono::milliseconds(0));
+        records.SaveRecords();
+    }
+    EXPECT_EQ(Log().at(0), "keep table open");
+    // The system let go of that copy's flock when it ended; its file stays.
+    testing::WriteBytes(path + ".lock", "");
+    records.SaveRecords();
+    saved.load();
+    EXPECT_EQ(Cp1251ToUtf8(saved.nameBytes(1) + saved.scoreBytes(1)), "Игрок0");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"results.tvl"});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "common/cp1251.h"
 #include "windows/frmtorvel.h"
+#include "windows/statistics_text.h"
 #include "windows_test_support.h"
 
 namespace torvel::test {
@@ -351,6 +352,23 @@ TEST_F(MainWindowTest, ShortcutsAnswerTheRussianLetterOnTheirKeyToo) {
     entry()->setFocus();
     russianCtrl(U'К');
     EXPECT_TRUE(TopLevel("frmreview")->isVisible()) << "Ctrl+К, the key of Ctrl+R";
+}
+
+TEST(StatisticsText, EachVerdictAndLineAsTheStatisticsShowThem) {
+    const std::pair<Evaluation, std::array<std::string, 6>> cases[] = {
+        // Without a word the average line has no " букв." after it.
+        {{Verdict::Loss, 0, 5, 0, 5, 0, -50},
+         {"Вы проиграли.", "Сумма букв в набранных вами словах равна 0", "Разница с компьютером 5 букв.",
+          "Средняя длина слова 0", "Очки за игру -50", "-50"}},
+        {{Verdict::Draw, 0, 0, 0, 0, 0, 0},
+         {"Ничья!", "Сумма букв в набранных вами словах равна 0", "Разница с компьютером 0 букв.",
+          "Средняя длина слова 0", "Очки за игру 0", "0"}},
+        // A word without letters averages 0, in words.
+        {{Verdict::Loss, 0, 3, 1, 3, 0, -70},
+         {"Вы проиграли.", "Сумма букв в набранных вами словах равна 0", "Разница с компьютером 3 букв.",
+          "Средняя длина слова 0 букв.", "Очки за игру -70", "-70"}},
+    };
+    for (const auto& [evaluation, lines] : cases) EXPECT_EQ(StatisticsLines(evaluation), lines) << lines[4];
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The windows as laid out: every control's place and size in pixels, its look,
+// The windows as laid out: every control where the layouts put it, its look,
 // the keyboard order, and the shape of the main window.
 #include <gtest/gtest.h>
 
@@ -9,57 +9,27 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <span>
+#include <string_view>
+#include <tuple>
 
 #include "common/cp1251.h"
 #include "game/word_base.h"
 #include "windows/fitting_label.h"
 #include "windows/frmtorvel.h"
+#include "windows/layouts.h"
 #include "windows/round_rect_region.h"
 #include "windows_test_support.h"
 
 namespace torvel::test {
 namespace {
 
-// Places and sizes converted by hand from the layouts in twips (15 to the
-// pixel, to the nearest: 6130 twips is 409 pixels).
-struct Place {
-    std::string name;
-    int left, top, width, height;
-};
-
-const Place kMainWindow[] = {
-    {"Shape1", 14, 14, 414, 323},      {"Label1", 133, 21, 274, 36},       {"Label2", 98, 238, 43, 29},
-    {"Label3", 308, 238, 43, 29},      {"Label4", 35, 28, 99, 22},         {"Label6", 308, 84, 106, 22},
-    {"Label7", 266, 56, 155, 22},      {"Shape2", 21, 49, 200, 211},       {"Shape3", 224, 49, 200, 211},
-    {"Label5_0", 28, 238, 78, 15},     {"Label5_1", 231, 238, 78, 15},     {"Shape4", 161, 301, 246, 29},
-    {"Label8", 168, 301, 232, 29},     {"Label9", 21, -2, 50, 15},         {"Text2", 28, 112, 190, 120},
-    {"Text3", 231, 112, 190, 120},     {"Text1", 28, 56, 148, 22},         {"VantorButton4", 182, 56, 36, 22},
-    {"VantorButton6", 28, 84, 92, 22}, {"VantorButton5", 126, 84, 92, 22}, {"cmdstart", 37, 266, 120, 29},
-    {"cmdhel", 162, 266, 120, 29},     {"cmdexi", 287, 266, 120, 29},      {"VantorButton1", 37, 301, 119, 29},
-    {"VantorButton8", 409, 0, 10, 10}, {"VantorButton9", 420, 0, 10, 10},
-};
-
-const Place kStatistics[] = {
-    {"Shape1", 7, 7, 295, 211},   {"Label1", 35, 14, 239, 29},         {"Label2", 14, 42, 281, 36},
-    {"Label3", 14, 84, 281, 43},  {"Label4", 14, 126, 281, 29},        {"Label5", 35, 154, 239, 29},
-    {"Label6", 224, 196, 57, 15}, {"VantorButton1", 112, 189, 85, 22}, {"VantorButton2", 209, 189, 85, 22},
-};
-
-std::vector<Place> BestResults() {
-    std::vector<Place> places{{"Shape1", 7, 7, 288, 330}, {"VantorButton1", 84, 308, 134, 22}};
-    // Rows 28 pixels apart; a name cell reaches one pixel into its score cell.
-    for (int k = 0; k < 10; ++k) {
-        places.push_back({"Label2_" + std::to_string(k), 14, 28 + 28 * k, 197, 22});
-        places.push_back({"Label1_" + std::to_string(k), 210, 28 + 28 * k, 78, 22});
-    }
-    return places;
-}
-
-void ExpectPlaces(QWidget* window, const std::vector<Place>& places) {
+// Each control of a window's layout stands where the layout puts it.
+void ExpectPlaces(QWidget* window, std::span<const Place> places) {
     for (const Place& place : places) {
-        auto* control = window->findChild<QWidget*>(QString::fromStdString(place.name));
+        auto* control = window->findChild<QWidget*>(place.objectName());
         ASSERT_NE(control, nullptr) << place.name;
-        EXPECT_EQ(control->geometry(), QRect(place.left, place.top, place.width, place.height)) << place.name;
+        EXPECT_EQ(control->geometry(), place.rect()) << place.name;
     }
 }
 
@@ -89,21 +59,43 @@ protected:
     frmtorvel window;
 };
 
-TEST_F(LayoutTest, EveryControlOfTheThreeWindowsStandsInItsPlace) {
+TEST(Twips, ConvertToTheNearestPixel) {
+    const std::pair<int, int> cases[] = {{7, 0}, {8, 1}, {-30, -2}, {150, 10}, {6130, 409}, {6675, 445}};
+    for (const auto& [twips, pixels] : cases) EXPECT_EQ(Px(twips), pixels) << twips;
+}
+
+TEST_F(LayoutTest, EveryControlOfTheWindowsStandsInItsPlace) {
     ASSERT_TRUE(window.Form_Load());
     EXPECT_EQ(window.size(), QSize(445, 349));
-    ExpectPlaces(&window, {std::begin(kMainWindow), std::end(kMainWindow)});
+    ExpectPlaces(&window, main_layout::kAll);
+    // The fields and buttons lie side by side, never over one another.
+    std::vector<QRect> inputs;
+    for (const Place& place : main_layout::kAll) {
+        const std::string_view name = place.name;
+        if (name.starts_with("Shape") || name.starts_with("Label")) continue;
+        for (const QRect& other : inputs) EXPECT_FALSE(other.intersects(place.rect())) << place.name;
+        inputs.push_back(place.rect());
+    }
 
     OpenToolWindows();
     QWidget* const statistics = TopLevel("frmtvlstat");
     ASSERT_NE(statistics, nullptr);
     EXPECT_EQ(statistics->size(), QSize(312, 221));
-    ExpectPlaces(statistics, {std::begin(kStatistics), std::end(kStatistics)});
+    ExpectPlaces(statistics, statistics_layout::kAll);
+    ExpectPlaces(TopLevel("frmreview"), review_layout::kAll);
 
     QWidget* const records = TopLevel("frmbre");
     ASSERT_NE(records, nullptr);
     EXPECT_EQ(records->size(), QSize(302, 343));
-    ExpectPlaces(records, BestResults());
+    ExpectPlaces(records, records_layout::kAll);
+    // Rows 420 twips apart from 420 down to 4200; a name cell reaches a pixel
+    // into its score cell.
+    for (int k = 0; k < 10; ++k) {
+        for (const auto& [column, left, width] : {std::tuple{"Label2", 210, 2955}, std::tuple{"Label1", 3150, 1170}}) {
+            auto* cell = records->findChild<QWidget*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(k));
+            EXPECT_EQ(cell->geometry(), TwipsRect(left, 420 + 420 * k, width, 330)) << column << k;
+        }
+    }
 }
 
 TEST_F(LayoutTest, ControlsStackFromBackToFrontAsLaidOut) {
@@ -246,7 +238,7 @@ TEST_F(LayoutTest, EveryDrawableWordOfTheShippedBaseShowsWholeInTheSourceWordLab
     // The label itself keeps its font, colour and place.
     EXPECT_EQ(label->font(), base);
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(label->geometry(), QRect(133, 21, 274, 36));
+    EXPECT_EQ(label->geometry(), main_layout::Label1.rect());
 }
 
 TEST_F(LayoutTest, WindowsHaveTheirTitlesFramesAndIcons) {

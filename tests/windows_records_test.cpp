@@ -8,6 +8,7 @@
 #include <QTest>
 #include <csignal>
 
+#include "results/file_lock.h"
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
 
@@ -190,7 +191,13 @@ TEST_F(RecordsTest, ASaveThatFailsIsReportedAndLeavesTheOldFile) {
     EndTheGame();
     names.answers = {QStringLiteral("Новый рекорд")};
     Click(statistics(), "VantorButton1");
+    {
+        const FileLock held("results.tvl", std::chrono::milliseconds(0));  // another copy's
+        Click(records(), "VantorButton1");
+    }
     ASSERT_TRUE(records()->isVisible());
+    EXPECT_EQ(messages.shown.size(), 1u);
+    messages.shown.clear();
     {
         const FileSizeLimit limit(8);
         Click(records(), "VantorButton1");

@@ -13,7 +13,7 @@
 #include "button/form/stored_form_parser.h"
 #include "button/qt/qt_text_renderer.h"
 #include "button/qt/vantor_button.h"
-#include "button_widget_access.h"
+#include "button_qt_widget_access.h"
 #include "windows/form_buttons.h"
 #include "windows/shape.h"
 

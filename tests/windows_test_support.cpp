@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "common/cp1251.h"
+#include "windows/cp1251_text.h"
 
 namespace torvel::test {
 
@@ -89,7 +90,7 @@ std::string ScriptedNameDialog::Ask() {
     }
     const std::optional<QString> answer = answers.front();
     answers.pop_front();
-    return answer.value_or(QString()).toStdString();
+    return ToCp1251(answer.value_or(QString()));
 }
 
 double ScriptedRandom::Next() {

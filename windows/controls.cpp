@@ -5,9 +5,14 @@
 
 namespace torvel {
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+QLabel* AddLabel(QWidget* parent, const Place& place, const QFont& font, const QColor& colour,
                  Qt::Alignment horizontal, const QString& text) {
-    return SetUpLabel(new QLabel(parent), name, geometry, font, colour, horizontal, text);
+    return SetUpLabel(new QLabel(parent), place, font, colour, horizontal, text);
+}
+
+QLabel* SetUpLabel(QLabel* label, const Place& place, const QFont& font, const QColor& colour,
+                   Qt::Alignment horizontal, const QString& text) {
+    return SetUpLabel(label, place.objectName(), place.rect(), font, colour, horizontal, text);
 }
 
 QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
@@ -32,11 +37,8 @@ void ShowAnnounced(QLabel* label, const QString& what, const QString& text) {
     label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
 }
 
-Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry) {
-    auto* shape = new Shape(kind, parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
-    return shape;
+Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind) {
+    return Placed(new Shape(kind, parent), place);
 }
 
 void SetBackgroundColour(QWidget* window, const QColor& colour) {

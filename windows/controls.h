@@ -6,18 +6,29 @@
 #include <QLabel>
 #include <QRect>
 
+#include "windows/layouts.h"
 #include "windows/shape.h"
 
 namespace torvel {
 
+// Names a control after its place in the layout and puts it there.
+template <typename Control>
+Control* Placed(Control* control, const Place& place) {
+    control->setObjectName(place.objectName());
+    control->setGeometry(place.rect());
+    return control;
+}
+
 // A label as the layouts use it: transparent, its plain text at the top of its
 // rectangle, clipped to it. It takes mouse presses for itself, so a press on a
 // label never reaches (or drags) the window beneath.
-QLabel* AddLabel(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+QLabel* AddLabel(QWidget* parent, const Place& place, const QFont& font, const QColor& colour,
                  Qt::Alignment horizontal, const QString& text = {});
 
 // The same for a label of a kind of its own, already made with its parent.
 QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, const QFont& font, const QColor& colour,
+                   Qt::Alignment horizontal, const QString& text = {});
+QLabel* SetUpLabel(QLabel* label, const Place& place, const QFont& font, const QColor& colour,
                    Qt::Alignment horizontal, const QString& text = {});
 
 // Puts `text` into a label that shows a value of the game, and names the label
@@ -25,7 +36,7 @@ QLabel* SetUpLabel(QLabel* label, const QString& name, const QRect& geometry, co
 // ПРОГРАММА"), so that a new value is announced as a change of its name.
 void ShowAnnounced(QLabel* label, const QString& what, const QString& text);
 
-Shape* AddShape(QWidget* parent, const QString& name, Shape::Kind kind, const QRect& geometry);
+Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind);
 
 // The window's own background colour behind everything else.
 void SetBackgroundColour(QWidget* window, const QColor& colour);

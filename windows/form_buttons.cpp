@@ -31,10 +31,10 @@ ButtonServices::ButtonServices()
 FormButtons::FormButtons(QWidget* window, const QString& form, ButtonServices& services)
     : m_window(window), m_services(services), m_form(ReadForm(form, services.pictures())) {}
 
-VantorButton* FormButtons::Restore(const QString& name, const QRect& geometry, std::function<void()> onClick) {
+VantorButton* FormButtons::Restore(const Place& place, std::function<void()> onClick) {
     VantorButton* const button =
-        VantorButton::CreateFromForm(m_form, name.toStdString(), m_services.sound(), m_services.handCursor(), m_window);
-    button->setGeometry(geometry);
+        VantorButton::CreateFromForm(m_form, place.name, m_services.sound(), m_services.handCursor(), m_window);
+    button->setGeometry(place.rect());
     QObject::connect(button, &VantorButton::Click, m_window, [onClick = std::move(onClick)] { onClick(); });
     return button;
 }

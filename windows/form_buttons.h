@@ -1,7 +1,6 @@
 // The skinned buttons of a window, restored from the window's stored form.
 #pragma once
 
-#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -9,6 +8,7 @@
 #include "button/paint/picture.h"
 #include "button/qt/qt_picture_loader.h"
 #include "button/qt/qt_sound_player.h"
+#include "windows/layouts.h"
 
 class QWidget;
 
@@ -39,9 +39,9 @@ public:
     // compiled into the program, for buttons on `window`.
     FormButtons(QWidget* window, const QString& form, ButtonServices& services);
 
-    // Creates the instance `name` with its stored properties at `geometry`;
-    // `onClick` runs on each of its clicks.
-    VantorButton* Restore(const QString& name, const QRect& geometry, std::function<void()> onClick);
+    // Creates the instance named by `place` with its stored properties, in
+    // its place; `onClick` runs on each of its clicks.
+    VantorButton* Restore(const Place& place, std::function<void()> onClick);
 
 private:
     QWidget* m_window;

@@ -13,8 +13,9 @@ namespace torvel {
 
 class ButtonServices;
 
-// Shows the table it is handed. Every closing (its button, its close box, the
-// end of the program) reports the unloading, so that the table is saved.
+// Shows the table it is handed; the player cannot edit its cells. Every
+// closing (its button, its close box, the end of the program) reports the
+// unloading, so that the table is saved.
 class frmbre final : public QWidget, public RecordsScreen {
     Q_OBJECT
 public:
@@ -24,6 +25,7 @@ public:
     void ShowTable(const RecordTable& table) override;
     void PutAwayTable() override;
     void UnloadTable() override;
+    void KeepTableOpen() override;
 
 signals:
     void unloaded();
@@ -34,6 +36,7 @@ protected:
 private:
     std::array<QLabel*, RecordTable::kRows> m_Label1{};  // scores
     std::array<QLabel*, RecordTable::kRows> m_Label2{};  // names
+    bool m_keepOpen = false;
 };
 
 }  // namespace torvel

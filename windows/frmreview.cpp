@@ -10,25 +10,22 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "common/cp1251.h"
 #include "game/game_review.h"
 #include "windows/beside_window.h"
 #include "windows/controls.h"
+#include "windows/cp1251_text.h"
 #include "windows/form_buttons.h"
+#include "windows/layouts.h"
 #include "windows/review_text.h"
-#include "windows/twips.h"
-#include "windows/ui_font.h"
+#include "windows/theme.h"
 #include "windows/word_lookup.h"
 
 namespace torvel {
 
 namespace {
 
-// The lengths line, the list and the gloss line share the panel below the
-// summary: the lengths line takes the rows it needs (a source word of many
-// lengths wraps it several times), the gloss line two rows at the foot, and
-// the list the rest.
-constexpr QRect kBelowSummary = TwipsRect(210, 1230, 4260, 4500);
+// Between the lengths line, which takes the rows it needs (a source word of
+// many lengths wraps it several times), and the list below it.
 constexpr int kGap = 6;
 
 // What a word's row keeps besides its text: the word alone (caption rows have
@@ -39,11 +36,11 @@ constexpr int kGlossLineRole = Qt::UserRole + 1;
 QColor MarkColour(WordMark mark) {
     switch (mark) {
         case WordMark::Player:
-            return {0, 128, 0};
+            return theme::kGreen;
         case WordMark::Computer:
-            return {128, 128, 128};
+            return theme::kGrey;
         case WordMark::Missed:
-            return {0, 0, 0};
+            return Qt::black;
     }
     return {};
 }
@@ -55,57 +52,54 @@ QListWidgetItem* LengthItem(std::size_t length, const QFont& font) {
     QFont bold = font;
     bold.setBold(true);
     item->setFont(bold);
-    item->setForeground(QColor(0, 0, 255));
+    item->setForeground(theme::kBlue);
     return item;
 }
 
 QListWidgetItem* WordItem(const ReviewWord& word) {
-    const QString text = QString::fromStdString(Cp1251ToUtf8(word.word));
+    const QString text = FromCp1251(word.word);
     const QString mark = QString::fromStdString(MarkCaption(word.mark));
+    const QString gloss = QString::fromStdString(word.gloss);
     auto* item = new QListWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
     item->setForeground(MarkColour(word.mark));
     // The gloss for the mouse too, which may rest on a word without choosing it.
-    item->setToolTip(word.gloss.empty() ? mark : mark + QStringLiteral("\n") + QString::fromStdString(word.gloss));
+    item->setToolTip(gloss.isEmpty() ? mark : mark + QStringLiteral("\n") + gloss);
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
-    item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(word.gloss));
+    item->setData(Qt::AccessibleDescriptionRole, gloss);
     item->setData(kWordRole, text);
-    item->setData(kGlossLineRole, QString::fromStdString(GlossLine(word)));
+    // "ЛИГНИТ — lignite (горн.)"; nothing, not a bare dash, without a gloss.
+    item->setData(kGlossLineRole, gloss.isEmpty() ? QString() : text + QStringLiteral(" — ") + gloss);
     return item;
 }
 
 }  // namespace
 
 frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindow(mainWindow) {
+    using namespace review_layout;
     setObjectName(QStringLiteral("frmreview"));
-    MakeToolWindow(this, QStringLiteral("Разбор партии"), TwipsRect(0, 0, 4680, 6300).size());
-    SetBackgroundColour(this, QColor(255, 224, 192));
-    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    MakeToolWindow(this, QStringLiteral("Разбор партии"), kClient);
+    SetBackgroundColour(this, theme::kBackground);
+    setFont(theme::WindowFont());
 
-    const QString arial = QStringLiteral("Arial");
-    const QColor grey(128, 128, 128);
-    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(105, 105, 4470, 6090));
-    m_Label1 = AddLabel(this, QStringLiteral("Label1"), TwipsRect(210, 210, 4260, 435), UiFont(arial, 15.75, true),
-                        QColor(0, 0, 255), Qt::AlignHCenter);
-    m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(210, 660, 4260, 540), UiFont(arial, 9.75, true),
-                        grey, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, QStringLiteral("Label3"), kBelowSummary, font(), grey, Qt::AlignLeft);
-    m_Label4 = AddLabel(this, QStringLiteral("Label4"), kBelowSummary, UiFont(arial, 9.75), Qt::black, Qt::AlignLeft);
+    AddShape(this, Shape1, Shape::Kind::Panel);
+    m_Label1 = AddLabel(this, Label1, theme::ArialFont(15.75, true), theme::kBlue, Qt::AlignHCenter);
+    m_Label2 = AddLabel(this, Label2, theme::ArialFont(9.75, true), theme::kGrey, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kGrey, Qt::AlignLeft);
+    m_Label4 = AddLabel(this, Label4, theme::ArialFont(9.75), Qt::black, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
     // A gloss may be worth copying.
     m_Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    const int glossHeight = 2 * m_Label4->fontMetrics().lineSpacing();
-    m_Label4->setGeometry(kBelowSummary.adjusted(0, kBelowSummary.height() - glossHeight, 0, 0));
 
     m_List1 = new QListWidget(this);
     m_List1->setObjectName(QStringLiteral("List1"));
     // Rows are read, not chosen: the keyboard moves a focus frame through
     // them, and a highlight would hide the colour that tells who found a word.
     m_List1->setSelectionMode(QAbstractItemView::NoSelection);
-    m_List1->setFont(UiFont(arial, 9.75));
+    m_List1->setFont(theme::ArialFont(9.75));
     m_List1->setAccessibleName(QStringLiteral("Слова из букв исходного слова"));
     QPalette listColours = m_List1->palette();
-    listColours.setColor(QPalette::Base, QColor(255, 224, 192));
+    listColours.setColor(QPalette::Base, theme::kBackground);
     m_List1->setPalette(listColours);
     connect(m_List1, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
         m_Label4->setText(item != nullptr ? item->data(kGlossLineRole).toString() : QString());
@@ -129,8 +123,7 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
         connect(enter, &QShortcut::activated, this, [this] { LookUp(m_List1->currentItem()); });
     }
 
-    FormButtons(this, QStringLiteral("frmreview"), buttons)
-        .Restore(QStringLiteral("VantorButton1"), TwipsRect(1695, 5835, 1275, 330), [this] { close(); });
+    FormButtons(this, QStringLiteral("frmreview"), buttons).Restore(VantorButton1, [this] { close(); });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -165,12 +158,13 @@ void frmreview::RefreshReview(const GameReview& review) {
 }
 
 void frmreview::Fill(const GameReview& review) {
-    m_Label1->setText(QString::fromStdString(Cp1251ToUtf8(review.sourceWord)));
+    m_Label1->setText(FromCp1251(review.sourceWord));
     m_Label2->setText(QString::fromStdString(FoundLine(review)));
     m_Label3->setText(QString::fromStdString(LengthsLine(review)));
-    const int lengthsHeight = m_Label3->heightForWidth(kBelowSummary.width());
-    m_Label3->setGeometry(kBelowSummary.x(), kBelowSummary.y(), kBelowSummary.width(), lengthsHeight);
-    m_List1->setGeometry(kBelowSummary.adjusted(0, lengthsHeight + kGap, 0, -(m_Label4->height() + kGap)));
+    const QRect below = review_layout::kBelowSummary.rect();
+    const int lengthsHeight = m_Label3->heightForWidth(below.width());
+    m_Label3->setGeometry(below.x(), below.y(), below.width(), lengthsHeight);
+    m_List1->setGeometry(below.adjusted(0, lengthsHeight + kGap, 0, 0));
 
     m_List1->clear();
     std::size_t length = 0;

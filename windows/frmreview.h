@@ -32,7 +32,7 @@ public:
     void CloseReview() override;
 
 signals:
-    // The player asked what a word (UTF-8, as listed) means.
+    // The player asked what a word, as listed, means.
     void lookUpRequested(const QString& word);
 
 private:

@@ -22,6 +22,7 @@
 #include "session/game_session.h"
 #include "windows/background_picture.h"
 #include "windows/controls.h"
+#include "windows/cp1251_text.h"
 #include "windows/entry_field.h"
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
@@ -30,9 +31,8 @@
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
 #include "windows/shortcut_keys.h"
+#include "windows/theme.h"
 #include "windows/tool_windows.h"
-#include "windows/twips.h"
-#include "windows/ui_font.h"
 #include "windows/word_list.h"
 #include "windows/word_lookup.h"
 
@@ -50,7 +50,20 @@ const std::string kHelp(
     "\n\nКлавиши: F2 или Ctrl+N — Старт, F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, "
     "Ctrl+Q — Выход.");
 
-const QColor kGrey(128, 128, 128);
+// Why an entry was refused.
+std::string RefusalText(EntryResult result) {
+    switch (result) {
+        case EntryResult::LetterMissing:
+            return "Одной из букв нет в исходном слове! Возможно, она уже использована";
+        case EntryResult::UnknownWord:
+            return "Неверное слово";
+        case EntryResult::AlreadyPlayed:
+            return "Уже было.";
+        case EntryResult::Accepted:
+            break;
+    }
+    return {};
+}
 
 // The window's background, in the current directory.
 const std::string kBackgroundFile("fontvl.gif");
@@ -60,8 +73,6 @@ const QString kSourceWordName = QStringLiteral("Исходное слово");
 const QString kPlayerTotalName = QStringLiteral("Ваша сумма букв");
 const QString kComputerTotalName = QStringLiteral("Сумма букв компьютера");
 const QString kComputerWordName = QStringLiteral("Слово компьютера");
-
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 QIcon ProgramIcon(std::initializer_list<int> sizes) {
     QStringList files;
@@ -98,9 +109,9 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     // The sizes of a title bar and a task bar; the large ones follow the
     // first frame.
     setWindowIcon(ProgramIcon({16, 32, 48}));
-    setFixedSize(TwipsRect(0, 0, 6675, 5235).size());
-    SetBackgroundColour(this, QColor(255, 224, 192));
-    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setFixedSize(main_layout::kClient);
+    SetBackgroundColour(this, theme::kBackground);
+    setFont(theme::WindowFont());
     BuildControls();
     ConnectWindows();
     EndWithTheLastWindow(this);
@@ -117,36 +128,29 @@ frmtorvel::~frmtorvel() {
 }
 
 void frmtorvel::BuildControls() {
-    const QString arial = QStringLiteral("Arial");
-    const QFont total = UiFont(arial, 15.75, true);
+    using namespace main_layout;
+    using theme::kGrey;
+    const QFont total = theme::ArialFont(15.75, true);
 
     // From the back to the front.
-    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(210, 210, 6210, 4845));
-    m_Label1 = SetUpLabel(new FittingLabel(this), QStringLiteral("Label1"), TwipsRect(1995, 315, 4110, 540), total,
-                          QColor(0, 0, 255), Qt::AlignLeft);
-    m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(1470, 3570, 645, 435), total, QColor(0, 128, 0),
-                        Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(4620, 3570, 645, 435), total, QColor(0, 128, 0),
-                        Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label4 = AddLabel(this, QStringLiteral("Label4"), TwipsRect(525, 420, 1485, 330), font(), kGrey, Qt::AlignLeft,
-                        QStringLiteral("Исходное слово"));
-    m_Label6 = AddLabel(this, QStringLiteral("Label6"), TwipsRect(4620, 1260, 1590, 330), font(), kGrey, Qt::AlignRight,
-                        QStringLiteral("Слово компьютера"));
-    m_Label7 = AddLabel(this, QStringLiteral("Label7"), TwipsRect(3990, 840, 2325, 330), UiFont(arial, 14.25), kGrey,
-                        Qt::AlignRight);
-    AddShape(this, QStringLiteral("Shape2"), Shape::Kind::Outline, TwipsRect(315, 735, 3000, 3165));
-    AddShape(this, QStringLiteral("Shape3"), Shape::Kind::Outline, TwipsRect(3360, 735, 3000, 3165));
-    m_Label5[0] = AddLabel(this, QStringLiteral("Label5_0"), TwipsRect(420, 3570, 1170, 225), font(), kGrey,
-                           Qt::AlignLeft, QStringLiteral("Сумма букв"));
-    m_Label5[1] = AddLabel(this, QStringLiteral("Label5_1"), TwipsRect(3465, 3570, 1170, 225), font(), kGrey,
-                           Qt::AlignLeft, QStringLiteral("Сумма букв"));
-    AddShape(this, QStringLiteral("Shape4"), Shape::Kind::RoundedOutline, TwipsRect(2415, 4515, 3690, 435));
-    QLabel* const credit = AddLabel(this, QStringLiteral("Label8"), TwipsRect(2520, 4515, 3480, 435), font(), kGrey,
-                                    Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+    AddShape(this, Shape1, Shape::Kind::Panel);
+    m_Label1 = SetUpLabel(new FittingLabel(this), Label1, total, theme::kBlue, Qt::AlignLeft);
+    m_Label2 = AddLabel(this, Label2, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label3 = AddLabel(this, Label3, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label4 = AddLabel(this, Label4, font(), kGrey, Qt::AlignLeft, QStringLiteral("Исходное слово"));
+    m_Label6 = AddLabel(this, Label6, font(), kGrey, Qt::AlignRight, QStringLiteral("Слово компьютера"));
+    m_Label7 = AddLabel(this, Label7, theme::ArialFont(14.25), kGrey, Qt::AlignRight);
+    AddShape(this, Shape2, Shape::Kind::Outline);
+    AddShape(this, Shape3, Shape::Kind::Outline);
+    m_Label5[0] = AddLabel(this, Label5_0, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[1] = AddLabel(this, Label5_1, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    AddShape(this, Shape4, Shape::Kind::RoundedOutline);
+    QLabel* const credit =
+        AddLabel(this, Label8, font(), kGrey, Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
     // Centred in the outline around it.
     credit->setAlignment(Qt::AlignCenter);
-    AddLabel(this, QStringLiteral("Label9"), TwipsRect(315, -30, 750, 225),
-             UiFont(QStringLiteral("MS Sans Serif"), 8.25, true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    AddLabel(this, Label9, theme::WindowFont(true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    // Hidden until the first start.
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
     ShowAnnounced(m_Label1, kSourceWordName, QString());
     ShowAnnounced(m_Label2, kPlayerTotalName, m_Label2->text());
@@ -155,28 +159,22 @@ void frmtorvel::BuildControls() {
     m_Label7->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_Label7, &QLabel::customContextMenuRequested, this, &frmtorvel::ShowLastWordMenu);
 
-    m_Text2 = new WordList(this);
-    m_Text2->setObjectName(QStringLiteral("Text2"));
-    m_Text2->setGeometry(TwipsRect(420, 1680, 2850, 1800));
-    m_Text3 = new WordList(this);
-    m_Text3->setObjectName(QStringLiteral("Text3"));
-    m_Text3->setGeometry(TwipsRect(3465, 1680, 2850, 1800));
+    m_Text2 = Placed(new WordList(this), Text2);
+    m_Text3 = Placed(new WordList(this), Text3);
     m_Text2->setAccessibleName(QStringLiteral("Ваши слова"));
     m_Text3->setAccessibleName(QStringLiteral("Слова компьютера"));
     for (WordList* list : {m_Text2, m_Text3}) {
         QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, QColor(255, 224, 192));
+        palette.setColor(QPalette::Base, theme::kBackground);
         list->setPalette(palette);
         connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
     }
 
-    m_Text1 = new EntryField(this);
-    m_Text1->setObjectName(QStringLiteral("Text1"));
-    m_Text1->setGeometry(TwipsRect(420, 840, 2220, 330));
-    m_Text1->setFont(UiFont(arial, 14.25));
+    m_Text1 = Placed(new EntryField(this), Text1);
+    m_Text1->setFont(theme::ArialFont(14.25));
     m_Text1->setAccessibleName(QStringLiteral("Ваше слово"));
     QPalette entryColours = m_Text1->palette();
-    entryColours.setColor(QPalette::Base, QColor(255, 192, 128));
+    entryColours.setColor(QPalette::Base, theme::kPanel);
     entryColours.setColor(QPalette::Text, kGrey);
     m_Text1->setPalette(entryColours);
     m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
@@ -194,24 +192,15 @@ void frmtorvel::BuildControls() {
             ReturnToEntry();
         };
     };
-    VantorButton* const ok =
-        buttons.Restore(QStringLiteral("VantorButton4"), TwipsRect(2730, 840, 540, 330), thenType([this] { entr(); }));
-    VantorButton* const pass = buttons.Restore(QStringLiteral("VantorButton6"), TwipsRect(420, 1260, 1380, 330),
-                                               thenType([this] { m_session->pchod(); }));
-    VantorButton* const end = buttons.Restore(QStringLiteral("VantorButton5"), TwipsRect(1890, 1260, 1380, 330),
-                                              thenType([this] { m_session->endgame(); }));
-    VantorButton* const start = buttons.Restore(QStringLiteral("cmdstart"), TwipsRect(555, 3990, 1800, 435),
-                                                thenType([this] { m_session->Start(); }));
-    VantorButton* const help = buttons.Restore(QStringLiteral("cmdhel"), TwipsRect(2430, 3990, 1800, 435),
-                                               thenType([this] { cmdhel_Click(); }));
-    VantorButton* const exit =
-        buttons.Restore(QStringLiteral("cmdexi"), TwipsRect(4305, 3990, 1800, 435), [this] { close(); });
-    VantorButton* const records = buttons.Restore(QStringLiteral("VantorButton1"), TwipsRect(555, 4515, 1785, 435),
-                                                  thenType([this] { m_session->ShowRecords(); }));
-    VantorButton* const minimise =
-        buttons.Restore(QStringLiteral("VantorButton8"), TwipsRect(6130, 0, 150, 150), [this] { showMinimized(); });
-    VantorButton* const shut =
-        buttons.Restore(QStringLiteral("VantorButton9"), TwipsRect(6300, 0, 150, 150), [this] { close(); });
+    VantorButton* const ok = buttons.Restore(VantorButton4, thenType([this] { entr(); }));
+    VantorButton* const pass = buttons.Restore(VantorButton6, thenType([this] { m_session->pchod(); }));
+    VantorButton* const end = buttons.Restore(VantorButton5, thenType([this] { m_session->endgame(); }));
+    VantorButton* const start = buttons.Restore(cmdstart, thenType([this] { m_session->Start(); }));
+    VantorButton* const help = buttons.Restore(cmdhel, thenType([this] { cmdhel_Click(); }));
+    VantorButton* const exit = buttons.Restore(cmdexi, [this] { close(); });
+    VantorButton* const records = buttons.Restore(VantorButton1, thenType([this] { m_session->ShowRecords(); }));
+    VantorButton* const minimise = buttons.Restore(VantorButton8, [this] { showMinimized(); });
+    VantorButton* const shut = buttons.Restore(VantorButton9, [this] { close(); });
     minimise->setToolTip(QStringLiteral("Свернуть"));
     shut->setToolTip(QStringLiteral("Выход"));
 
@@ -312,10 +301,10 @@ void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 
 void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 
-void frmtorvel::entr() { m_session->entr(m_Text1->text().toStdString()); }
+void frmtorvel::entr() { m_session->entr(ToCp1251(m_Text1->text())); }
 
 void frmtorvel::LookUp(const QString& word) {
-    const std::string address = m_session->ArticleAddress(word.toStdString());
+    const std::string address = m_session->ArticleAddress(ToCp1251(word));
     if (address.empty()) return;
     // The address is encoded already: taken as it stands, byte for byte.
     const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
@@ -330,15 +319,20 @@ void frmtorvel::ShowLastWordMenu(const QPoint& point) {
 }
 
 void frmtorvel::ShowGame(const Game& game) {
-    ShowAnnounced(m_Label1, kSourceWordName, Text(game.sourceWordUtf8()));
-    ShowAnnounced(m_Label2, kPlayerTotalName, Text(game.playerTotal()));
-    ShowAnnounced(m_Label3, kComputerTotalName, Text(game.computerTotal()));
-    ShowAnnounced(m_Label7, kComputerWordName, Text(game.computerLastWordUtf8()));
-    m_Text2->ShowList(game.playerListUtf8());
-    m_Text3->ShowList(game.computerListUtf8());
-    const bool captions = game.captionsVisible();
-    for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->setVisible(captions);
+    ShowAnnounced(m_Label1, kSourceWordName, FromCp1251(game.sourceWord()));
+    ShowAnnounced(m_Label2, kPlayerTotalName, QString::number(game.playerTotal()));
+    ShowAnnounced(m_Label3, kComputerTotalName, QString::number(game.computerTotal()));
+    ShowAnnounced(m_Label7, kComputerWordName, FromCp1251(game.computerLastWord()));
+    m_Text2->ShowList(game.playerWords());
+    m_Text3->ShowList(game.computerWords());
+    // The captions show from the first start on; a started game always has
+    // its source word.
+    if (!game.sourceWord().empty()) {
+        for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->show();
+    }
 }
+
+void frmtorvel::ShowRefusal(EntryResult result) { m_messages.Show(RefusalText(result)); }
 
 void frmtorvel::ClearEntry() { m_Text1->clear(); }
 

@@ -47,6 +47,7 @@ public:
 
     void ShowGame(const Game& game) override;
     void ClearEntry() override;
+    void ShowRefusal(EntryResult result) override;
     void EndProgram() override;
 
 protected:
@@ -66,7 +67,8 @@ private:
     void AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit);
     void cmdhel_Click();
     void entr();
-    // Opens the article that explains `word` (UTF-8) in the desktop's browser.
+    // Opens the article that explains `word`, as a list shows it, in the
+    // desktop's browser.
     void LookUp(const QString& word);
     void ShowLastWordMenu(const QPoint& point);
     // Gives the entry field the keyboard back, activating the window when

@@ -4,48 +4,41 @@
 
 #include <QLabel>
 
-#include "game/evaluation.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
-#include "windows/twips.h"
-#include "windows/ui_font.h"
+#include "windows/layouts.h"
+#include "windows/statistics_text.h"
+#include "windows/theme.h"
 
 namespace torvel {
 
 frmtvlstat::frmtvlstat(ButtonServices& buttons) {
+    using namespace statistics_layout;
     setObjectName(QStringLiteral("frmtvlstat"));
-    MakeToolWindow(this, QStringLiteral("Статистика игры"), TwipsRect(0, 0, 4680, 3315).size());
-    SetBackgroundColour(this, QColor(255, 224, 192));
-    setFont(UiFont(QStringLiteral("MS Sans Serif"), 8.25));
+    MakeToolWindow(this, QStringLiteral("Статистика игры"), kClient);
+    SetBackgroundColour(this, theme::kBackground);
+    setFont(theme::WindowFont());
 
-    const QString arial = QStringLiteral("Arial");
-    const QColor grey(128, 128, 128);
-    const QFont lineFont = UiFont(arial, 9.75, true);
-    AddShape(this, QStringLiteral("Shape1"), Shape::Kind::Panel, TwipsRect(105, 105, 4425, 3165));
-    m_Label1 = AddLabel(this, QStringLiteral("Label1"), TwipsRect(525, 210, 3585, 435), UiFont(arial, 14.25),
-                        QColor(0, 192, 0), Qt::AlignHCenter);
-    m_Label2 = AddLabel(this, QStringLiteral("Label2"), TwipsRect(210, 630, 4215, 540), lineFont, grey, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, QStringLiteral("Label3"), TwipsRect(210, 1260, 4215, 645), lineFont, grey, Qt::AlignLeft);
-    m_Label4 = AddLabel(this, QStringLiteral("Label4"), TwipsRect(210, 1890, 4215, 435), lineFont, grey, Qt::AlignLeft);
+    const QFont lineFont = theme::ArialFont(9.75, true);
+    AddShape(this, Shape1, Shape::Kind::Panel);
+    m_Label1 = AddLabel(this, Label1, theme::ArialFont(14.25), theme::kVerdict, Qt::AlignHCenter);
+    m_Label2 = AddLabel(this, Label2, lineFont, theme::kGrey, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, Label3, lineFont, theme::kGrey, Qt::AlignLeft);
+    m_Label4 = AddLabel(this, Label4, lineFont, theme::kGrey, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
-    m_Label5 = AddLabel(this, QStringLiteral("Label5"), TwipsRect(525, 2310, 3585, 435), UiFont(arial, 15.75),
-                        QColor(0, 128, 0), Qt::AlignHCenter);
-    m_Label6 =
-        AddLabel(this, QStringLiteral("Label6"), TwipsRect(3360, 2940, 855, 225), font(), Qt::black, Qt::AlignLeft);
+    m_Label5 = AddLabel(this, Label5, theme::ArialFont(15.75), theme::kGreen, Qt::AlignHCenter);
+    m_Label6 = AddLabel(this, Label6, font(), Qt::black, Qt::AlignLeft);
     m_Label6->hide();
 
     FormButtons form(this, QStringLiteral("frmtvlstat"), buttons);
-    form.Restore(QStringLiteral("VantorButton1"), TwipsRect(1680, 2835, 1275, 330), [this] { emit nextClicked(); });
-    form.Restore(QStringLiteral("VantorButton2"), TwipsRect(3135, 2835, 1275, 330), [this] { emit reviewClicked(); });
+    form.Restore(VantorButton1, [this] { emit nextClicked(); });
+    form.Restore(VantorButton2, [this] { emit reviewClicked(); });
 }
 
 void frmtvlstat::ShowEvaluation(const Evaluation& evaluation) {
-    m_Label1->setText(QString::fromStdString(evaluation.verdict));
-    m_Label2->setText(QString::fromStdString(evaluation.sumLine));
-    m_Label3->setText(QString::fromStdString(evaluation.differenceLine));
-    m_Label4->setText(QString::fromStdString(evaluation.averageLine));
-    m_Label5->setText(QString::fromStdString(evaluation.pointsLine));
-    m_Label6->setText(QString::fromStdString(evaluation.pointsText));
+    const std::array<std::string, 6> lines = StatisticsLines(evaluation);
+    const std::array<QLabel*, 6> labels{m_Label1, m_Label2, m_Label3, m_Label4, m_Label5, m_Label6};
+    for (std::size_t i = 0; i < lines.size(); ++i) labels[i]->setText(QString::fromStdString(lines[i]));
     show();
     raise();
     activateWindow();

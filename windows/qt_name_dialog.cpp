@@ -3,6 +3,8 @@
 
 #include <QInputDialog>
 
+#include "windows/cp1251_text.h"
+
 namespace torvel {
 
 std::string QtNameDialog::Ask() {
@@ -13,7 +15,7 @@ std::string QtNameDialog::Ask() {
     dialog.setTextValue(QString());
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.textValue().toStdString();
+    return ToCp1251(dialog.textValue());
 }
 
 }  // namespace torvel

@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "common/cp1251.h"
 #include "common/russian_plural.h"
 
 namespace torvel {
@@ -56,11 +55,6 @@ std::string MarkCaption(WordMark mark) {
             return "не найдено";
     }
     return {};
-}
-
-std::string GlossLine(const ReviewWord& word) {
-    if (word.gloss.empty()) return {};
-    return Cp1251ToUtf8(word.word) + " — " + word.gloss;
 }
 
 }  // namespace torvel

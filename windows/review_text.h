@@ -24,7 +24,4 @@ std::string LengthCaption(std::size_t length);
 // see the word's colour.
 std::string MarkCaption(WordMark mark);
 
-// "ЛИГНИТ — lignite (горн.)"; empty for a word without a gloss.
-std::string GlossLine(const ReviewWord& word);
-
 }  // namespace torvel

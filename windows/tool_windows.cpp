@@ -58,6 +58,10 @@ void ToolWindows::UnloadTable() {
     if (m_frmbre) m_frmbre->UnloadTable();
 }
 
+void ToolWindows::KeepTableOpen() {
+    if (m_frmbre) m_frmbre->KeepTableOpen();
+}
+
 void ToolWindows::ShowReview(const GameReview& review) { Review().ShowReview(review); }
 
 void ToolWindows::RefreshReview(const GameReview& review) {

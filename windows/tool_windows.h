@@ -35,6 +35,7 @@ public:
     void ShowTable(const RecordTable& table) override;
     void PutAwayTable() override;
     void UnloadTable() override;
+    void KeepTableOpen() override;
 
     void ShowReview(const GameReview& review) override;
     void RefreshReview(const GameReview& review) override;
@@ -52,7 +53,7 @@ signals:
     void reviewClicked();
     // The best results were unloaded.
     void recordsUnloaded();
-    // The review asked what a word (UTF-8) means.
+    // The review asked what a word means.
     void lookUpRequested(const QString& word);
 
 private:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 namespace torvel {
 
@@ -17,5 +18,7 @@ constexpr int Px(int twips) {
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
+
+constexpr QSize TwipsSize(int width, int height) { return QSize(Px(width), Px(height)); }
 
 }  // namespace torvel

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "windows/cp1251_text.h"
 #include "windows/word_lookup.h"
 
 namespace torvel {
@@ -19,9 +20,9 @@ WordList::WordList(QWidget* parent) : PlainTextField(parent) {
     verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
 }
 
-void WordList::ShowList(std::string_view utf8) {
-    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+void WordList::ShowList(const std::vector<std::string>& words) {
+    QString text;
+    for (auto word = words.rbegin(); word != words.rend(); ++word) text += FromCp1251(*word) + QLatin1Char('\n');
     setPlainText(text);
 }
 

@@ -1,7 +1,8 @@
 // A column of played words in the main window.
 #pragma once
 
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "windows/plain_text_field.h"
 
@@ -17,8 +18,9 @@ class WordList final : public PlainTextField {
 public:
     explicit WordList(QWidget* parent = nullptr);
 
-    // Shows a list kept as UTF-8 words, each followed by CR LF.
-    void ShowList(std::string_view utf8);
+    // Shows the words (Windows-1251, in the order played) newest on top, each
+    // on a line of its own.
+    void ShowList(const std::vector<std::string>& words);
 
     // The word at a point of the viewport: the text between blanks on the
     // line there, if it can be a word; empty below the last line.

@@ -7,7 +7,7 @@
 
 #include "button/form/form_text.h"
 #include "button/form/stored_form_error.h"
-#include "button/model/utf8.h"
+#include "common/utf8.h"
 #include "common/file_bytes.h"
 #include "common/line_reader.h"
 

@@ -1,7 +1,7 @@
 // The access key a caption marks with an ampersand.
 #include "button/model/access_key.h"
 
-#include "button/model/utf8.h"
+#include "common/utf8.h"
 
 namespace torvel {
 

@@ -149,7 +149,8 @@ type_into() {
 
 # play_game MAIN: one game through the three windows: start, play МАМА,
 # end, enter the name Игрок for the new record, close the best results.
-# Stops at the first step that fails and names it.
+# Stops at the first step that fails and names it. A second argument is a
+# command run before the best results are closed.
 play_game() {
   local main=$1 stats dialog records
   click "$main" "$MAIN_START" || return 1
@@ -163,6 +164,7 @@ play_game() {
   type_into "$dialog" "Игрок" || return 1
   xdotool key Return || return 1
   records=$(find_window "$RECORDS_TITLE") || return 1
+  if [[ -n ${2-} ]]; then "$2" || return 1; fi
   click "$records" "$RECORDS_OK" || return 1
   wait_gone "$records"
 }

@@ -80,7 +80,6 @@ void LiteralGame::Start() {
     m_label1 = candidate;
     for (auto& slot : m_words) slot.clear();
     m_words[0] = m_label1;
-    m_captionsVisible = true;
     m_text2.clear();
     m_text3.clear();
     m_label2 = "0";
@@ -109,21 +108,18 @@ EntryOutcome LiteralGame::entr(std::string_view text1) {
     m_used.fill(0);
     if (!text1.empty() && !PlaceLetters(text1)) {
         outcome.result = EntryResult::LetterMissing;
-        outcome.message = "Одной из букв нет в исходном слове! Возможно, она уже использована";
         return outcome;
     }
     m_curword = text1;
     proverca();
     if (m_found == 0) {
         outcome.result = EntryResult::UnknownWord;
-        outcome.message = "Неверное слово";
         return outcome;
     }
     outcome.clearEntry = true;
     for (const auto& slot : m_words) {
         if (slot == m_curword) {
             outcome.result = EntryResult::AlreadyPlayed;
-            outcome.message = "Уже было.";
             return outcome;
         }
     }
@@ -177,34 +173,24 @@ MoveOutcome LiteralGame::pchod() {
 }
 
 Evaluation LiteralGame::endgame() {
-    Evaluation shown;
     const double p = LeadingNumber(m_label2);
     const double c = LeadingNumber(m_label3);
+    Verdict verdict = Verdict::Draw;
     double bonus = 0;
     if (p > c) {
-        shown.verdict = "Вы выиграли!";
+        verdict = Verdict::Win;
         bonus = 100;
     }
     if (p < c) {
-        shown.verdict = "Вы проиграли.";
+        verdict = Verdict::Loss;
         bonus = -100;
     }
-    if (p == c) shown.verdict = "Ничья!";
-    shown.sumLine = "Сумма букв в набранных вами словах равна " + m_label2;
     const double d = std::abs(p - c);
-    shown.differenceLine = "Разница с компьютером " + NumberText(d) + " букв.";
     double a = 0;
-    if (m_wordcount == 0) {
-        shown.averageLine = "Средняя длина слова 0";
-    } else {
-        a = std::floor(p / m_wordcount + 0.5);
-        shown.averageLine = "Средняя длина слова " + NumberText(a) + " букв.";
-    }
+    if (m_wordcount != 0) a = std::floor(p / m_wordcount + 0.5);
     m_points = bonus + p + 10 * d + 20 * a;
-    shown.pointsLine = "Очки за игру " + NumberText(m_points);
-    shown.pointsText = NumberText(m_points);
-    shown.points = m_points;
-    return shown;
+    const auto whole = [](double value) { return static_cast<int>(value); };
+    return {verdict, whole(p), whole(c), m_wordcount, whole(d), whole(a), whole(m_points)};
 }
 
 }  // namespace torvel

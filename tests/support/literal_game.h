@@ -32,7 +32,6 @@ public:
     const std::string& computerLastWord() const { return m_label7; }
     int wordcount() const { return m_wordcount; }
     double points() const { return m_points; }
-    bool captionsVisible() const { return m_captionsVisible; }
 
 private:
     void proverca();
@@ -52,7 +51,6 @@ private:
     std::string m_curword;
     int m_wordcount = 0;
     double m_points = 0;
-    bool m_captionsVisible = false;
 };
 
 }  // namespace torvel

@@ -14,7 +14,7 @@
 #include "button/paint/xp_skin.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/vantor_button.h"
-#include "button_widget_access.h"
+#include "button_qt_widget_access.h"
 
 namespace torvel {
 namespace {

@@ -9,7 +9,7 @@
 #include "button/form/stored_form_error.h"
 #include "button/form/stored_form_parser.h"
 #include "button/form/stored_form_writer.h"
-#include "button_model_fake_host.h"
+#include "button_host_fake.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "button/paint/device_grid.h"
 #include "button/qt/qt_sound_player.h"
 #include "button/qt/vantor_button.h"
-#include "button_widget_access.h"
+#include "button_qt_widget_access.h"
 
 namespace torvel {
 namespace {

@@ -1,5 +1,5 @@
-// Tests of reading a button sound's samples and of the silence written
-// after them.
+// Tests of the buttons' sounds: which wave files play, reading their samples,
+// and the silence written after them.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -36,9 +36,11 @@ QByteArray Fmt(quint16 code, quint16 channels, quint32 rate, quint16 bits, quint
 }
 
 // A wave file of one format chunk and one data chunk; `declared` is the data
-// chunk's size when it is to differ from the bytes that follow.
-QByteArray WaveFile(const QByteArray& fmt, const QByteArray& data, std::optional<quint32> declared = {}) {
-    const QByteArray body = "fmt " + Le32(fmt.size()) + fmt + QByteArray(fmt.size() & 1, '\0') + "data" +
+// chunk's size when it is to differ from the bytes that follow, and `before`
+// goes between the RIFF header and the format chunk.
+QByteArray WaveFile(const QByteArray& fmt, const QByteArray& data, std::optional<quint32> declared = {},
+                    const QByteArray& before = {}) {
+    const QByteArray body = before + "fmt " + Le32(fmt.size()) + fmt + QByteArray(fmt.size() & 1, '\0') + "data" +
                             Le32(declared.value_or(data.size())) + data;
     return "RIFF" + Le32(static_cast<quint32>(4 + body.size())) + "WAVE" + body;
 }
@@ -52,6 +54,7 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         QByteArray samples;
     };
     const QByteArray pairs("\x01\x02\x03\x04\x05\x06", 6);
+    const QByteArray list = QByteArray("LIST") + QByteArray("\x03\0\0\0", 4) + QByteArray("abc\0", 4);
     const Case cases[] = {
         {"8-bit mono", WaveFile(Fmt(1, 1, 8000, 8), "\x10\x80\xF0"), QAudioFormat::UInt8, 1, "\x10\x80\xF0"},
         {"16-bit stereo", WaveFile(Fmt(1, 2, 22050, 16), pairs.left(4)), QAudioFormat::Int16, 2, pairs.left(4)},
@@ -70,6 +73,15 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         {"less than one frame", WaveFile(Fmt(1, 2, 8000, 16), pairs.left(3)), QAudioFormat::Unknown, 0, {}},
         {"no channels", WaveFile(Fmt(1, 0, 8000, 16), pairs), QAudioFormat::Unknown, 0, {}},
         {"no sample rate", WaveFile(Fmt(1, 1, 0, 16), pairs), QAudioFormat::Unknown, 0, {}},
+        {"an odd chunk before the format", WaveFile(Fmt(1, 1, 8000, 16), pairs.left(2), {}, list),
+         QAudioFormat::Int16, 1, pairs.left(2)},
+        {"ADPCM", WaveFile(Fmt(2, 1, 8000, 4), pairs), QAudioFormat::Unknown, 0, {}},
+        {"12-bit PCM", WaveFile(Fmt(1, 1, 8000, 12), pairs), QAudioFormat::Unknown, 0, {}},
+        {"no samples", WaveFile(Fmt(1, 1, 8000, 16), {}), QAudioFormat::Unknown, 0, {}},
+        {"not WAVE", WaveFile(Fmt(1, 1, 8000, 8), pairs).replace(8, 4, "AVI "), QAudioFormat::Unknown, 0, {}},
+        {"cut in the format", WaveFile(Fmt(1, 1, 8000, 8), pairs).left(30), QAudioFormat::Unknown, 0, {}},
+        {"no data chunk", WaveFile(Fmt(1, 1, 8000, 8), pairs).left(36), QAudioFormat::Unknown, 0, {}},
+        {"empty", QByteArray(), QAudioFormat::Unknown, 0, {}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
@@ -86,9 +98,11 @@ TEST(WaveFileCheck, DecodesTheSamplesInTheFormatTheSinkTakes) {
         ASSERT_TRUE(sound.has_value()) << c.name;
         EXPECT_EQ(sound->format.sampleFormat(), c.sampleFormat) << c.name;
         EXPECT_EQ(sound->format.channelCount(), c.channels) << c.name;
-        EXPECT_EQ(sound->format.sampleRate(), qFromLittleEndian<quint32>(c.file.constData() + 24)) << c.name;
+        const qsizetype rate = c.file.indexOf("fmt ") + 12;
+        EXPECT_EQ(sound->format.sampleRate(), qFromLittleEndian<quint32>(c.file.constData() + rate)) << c.name;
         EXPECT_EQ(sound->samples, c.samples) << c.name;
     }
+    EXPECT_FALSE(ReadWave(dir.filePath("missing.wav")).has_value());
 }
 
 TEST(QtSoundOutput, TrailingSilenceIsWholeFramesOfTheFormatsRest) {

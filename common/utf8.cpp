@@ -1,5 +1,5 @@
-// Decoding UTF-8 captions and stored texts into characters.
-#include "button/model/utf8.h"
+// Decoding UTF-8 into characters.
+#include "common/utf8.h"
 
 namespace torvel {
 

@@ -1,4 +1,5 @@
-// Decoding UTF-8 captions and stored texts into characters.
+// Decoding UTF-8 into characters: the one decoder of the program, for the
+// button's captions and stored forms and for text going into Windows-1251.
 #pragma once
 
 #include <string>
