@@ -8,6 +8,8 @@
 
 #include "game/game.h"
 #include "game/word_base.h"
+#include "game/word_glosses.h"
+#include "game/yo_spellings.h"
 #include "results/record_table.h"
 
 namespace torvel {
@@ -38,6 +40,11 @@ struct SessionScreens {
 //
 // The review of the game can be seen from its evaluation (the end button, or
 // a computer that finds no word) until the next start.
+//
+// The side files beside the word base, the spellings with ё and the glosses,
+// are read when a review or a look-up first needs them. They only add to the
+// game: a missing one gives nothing, and what was wrong with a damaged or
+// unreadable one is written to the standard error, once.
 class GameSession {
 public:
     GameSession(SessionScreens screens, RandomSource& random, WordBase base = WordBase(),
@@ -66,6 +73,9 @@ public:
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
+    // The address of the article that explains a word (Windows-1251); empty
+    // for no word.
+    std::string ArticleAddress(std::string_view word);
 
     bool reviewAvailable() const { return m_evaluated; }
     // What the entry field corrects in the player's typing: it follows the
@@ -80,12 +90,18 @@ private:
     bool SaveChangedRecords(bool unloading);
     void ShowEvaluation(const Evaluation& evaluation);
     void RefreshOpenReview();
+    // The game's review, each word with its gloss.
+    GameReview Review();
+    void ReadSideFiles();
 
     SessionScreens m_screens;
     WordBase m_base;
     Game m_game;
     RecordTable m_records;
     bool m_evaluated = false;
+    bool m_sideFilesRead = false;
+    YoSpellings m_spellings;
+    WordGlosses m_glosses;
 };
 
 }  // namespace torvel

@@ -53,6 +53,8 @@ signals:
     void reviewClicked();
     // The best results were unloaded.
     void recordsUnloaded();
+    // The review asked what a word means.
+    void lookUpRequested(const QString& word);
 
 private:
     frmtvlstat& Statistics();
