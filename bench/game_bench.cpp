@@ -1,10 +1,11 @@
 // Speed of the word game engine: a player's move with the computer's answer,
 // the start of a game, the computer's longest scan and loading the base, each
-// beside the same work done by the literal reference game; and the review of a
-// game for the source words that allow the most words.
+// beside the same work done by the literal reference game; the review of a
+// game for the source words that allow the most words; and reading the side
+// files of the base.
 //
 // The base is wmbase.txt in the current folder, or the file named by the
-// environment variable TORVEL_WORDBASE.
+// environment variable TORVEL_WORDBASE; its side files lie beside it.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -16,10 +17,13 @@
 #include <vector>
 
 #include "common/data_file_error.h"
+#include "common/side_file.h"
 #include "game/game.h"
 #include "game/random_source.h"
 #include "game/seeded_random.h"
 #include "game/word_base.h"
+#include "game/word_glosses.h"
+#include "game/yo_spellings.h"
 #include "tests/support/literal_game.h"
 
 namespace torvel {
@@ -198,6 +202,23 @@ void BM_LoadWordBase(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadWordBase)->Unit(benchmark::kMicrosecond);
+
+// What the first review or look-up of a run waits for: reading the spellings
+// with ё and the glosses beside the base.
+void BM_ReadSideFiles(benchmark::State& state) {
+    const std::string yo = SideFilePath(BasePath(), YoSpellings::kFileName);
+    const std::string glosses = SideFilePath(BasePath(), WordGlosses::kFileName);
+    std::size_t glossed = 0;
+    for (auto _ : state) {
+        const YoSpellings spellings = YoSpellings::Read(yo);
+        const WordGlosses read = WordGlosses::Read(glosses);
+        glossed = read.size();
+        benchmark::DoNotOptimize(&spellings);
+    }
+    if (glossed == 0) state.SkipWithError(("no glosses in " + glosses).c_str());
+    state.counters["glosses"] = static_cast<double>(glossed);
+}
+BENCHMARK(BM_ReadSideFiles)->Unit(benchmark::kMicrosecond);
 
 // Draws the source word of a chosen line, then goes on with seeded numbers.
 class DrawAtLine final : public RandomSource {

@@ -13,20 +13,13 @@
 #
 # Usage: bench/measure_process.sh [RUNS] [IDLE_SECONDS]   (defaults 30 and 10)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source_dir=$PWD
+# shellcheck source=bench/real_windows.sh
+source "$(dirname "$0")/real_windows.sh"
 runs=${1:-30}
 idle=${2:-10}
-
-bash scripts/install-deps.sh
-cmake --preset release > /dev/null
-cmake --build --preset release --parallel 2 --target torvel-game first_window minimal_window
-game=$source_dir/build/release/windows/torvel-game
+build_release_game torvel-game first_window minimal_window
 harness=$source_dir/build/release/bench/first_window
 minimal=$source_dir/build/release/bench/minimal_window
-
-# shellcheck source=tests/e2e/x_session.sh
-source tests/e2e/x_session.sh
 work=$(mktemp -d)
 trap 'stop_x; rm -rf "$work"' EXIT
 trap 'exit 1' TERM INT
@@ -34,8 +27,6 @@ start_x $((runs * 5 + idle * 12 + 300))
 make_game_folder "$work/play" "$source_dir"
 cd "$work/play"
 xdotool mousemove --sync 1000 740
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 echo "== start-up, $runs runs of the game and of the minimal programs in turn"
 : > "$work/startup"

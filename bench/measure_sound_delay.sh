@@ -11,17 +11,10 @@
 #
 # Usage: bench/measure_sound_delay.sh [CLICKS]   (default 10)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source_dir=$PWD
+# shellcheck source=bench/real_windows.sh
+source "$(dirname "$0")/real_windows.sh"
 clicks=${1:-10}
-
-bash scripts/install-deps.sh
-cmake --preset release > /dev/null
-cmake --build --preset release --parallel 2 --target torvel-game
-game=$source_dir/build/release/windows/torvel-game
-
-# shellcheck source=tests/e2e/x_session.sh
-source tests/e2e/x_session.sh
+build_release_game torvel-game
 # shellcheck source=tests/e2e/sound_session.sh
 source tests/e2e/sound_session.sh
 work=$(mktemp -d)

@@ -33,6 +33,9 @@ endif()
 set(TORVEL_ASSETS ${PROJECT_SOURCE_DIR}/assets)
 install(FILES ${TORVEL_ASSETS}/wmbase.txt ${TORVEL_ASSETS}/results.tvl ${TORVEL_ASSETS}/fontvl.gif
         DESTINATION ${TORVEL_DATA_DIR})
+# Beside the base, what its generator says of its words: the spellings with ё
+# and the glosses. The game does without either, as with a player's own base.
+install(FILES ${TORVEL_ASSETS}/wmyo.txt ${TORVEL_ASSETS}/wmgloss.txt DESTINATION ${TORVEL_DATA_DIR})
 install(FILES ${TORVEL_ASSETS}/resources/over.wav ${TORVEL_ASSETS}/resources/click.wav
         DESTINATION ${TORVEL_DATA_DIR}/resources)
 # For software centres and the curious; the launcher leaves it out of the

@@ -52,6 +52,20 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
+// The text in the code page, with `lost` for each character the code page
+// lacks, or nothing when there is no `lost`. A malformed byte decodes as
+// U+FFFD, which the code page lacks too.
+std::optional<std::string> InCodePage(std::string_view utf8, std::optional<char> lost) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (const char32_t code : DecodeUtf8(utf8)) {
+        const std::optional<unsigned char> byte = UnicodeToCp1251(code);
+        if (!byte && !lost) return std::nullopt;
+        out += byte ? static_cast<char>(*byte) : *lost;
+    }
+    return out;
+}
+
 }  // namespace
 
 char32_t Cp1251ToUnicode(unsigned char byte) {
@@ -74,22 +88,24 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    // A malformed byte decodes as U+FFFD, which the code page lacks too.
-    for (const char32_t code : DecodeUtf8(utf8)) {
-        const auto byte = UnicodeToCp1251(code);
-        out += byte ? static_cast<char>(*byte) : '?';
-    }
-    return out;
-}
+std::string Utf8ToCp1251(std::string_view utf8) { return *InCodePage(utf8, '?'); }
+
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8) { return InCodePage(utf8, std::nullopt); }
 
 unsigned char Cp1251ToUpper(unsigned char byte) {
     if (byte >= 'a' && byte <= 'z') return static_cast<unsigned char>(byte - 'a' + 'A');
     if (byte >= 0xE0) return static_cast<unsigned char>(byte - 0x20);
     for (const auto& pair : kOtherCapitals) {
         if (pair[0] == byte) return pair[1];
+    }
+    return byte;
+}
+
+unsigned char Cp1251ToLower(unsigned char byte) {
+    if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte - 'A' + 'a');
+    if (byte >= 0xC0 && byte < 0xE0) return static_cast<unsigned char>(byte + 0x20);
+    for (const auto& pair : kOtherCapitals) {
+        if (pair[1] == byte) return pair[0];
     }
     return byte;
 }

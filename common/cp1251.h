@@ -22,9 +22,16 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters the code page cannot hold, and malformed UTF-8, become '?'.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// The same conversion for text that must arrive whole: nothing when the UTF-8
+// is malformed or holds a character the code page cannot.
+std::optional<std::string> Utf8ToCp1251Exactly(std::string_view utf8);
+
 // The code page's capital of a byte (а → А, ё → Ё, z → Z); bytes without a
 // capital are returned unchanged.
 unsigned char Cp1251ToUpper(unsigned char byte);
+
+// The code page's small letter of a byte (А → а, Ё → ё, Z → z).
+unsigned char Cp1251ToLower(unsigned char byte);
 
 // The same mapping for one Unicode character, through the code page:
 // characters outside it are returned unchanged.

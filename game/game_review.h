@@ -16,6 +16,9 @@ enum class WordMark {
 struct ReviewWord {
     std::string word;  // Windows-1251
     WordMark mark = WordMark::Missed;
+    // As the gloss file writes it, UTF-8: its English may hold letters the
+    // code page lacks. Empty when the word has none.
+    std::string gloss{};
 
     friend bool operator==(const ReviewWord&, const ReviewWord&) = default;
 };

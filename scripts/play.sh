@@ -12,7 +12,7 @@ cmake --build --preset game
 
 play=build/game/play
 mkdir -p "$play/resources"
-cp -f assets/wmbase.txt assets/fontvl.gif "$play/"
+cp -f assets/wmbase.txt assets/wmyo.txt assets/wmgloss.txt assets/fontvl.gif "$play/"
 cp -f assets/resources/*.wav "$play/resources/"
 # The player's table of best results is never replaced once it exists.
 [[ -e "$play/results.tvl" ]] || cp assets/results.tvl "$play/"

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <ctime>
+#include <iostream>
 #include <iterator>
 #include <utility>
 
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
+#include "game/article_address.h"
 #include "history/history_figures.h"
 #include "results/file_lock.h"
 #include "session/message_box.h"
@@ -72,8 +74,32 @@ void GameSession::SaveRecords() { SaveChangedRecords(true); }
 
 bool GameSession::ShowReview() {
     if (!m_evaluated) return false;
-    m_screens.review.ShowReview(m_game.Review());
+    m_screens.review.ShowReview(Review());
     return true;
+}
+
+std::string GameSession::ArticleAddress(std::string_view word) {
+    if (word.empty()) return {};
+    ReadSideFiles();
+    return torvel::ArticleAddress(word, m_spellings);
+}
+
+GameReview GameSession::Review() {
+    ReadSideFiles();
+    GameReview review = m_game.Review();
+    for (ReviewWord& word : review.words) word.gloss = m_glosses.Gloss(word.word);
+    return review;
+}
+
+void GameSession::ReadSideFiles() {
+    if (m_sideFilesRead) return;
+    m_sideFilesRead = true;
+    m_spellings = YoSpellings::Read(SideFilePath(m_base.path(), YoSpellings::kFileName));
+    m_glosses = WordGlosses::Read(SideFilePath(m_base.path(), WordGlosses::kFileName));
+    for (const SideFileReport* report : {&m_spellings.report(), &m_glosses.report()}) {
+        const std::string notice = report->Notice();
+        if (!notice.empty()) std::cerr << "torvel: " << notice << '\n';
+    }
 }
 
 void GameSession::ShowHistory() {
@@ -268,7 +294,7 @@ std::optional<HistoryReading> GameSession::ReadHistory() {
 }
 
 void GameSession::RefreshOpenReview() {
-    if (m_evaluated && m_screens.review.ReviewOpen()) m_screens.review.RefreshReview(m_game.Review());
+    if (m_evaluated && m_screens.review.ReviewOpen()) m_screens.review.RefreshReview(Review());
 }
 
 }  // namespace torvel

@@ -10,6 +10,8 @@
 
 #include "game/game.h"
 #include "game/word_base.h"
+#include "game/word_glosses.h"
+#include "game/yo_spellings.h"
 #include "history/game_history.h"
 #include "history/saved_game_file.h"
 #include "results/record_table.h"
@@ -53,6 +55,11 @@ struct PlayerFiles {
 // The review of the game can be seen from its evaluation (the end button, or
 // a computer that finds no word) until the next start.
 //
+// The side files beside the word base, the spellings with ё and the glosses,
+// are read when a review or a look-up first needs them. They only add to the
+// game: a missing one gives nothing, and what was wrong with a damaged or
+// unreadable one is written to the standard error, once.
+//
 // A started game goes into the history at its first evaluation. Play may go
 // on after it and the game may be evaluated again, but it stays one game:
 // its later evaluations are shown and may enter the table of best results,
@@ -89,6 +96,9 @@ public:
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
+    // The address of the article that explains a word (Windows-1251); empty
+    // for no word.
+    std::string ArticleAddress(std::string_view word);
     // "История" or Ctrl+I: the figures of the history. Lines of it that
     // cannot be read are reported, each once a run.
     void ShowHistory();
@@ -115,6 +125,9 @@ private:
     void AfterMove(const MoveOutcome& move);
     void ShowEvaluation(const Evaluation& evaluation, bool computerPlayedAfter = false);
     void RefreshOpenReview();
+    // The game's review, each word with its gloss.
+    GameReview Review();
+    void ReadSideFiles();
     void Record(const Evaluation& evaluation, bool computerPlayedAfter);
     void SaveGame();
     void RemoveSavedGame();
@@ -129,6 +142,9 @@ private:
     RecordTable m_records;
     PlayerFiles m_files;
     bool m_evaluated = false;
+    bool m_sideFilesRead = false;
+    YoSpellings m_spellings;
+    WordGlosses m_glosses;
     bool m_historyFailed = false;    // reported this run
     bool m_savedGameFailed = false;  // reported this run
     std::vector<int> m_skippedReported;  // lines of the history reported unreadable, in order

@@ -7,6 +7,7 @@ torvel_add_gtest(game_test
     game_entry_test.cpp
     game_evaluation_test.cpp
     game_review_test.cpp
+    game_side_files_test.cpp
     game_typing_test.cpp
     game_word_base_test.cpp
   LIBS torvel_game_support)

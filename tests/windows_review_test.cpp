@@ -5,9 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -18,6 +20,7 @@
 #include "windows/frmreview.h"
 #include "windows/frmtorvel.h"
 #include "windows/review_text.h"
+#include "windows/word_list.h"
 #include "windows_test_support.h"
 
 namespace torvel::test {
@@ -68,6 +71,15 @@ protected:
         QTest::keyClick(entry(), Qt::Key_R, Qt::ControlModifier);
     }
     QString Label(const char* name) const { return review()->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+    // МАМА, answered with РАМА; the game ended and its review open.
+    void PlayAndReview() {
+        random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
+        Click(&window, "cmdstart");
+        Type(entry(), QStringLiteral("мама"));
+        QTest::keyClick(entry(), Qt::Key_Return);
+        Click(&window, "VantorButton5");
+        CtrlR();
+    }
 
     GameFolder folder;
     RecordingMessageBox messages;
@@ -122,6 +134,73 @@ TEST_F(ReviewTest, OpensOnlyOnceTheGameIsEvaluatedAndIsReusedUntilTheNextStart) 
     Click(TopLevel("frmtvlstat"), "VantorButton2");
     EXPECT_EQ(OpenReviews(), 0);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+const QString kArticles = QStringLiteral("https://ru.wiktionary.org/wiki/");
+const QString kMama = kArticles + "%D0%BC%D0%B0%D0%BC%D0%B0";
+const QString kRama = kArticles + "%D1%80%D0%B0%D0%BC%D0%B0";
+
+TEST_F(ReviewTest, WithoutSideFilesTheGamePlaysAndReviewsAsBeforeAndLooksWordsUpAsTheyStand) {
+    OpenedAddresses opened;
+    PlayAndReview();
+    auto* mine = window.findChild<WordList*>(QStringLiteral("Text2"));
+    auto* reviewList = review()->findChild<QListWidget*>(QStringLiteral("List1"));
+    const QPoint firstLine = mine->cursorRect(QTextCursor(mine->document())).center();
+    const struct {
+        QWidget* widget;
+        QPoint at;
+        QString item;  // the look-up item, first in the menu; none when empty
+    } cases[] = {
+        {mine->viewport(), firstLine, QStringLiteral("Что значит «МАМА»?")},
+        {window.findChild<QLabel*>(QStringLiteral("Label7")), {5, 5}, QStringLiteral("Что значит «РАМА»?")},
+        {reviewList->viewport(), reviewList->visualItemRect(reviewList->item(4)).center(),
+         QStringLiteral("Что значит «МАМА»?")},
+        // Below the last word the list has only its own items.
+        {mine->viewport(), {5, mine->viewport()->height() - 3}, {}},
+    };
+    for (const auto& c : cases) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, c.at, c.widget->mapToGlobal(c.at));
+        QApplication::sendEvent(c.widget, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << c.item.toStdString();
+        QAction* const first = menu->actions().value(0);
+        EXPECT_EQ(first->text().startsWith(QStringLiteral("Что")) ? first->text() : QString(), c.item);
+        if (!c.item.isEmpty()) first->trigger();
+        menu->close();
+    }
+    EXPECT_EQ(opened.opened, (std::vector<QString>{kMama, kRama, kMama}));
+    EXPECT_EQ(Label("Label4"), QString());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ReviewTest, SideFilesGlossTheWordsTheyKnowAndEnterOrADoubleClickLooksAWordUp) {
+    folder.Write(QStringLiteral("wmgloss.txt"), "ПАРОМ\tferry\r\nПОРА damaged\nРАМА\tframe (тех.)\n");
+    folder.Write(QStringLiteral("wmyo.txt"), "пора\nпарём\n");  // no ё of these words
+    PlayAndReview();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(review()));
+    OpenedAddresses opened;
+    auto* list = review()->findChild<QListWidget*>(QStringLiteral("List1"));
+    QAccessibleInterface* const rows = QAccessible::queryAccessibleInterface(list);
+    // 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА, 5 ПОРА, 6 РАМА; Enter
+    // on the even rows, a double click (which moves the keyboard) on the odd.
+    const QString glossLines[] = {{}, {}, QStringLiteral("ПАРОМ — ferry"), {}, {}, {},
+                                  QStringLiteral("РАМА — frame (тех.)")};
+    for (int row = 0; row < list->count(); ++row) {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        if (row % 2 == 0) {
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        }
+        EXPECT_EQ(list->currentRow(), row);
+        EXPECT_EQ(Label("Label4"), glossLines[row]) << row;
+        EXPECT_EQ(rows->child(row)->text(QAccessible::Description), glossLines[row].section(QStringLiteral(" — "), 1));
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    EXPECT_EQ(opened.opened, (std::vector<QString>{kArticles + "%D0%B3%D1%80%D0%B0%D0%BC%D0%BC",
+                                                   kArticles + "%D0%BF%D0%B0%D1%80%D0%BE%D0%BC", kMama,
+                                                   kArticles + "%D0%BF%D0%BE%D1%80%D0%B0", kRama}));
 }
 
 // A review of many words, straight into the window.

@@ -2,8 +2,10 @@
 // the windows' collaborators, and the player's hands (typing, clicking).
 #pragma once
 
+#include <QDesktopServices>
 #include <QString>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -92,6 +94,18 @@ public:
 
     std::deque<double> numbers;
     int reseeded = 0;
+};
+
+// Stands in for the desktop's browser while it lives: the web addresses the
+// game asks it to open are written down, fully encoded.
+class OpenedAddresses final : public QObject {
+    Q_OBJECT
+public:
+    OpenedAddresses() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~OpenedAddresses() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    std::vector<QString> opened;
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
 };
 
 // The player's hands.

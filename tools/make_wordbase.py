@@ -1,19 +1,32 @@
 #!/usr/bin/env python3
-"""Builds the game's word base, assets/wmbase.txt.
+"""Builds the game's word base, assets/wmbase.txt, and its two side files,
+assets/wmyo.txt (the words spelt with Ё) and assets/wmgloss.txt (English
+glosses).
 
 Nouns come from Debian's hunspell-ru dictionary, ranked by how common they
-are in the Russian text of the Mueller English-Russian dictionary (Debian's
-mueller7-dict). Standard library only; the output is the same on every run.
+are in spoken Russian (a frequency list kept in tools/wordbase/data), the
+Russian fortunes (fortunes-ru), the Russian text of the Mueller
+English-Russian dictionary (mueller7-dict) and the Russian thesaurus
+(mythes-ru) and FreeDict's learners' dictionaries with a Russian side
+(dict-freedict-*-rus); Apertium's Russian analysers (apertium-rus-ukr,
+apertium-bel-rus, run by lttoolbox's lt-proc) tell nouns used only in the
+plural. A short hand-kept list in tools/wordbase/data adds the everyday
+nouns the sources miss. Standard library only; the output is the same on
+every run.
 """
 
 import argparse
+import collections
 import os
 import sys
+from typing import List, NamedTuple, Optional, Sequence
 
-from wordbase import basefile, corpus, hunspell, nouns, ranking, selection, stats
+from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+                      ranking, selection, sidefiles, stats, texts, weblist)
 
 LINES = 11031
-MIN_LONG_WORDS = 3000
+MIN_LONG_WORDS = 2000
+MAX_ABSTRACT_SHARE = 0.24
 SHUFFLE_SEED = 11031
 STATS_SEED = 2024
 STATS_DRAWS = 1000
@@ -22,17 +35,37 @@ _REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_AFF = '/usr/share/hunspell/ru_RU.aff'
 DEFAULT_DIC = '/usr/share/hunspell/ru_RU.dic'
 DEFAULT_MUELLER = '/usr/share/dictd/mueller7.dict.dz'
+DEFAULT_SPOKEN = os.path.join(_REPO, 'tools', 'wordbase', 'data', 'ru_50k.txt')
+DEFAULT_FORTUNES = '/usr/share/games/fortunes/ru'
+DEFAULT_THESAURUS = '/usr/share/mythes/th_ru_RU_v2.dat'
+DEFAULT_ANALYSERS = ('/usr/share/apertium/apertium-rus-ukr/rus-ukr.automorf.bin',
+                     '/usr/share/apertium/apertium-bel-rus/rus-bel.automorf.bin')
+LEARNERS_LANGUAGES = ('deu', 'pol', 'fra', 'ita', 'swe', 'nld', 'ell')
+DEFAULT_LEARNERS = tuple(f'/usr/share/dictd/freedict-{code}-rus' for code in LEARNERS_LANGUAGES)
+DEFAULT_TESSERACT = '/usr/share/tesseract-ocr/5/tessdata/rus.traineddata'
 DEFAULT_OUTPUT = os.path.join(_REPO, 'assets', 'wmbase.txt')
 
 
-class InputMissing(Exception):
-    pass
+class BadInput(Exception):
+    """An input that is missing or cannot be used."""
 
 
-def _require(path: str, what: str, package: str) -> None:
-    if not os.path.isfile(path):
-        raise InputMissing(f'cannot read {what} {path} '
-                           f'(install the Debian package {package} or give another path)')
+class Base(NamedTuple):
+    lines: List[str]
+    yo: List[str]
+    glosses: List[str]
+
+
+_OWN_DATA = None
+
+
+def _require(path: str, what: str, package: Optional[str], folder: bool = False) -> None:
+    """package: the Debian package that holds the file, or _OWN_DATA for
+    the data kept in tools/wordbase/data."""
+    if not (os.path.isdir(path) if folder else os.path.isfile(path)):
+        where = (f'install the Debian package {package}' if package
+                 else 'restore it from tools/wordbase/data')
+        raise BadInput(f'cannot read {what} {path} ({where} or give another path)')
 
 
 def _read_lines(path: str):
@@ -40,24 +73,120 @@ def _read_lines(path: str):
         return text.read().splitlines()
 
 
-def build(aff: str, dic: str, mueller: str) -> list:
-    """The lines of the word base, in file order."""
+def _read_additions(path: str) -> List[str]:
+    _require(path, 'the additions list', _OWN_DATA)
+    try:
+        return additions.read(_read_lines(path))
+    except (additions.Malformed, UnicodeError) as error:
+        raise BadInput(f'the additions list {path}: {error}') from error
+
+
+def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
+          fortunes: Optional[str] = None, thesaurus: Optional[str] = None,
+          analysers: Sequence[str] = (), learners: Sequence[str] = (),
+          tesseract: Optional[str] = None, added: Sequence[str] = ()) -> Base:
+    """The word base in file order and its side files. Only the hunspell
+    dictionary and the Mueller dictionary are needed; a text left out
+    counts nothing. learners are FreeDict dictionaries, each the path of
+    its .index and .dict.dz without the ending; tesseract is the Russian
+    model whose word list says which words web text uses; added are the
+    words of the additions list, in lower case with their Ё."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
+    if spoken:
+        _require(spoken, 'the spoken frequency list', _OWN_DATA)
+    if fortunes:
+        _require(fortunes, 'the Russian fortunes', 'fortunes-ru', folder=True)
+    if thesaurus:
+        _require(thesaurus, 'the Russian thesaurus', 'mythes-ru')
+    for path in analysers:
+        _require(path, 'the Apertium analyser', 'apertium-rus-ukr or apertium-bel-rus')
+    if tesseract:
+        _require(tesseract, 'the Russian model of tesseract', 'tesseract-ocr-rus')
+    for path in learners:
+        for ending in ('.index', '.dict.dz'):
+            _require(path + ending, "the learners' dictionary", 'dict-freedict-' +
+                     os.path.basename(path).replace('freedict-', ''))
     rules = hunspell.parse_aff(_read_lines(aff))
     entries = hunspell.parse_dic(_read_lines(dic))
-    counts = corpus.count_forms(corpus.read_dictd(mueller))
-    scores = ranking.noun_scores(entries, rules, counts)
-    noun_items = {nouns.base_form(w): n for w, n in counts.noun_items.items()}
-    words = selection.select(selection.ranked(scores, noun_items), LINES, MIN_LONG_WORDS)
-    lines = selection.shuffled(words, SHUFFLE_SEED)
+    words = [(stem, flags) for stem, flags in entries if nouns.is_plain_word(stem)]
+    names = [(stem, flags) for stem, flags in entries if nouns.is_name(stem)]
+    taught = freedict.read([(path + '.index', path + '.dict.dz') for path in learners])
+    web = weblist.extract(tesseract) if tesseract else weblist.WebWords(collections.Counter(),
+                                                                         frozenset())
+    mueller_text = corpus.read_dictd(mueller)
+    mueller_counts = corpus.count_forms(mueller_text)
+    counts = {
+        commonness.SPOKEN: texts.read_frequency_list(_read_lines(spoken)) if spoken else {},
+        commonness.FORTUNES: texts.read_fortunes(fortunes) if fortunes else {},
+        commonness.MUELLER: mueller_counts.articles,
+        commonness.THESAURUS: texts.read_thesaurus(_read_lines(thesaurus)) if thesaurus else {},
+        commonness.LEARNERS: taught.agreeing,
+        commonness.WEB: web.forms,
+    }
+    seen = set().union(*(c.keys() for c in counts.values()))
+    # The analysers are asked about the words the dictionary cannot
+    # decline by itself and about every form of spoken Russian.
+    # Adjectives that may also be nouns: those some dictionary gives for a
+    # noun.
+    adjectives = {form: spelling for form, spelling in nouns.adjective_forms(words, rules).items()
+                  if taught.agreeing[form] or mueller_counts.noun_items[form]}
+    asked = {corpus.fold(stem) for stem, flags in words if not flags or 'O' in flags}
+    asked |= adjectives.keys() | counts[commonness.SPOKEN].keys()
+    analyses = apertium.analyse(asked, list(analysers)) if analysers else {}
+
+    lemmas = nouns.noun_lemmas(words, mueller_counts, taught.agreeing)
+    declined = nouns.flagless_declined(words, analyses, seen)
+    nominatives = {corpus.fold(stem) for stem in lemmas} | {corpus.fold(s) for s in declined}
+    evidence = nouns.PluralEvidence(mueller_counts, counts[commonness.SPOKEN], analyses,
+                                    taught.agreeing)
+    plurals = nouns.plural_only(words, rules, nominatives, evidence)
+    # Nouns whose forms are also those of another word count their own
+    # nominative only.
+    standalone = {**plurals, **nouns.substantivised(adjectives, nominatives, evidence)}
+
+    claims = ranking.build_claims(words, rules, lemmas, declined, seen, names)
+    scores = {}
+    for text, forms in counts.items():
+        if text in commonness.HEADWORD_TEXTS:
+            scores[text] = ranking.headword_scores(
+                claims.nouns | {nouns.base_form(stem) for stem in standalone}, forms)
+            continue
+        scores[text] = ranking.split_scores(claims, forms)
+        scores[text].update(ranking.whole_scores(standalone, forms))
+    named = frozenset(nouns.base_form(name) for name in taught.names | web.names)
+    common = commonness.combined(scores, named)
+    known = frozenset(w for w in common if commonness.is_known(scores, w, named))
+    everyday = frozenset(w for w in common if commonness.is_everyday(scores, w))
+    # The hand-kept additions are known, everyday and current, whatever the
+    # texts say of them.
+    vouched = additions.vouched(added)
+    common.update({w: max(common.get(w, 0.0), commonness.KNOWN_LEVEL) for w in vouched})
+    known |= vouched
+    everyday |= vouched
+    noun_items = {nouns.base_form(w): n for w, n in mueller_counts.noun_items.items()}
+    # A source word is the first thing a player sees of a game: only
+    # current long words are taken.
+    order = [w for w in selection.ranked(common, noun_items)
+             if not selection.is_long(w) or w in vouched
+             or commonness.is_current(scores, w, named)]
+    listed = frozenset(w for w in common if commonness.is_listed(scores, w))
+    chosen = selection.select(order, LINES, MIN_LONG_WORDS,
+                              selection.Rules(everyday, known, MAX_ABSTRACT_SHARE, listed))
+    lines = selection.shuffled(chosen, SHUFFLE_SEED)
     # The game never draws the last line, so the long words must be met
     # before it.
     drawable = sum(map(selection.is_long, lines[:-1]))
     if drawable < MIN_LONG_WORDS:
         raise selection.TooFewWords(f'only {drawable} long words among lines 1 to {LINES - 1}')
-    return lines
+
+    spellings = sidefiles.noun_spellings(lemmas, declined, standalone,
+                                         [w for w in added if nouns.base_form(w) in vouched])
+    uses = gloss.uses(mueller_text)
+    yo = sidefiles.yo_lines(lines, spellings, uses)
+    glosses = sidefiles.gloss_lines(lines, gloss.glosses(uses))
+    return Base(lines, yo, glosses)
 
 
 def main(argv=None) -> int:
@@ -66,21 +195,53 @@ def main(argv=None) -> int:
     parser.add_argument('--dic', default=DEFAULT_DIC, help='hunspell dictionary (%(default)s)')
     parser.add_argument('--mueller', default=DEFAULT_MUELLER,
                         help='Mueller dictionary, dictd format (%(default)s)')
-    parser.add_argument('--output', default=DEFAULT_OUTPUT, help='word base to write')
+    parser.add_argument('--spoken', default=DEFAULT_SPOKEN,
+                        help='frequency list of spoken Russian, "form count" lines')
+    parser.add_argument('--fortunes', default=DEFAULT_FORTUNES,
+                        help='folder of Russian fortunes (%(default)s)')
+    parser.add_argument('--thesaurus', default=DEFAULT_THESAURUS,
+                        help='Russian MyThes thesaurus (%(default)s)')
+    parser.add_argument('--analyser', action='append', dest='analysers',
+                        help='Apertium Russian analyser, may be given more than once '
+                             f'(default: {" and ".join(DEFAULT_ANALYSERS)})')
+    parser.add_argument('--learners', action='append',
+                        help="FreeDict dictionary with a Russian side, the path of its .index "
+                             "and .dict.dz without the ending; may be given more than once "
+                             f"(default: {', '.join(DEFAULT_LEARNERS)})")
+    parser.add_argument('--tesseract', default=DEFAULT_TESSERACT,
+                        help='Russian model of tesseract, whose word list is read (%(default)s)')
+    parser.add_argument('--additions', default=additions.DEFAULT_PATH,
+                        help='hand-kept list of everyday nouns the sources miss (%(default)s)')
+    parser.add_argument('--output', default=DEFAULT_OUTPUT,
+                        help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
-        lines = build(args.aff, args.dic, args.mueller)
-    except (InputMissing, selection.TooFewWords) as error:
+        added = _read_additions(args.additions)
+        base = build(args.aff, args.dic, args.mueller, args.spoken, args.fortunes,
+                     args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
+                     args.learners or DEFAULT_LEARNERS, args.tesseract, added)
+    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing,
+            weblist.ToolMissing, freedict.Unreadable) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
-    basefile.write(args.output, lines)
+    folder = os.path.dirname(os.path.abspath(args.output))
+    try:
+        basefile.write(args.output, base.lines)
+        sidefiles.write(os.path.join(folder, sidefiles.YO_FILE), base.yo)
+        sidefiles.write(os.path.join(folder, sidefiles.GLOSS_FILE), base.glosses)
+    except OSError as error:
+        print(f'make_wordbase: cannot write {error.filename}: {error.strerror}', file=sys.stderr)
+        return 1
 
-    play = stats.playable_stats(lines, STATS_DRAWS, STATS_SEED)
-    print(f'lines: {len(lines)}')
-    print(f'words of 9+ letters in lines 1-{LINES - 1}: '
-          f'{sum(map(selection.is_long, lines[:-1]))}')
+    play = stats.playable_stats(base.lines, STATS_DRAWS, STATS_SEED)
+    longs = [w for w in base.lines[:-1] if selection.is_long(w)]
+    print(f'lines: {len(base.lines)}')
+    print(f'words of 9+ letters in lines 1-{LINES - 1}: {len(longs)}, '
+          f'abstract {sum(map(selection.is_abstract, longs)) / len(longs):.1%}')
     print(f'playable words for {STATS_DRAWS} drawn source words: '
           f'median {play.median:g}, minimum {play.minimum} ({play.poorest})')
+    print(f'{sidefiles.YO_FILE}: {len(base.yo)} words spelt with Ё; '
+          f'{sidefiles.GLOSS_FILE}: {len(base.glosses)} glosses')
     return 0
 
 

@@ -13,10 +13,12 @@ import unittest
 from unittest import mock
 
 import make_wordbase
-from wordbase import basefile, corpus, hunspell, nouns, ranking, selection, stats
+from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
+                      ranking, report, selection, sidefiles, stats, texts, weblist)
 from wordbase.letters import LetterIndex, fits
 
-SHIPPED = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets', 'wmbase.txt')
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
+SHIPPED = os.path.join(ASSETS, 'wmbase.txt')
 
 AFF = '''SET UTF-8
 SFX H Y 3
@@ -157,6 +159,30 @@ class SelectionTest(unittest.TestCase):
         scores['РОК'] = selection.MIN_SCORE / 2
         return selection.ranked(scores, {})
 
+    def test_common_words_need_one_source_and_abstract_ones_are_capped(self):
+        everything = frozenset(self.WORDS)
+        cases = [
+            # ПАР is made only from ПРОГРАММИСТ; КИНО, the last, leaves for it.
+            (selection.Rules(common=frozenset({'ПАР'})),
+             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР',
+              'НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР']),
+            # Of four long words one may be abstract: НАСТРОЕНИЕ leaves, and
+            # known words fill the lines though no long word makes them.
+            (selection.Rules(known=everything, max_abstract=0.25),
+             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'ОКО', 'НОС',
+              'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'КИНО']),
+            # Known ЭХО and ЖЮРИ, though no long word makes them, come
+            # before the listed ПАР and СОН, and those before the playable
+            # НОРА and ТИР; nothing left fits ПРОГРАММИСТ, which leaves.
+            (selection.Rules(known=everything - {'ПАР', 'СОН', 'НОРА', 'ТИР', 'КИНО'},
+                             listed=frozenset({'ПАР', 'СОН'})),
+             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР', 'ОКО',
+              'НОС', 'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'СОН']),
+        ]
+        with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
+            for rules, expected in cases:
+                self.assertEqual(selection.select(self.ranking(), 12, 3, rules), expected)
+
     def test_exact_total_of_playable_words(self):
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
             words = selection.select(self.ranking(), 12, 3)
@@ -223,12 +249,16 @@ class OutputTest(unittest.TestCase):
     def test_missing_input_is_named(self):
         with tempfile.TemporaryDirectory() as tmp:
             missing = os.path.join(tmp, 'none.aff')
-            err = io.StringIO()
-            with contextlib.redirect_stderr(err):
-                code = make_wordbase.main(['--aff', missing, '--output', os.path.join(tmp, 'out')])
-            self.assertEqual(code, 1)
-            self.assertIn(missing, err.getvalue())
-            self.assertFalse(os.path.exists(os.path.join(tmp, 'out')))
+            broken = os.path.join(tmp, 'additions.txt')
+            with open(broken, 'w', encoding='utf-8') as out:
+                out.write('батон\n')
+            for option, path in (('--aff', missing), ('--additions', broken)):
+                err = io.StringIO()
+                with contextlib.redirect_stderr(err):
+                    code = make_wordbase.main([option, path, '--output', os.path.join(tmp, 'out')])
+                self.assertEqual(code, 1)
+                self.assertIn(path, err.getvalue())
+                self.assertFalse(os.path.exists(os.path.join(tmp, 'out')))
 
     def test_tiny_inputs_give_a_clear_error(self):
         with tempfile.TemporaryDirectory() as tmp:
@@ -256,10 +286,262 @@ class ShippedBaseTest(unittest.TestCase):
         for line in lines:
             self.assertTrue(2 <= len(line) <= 20, line)
             self.assertTrue(all('А' <= ch <= 'Я' for ch in line), line)
-        self.assertGreaterEqual(sum(len(w) >= 9 for w in lines[:11030]), 3000)
+        self.assertGreaterEqual(sum(len(w) >= 9 for w in lines[:11030]),
+                                make_wordbase.MIN_LONG_WORDS)
         # Lengths are mixed through the file, as the computer scans it.
         for part in itertools.islice(zip(*[iter(lines)] * 1000), 11):
             self.assertGreater(sum(len(w) <= 6 for w in part), 250)
+
+    def test_side_files_name_base_words(self):
+        base = set(basefile.read(SHIPPED))
+        for name, key in ((sidefiles.YO_FILE, nouns.base_form),
+                          (sidefiles.GLOSS_FILE, lambda line: line.split('\t')[0])):
+            with open(os.path.join(ASSETS, name), 'rb') as side:
+                data = side.read()
+            self.assertNotIn(b'\r', data)
+            lines = data.decode('utf-8').split('\n')
+            self.assertEqual(lines.pop(), '')
+            self.assertEqual(lines, sorted(set(lines)))
+            self.assertTrue(base.issuperset(map(key, lines)), name)
+        for line in lines:
+            word, text = line.split('\t')
+            self.assertTrue(0 < len(text) <= gloss.MAX_LENGTH, line)
+
+
+class FlaglessNounTest(unittest.TestCase):
+    def test_nouns_told_by_their_own_case_forms(self):
+        entries = [(w, '') for w in 'пёс пса псом ёж ежа ежом посол посла послом посл '
+                                    'ваш ваша вашем кит кита китом'.split()]
+        entries += [('псы', 'O'), ('ежи', 'O'), ('послы', 'O'), ('ваши', 'O'), ('киты', 'O')]
+        analyses = {'ваш': frozenset({apertium.Reading('ваш', ('det', 'pos', 'm'))})}
+        seen = {'пес', 'еж', 'посол', 'посл', 'ваш'}
+        found = nouns.flagless_declined(entries, analyses, seen)
+        # посл is the stem of посол's cases, ваш no noun, кит never seen.
+        self.assertEqual(set(found), {'пёс', 'ёж', 'посол'})
+        self.assertEqual(found['пёс'], {'пес', 'пса', 'псом', 'псы'})
+
+
+class PluralOnlyTest(unittest.TestCase):
+    AFF = hunspell.parse_aff([
+        'SFX O Y 2', 'SFX O ы ами ы', 'SFX O и ями ни',
+        'SFX K Y 2', 'SFX K о и ко', 'SFX K 0 ы [^ко]',
+        'SFX H Y 1', 'SFX H а ы [^гкх]а'])
+
+    def test_plurals_with_and_without_a_singular(self):
+        entries = [('сани', 'O'), ('стулья', 'O'), ('стул', 'K'), ('очки', 'O'), ('очко', 'K'),
+                   ('куклы', 'O'), ('кукла', 'H'), ('час', 'K'), ('цветы', 'O'), ('цвет', 'K')]
+        analyses = apertium.parse(
+            '^стулья/стул<n><m><nn><pl><nom>$ ^часы/час<n><m><nn><pl><nom>/часы<n><m><nn><pl><nom>$'
+            ' ^цветы/цветок<n><m><nn><pl><nom>$')
+        spoken = collections.Counter({'очки': 50, 'очко': 5, 'куклы': 50, 'кукла': 5,
+                                      'цветы': 50, 'цвет': 5})
+        evidence = nouns.PluralEvidence(counts_of(), spoken, analyses)
+        found = nouns.plural_only(entries, self.AFF, {'стул', 'очко', 'кукла', 'час', 'цвет'},
+                                  evidence)
+        # СТУЛЬЯ and ЦВЕТЫ are plurals of other nouns; КУКЛЫ may be the
+        # genitive that speech uses, ОЧКИ may not.
+        self.assertEqual(set(found), {'сани', 'очки', 'часы'})
+        self.assertEqual(found['сани'], {'сани', 'санями'})
+
+
+class SourcesTest(unittest.TestCase):
+    def test_texts_count_lower_case_forms(self):
+        self.assertEqual(texts.read_frequency_list(['ёж 3', 'еж 2', 'Москва 5', 'x']),
+                         {'еж': 5})
+        self.assertEqual(texts.count_words('Ёлка, ёлка и Москва'), {'елка': 1, 'и': 1})
+        self.assertEqual(texts.read_thesaurus(['UTF-8', 'дом|1', '(синоним)|жилище|дом|кров']),
+                         {'дом': 2, 'жилище': 1, 'кров': 1})
+        # A capital starts a sentence (Дом) or a name, met only so (Кларк).
+        self.assertEqual(weblist.read_words(['Кларк\n', 'Дом', 'дом', 'ёж', 'Ёж', 'x']),
+                         ({'дом': 1, 'еж': 1}, {'кларк'}))
+
+    def test_known_and_everyday_words(self):
+        scores = {commonness.SPOKEN: {'ДОМ': 500, 'ЛЕС': 20}, commonness.FORTUNES: {'ЛЕС': 1},
+                  commonness.MUELLER: {'ЛЕС': 9, 'ТЕЗА': 1, 'ЛИГНИТ': 30},
+                  commonness.THESAURUS: {'ТЕЗА': 1}}
+        common = commonness.combined(scores)
+        cases = {'ДОМ': (True, True), 'ЛЕС': (True, False), 'ТЕЗА': (True, False),
+                 'ЛИГНИТ': (False, False)}
+        for word, (known, everyday) in cases.items():
+            self.assertEqual(commonness.is_known(scores, word), known, word)
+            self.assertEqual(commonness.is_everyday(scores, word), everyday, word)
+        # Known words outrank a term the dictionary alone uses often.
+        self.assertEqual(sorted(common, key=common.get, reverse=True)[-1], 'ЛИГНИТ')
+
+    def test_analyses(self):
+        analyses = apertium.parse(
+            '^сутки/сутки<n><f><nn><pl><nom>$\n^такси/такси<n><nt><nn><sg><nom>/такси<n><nt><nn>'
+            '<pl><nom>$\n^стулья/стул<n><m><nn><pl><nom>$\n^ваш/ваш<det><pos><m><sg><nom>$\n'
+            '^сани/*сани$\n^Ворота/ворота¹<n><nt><nn><pl><nom>$\n')
+        cases = {'сутки': (True, False, False), 'такси': (False, False, False),
+                 'стулья': (False, True, False), 'ваш': (False, False, True),
+                 'сани': (False, False, False), 'ворота': (True, False, False)}
+        for word, expected in cases.items():
+            self.assertEqual((apertium.plural_lemma(word, analyses),
+                              apertium.plural_of_another(word, analyses),
+                              apertium.not_a_noun(word, analyses)), expected, word)
+
+
+class SideFilesTest(unittest.TestCase):
+    MUELLER = '\n'.join([
+        'ice', '   [aɪs] _n.', '   1) лёд', '   2) мороженое',
+        'floe', '   _n.', '   1) льдина', '   2) лёд',
+        'glacier', '   _n. _геол. ледник, лёд',
+        'Ice', '   _n. лёд', 'August', '   _n. август',
+        'cream', '   _n. сливки',
+        'ice-cream', '   _n. мороженое',
+        'cha teau', '   _n. лёд',
+        'palate', '   _n. _анат. нёбо',
+        'sky', '   _n. небо', 'heaven', '   _n. небо',
+        'bill', '   _n. счёт', 'account', '   _n. счёт', 'score', '   _n. счет',
+    ])
+
+    def test_glosses_most_direct_first(self):
+        glosses = gloss.glosses(gloss.uses(self.MUELLER))
+        self.assertEqual(glosses['ЛЕД'], 'ice, floe, glacier (геол.)')
+        self.assertEqual(glosses['МОРОЖЕНОЕ'], 'ice, ice-cream')
+        self.assertEqual(glosses['АВГУСТ'], 'August')
+        self.assertEqual(sidefiles.gloss_lines(['ЛЕД', 'ДОМ', 'ЛЕД'], glosses), ['ЛЕД\tice, floe, glacier (геол.)'])
+
+    def test_yo_only_where_no_noun_is_spelt_with_e(self):
+        spellings = sidefiles.noun_spellings(['лёд', 'лед', 'небо', 'нёбо', 'счёт', 'дом'])
+        uses = gloss.uses(self.MUELLER)
+        # небо is a noun of its own; счет once beside two счёт is a slip.
+        self.assertEqual(sidefiles.yo_lines(['НЕБО', 'ЛЕД', 'СЧЕТ', 'ДОМ'], spellings, uses),
+                         ['лёд', 'счёт'])
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, sidefiles.YO_FILE)
+            sidefiles.write(path, ['лёд', 'ёж'])
+            with open(path, 'rb') as written:
+                self.assertEqual(written.read(), 'лёд\nёж\n'.encode('utf-8'))
+
+
+class ReportTest(unittest.TestCase):
+    def test_coverage_and_refusals_per_game(self):
+        lines = ['ПРОГРАММИСТ', 'МИР', 'ЛИСТОПАДНИК', 'ТОН', 'КАРАНДАШИК']
+        vocabulary = report.read_vocabulary(['# семья', 'мир кот', 'рис дыня'])
+        sources = report.source_words(lines)
+        cover = report.coverage(lines, sources, vocabulary)
+        # ДЫНЯ fits no source word; ПРОГРАММИСТ allows МИР and РИС and
+        # lacks РИС, ЛИСТОПАДНИК allows КОТ and lacks it, КАРАНДАШИК allows
+        # none and counts for no game.
+        self.assertEqual(cover.allowed, ['КОТ', 'МИР', 'РИС'])
+        self.assertEqual(cover.missing, ['КОТ', 'РИС'])
+        self.assertAlmostEqual(cover.refused_per_game, (1 / 2 + 1) / 2)
+        self.assertEqual(report.playable(lines, sources),
+                         {'КАРАНДАШИК': 0, 'ЛИСТОПАДНИК': 1, 'ПРОГРАММИСТ': 1})
+        text = report.format_report(lines, vocabulary, ['МИР', 'СОН'], ['тон', 'ёж'])
+        self.assertIn('4 words came in, 1 went out', text)
+        self.assertIn('additions list: 1 of its 2 in the base', text)
+
+
+
+class AdditionsTest(unittest.TestCase):
+    def test_hand_kept_words_need_a_reason_and_the_base_format(self):
+        self.assertEqual(additions.read(['# why', '', 'батон  # a loaf', 'чёрт # tales\n']),
+                         ['батон', 'чёрт'])
+        self.assertEqual(additions.vouched(['чёрт', 'жопа', 'пять']), {'ЧЕРТ'})
+        bad = {'батон': 'no comment', 'Батон # x': 'small Russian', 'baton # x': 'small Russian',
+               'я # x': '2 to 20', 'а' * 21 + ' # x': '2 to 20', 'пазл пазлы # x': 'small Russian'}
+        for line, message in bad.items():
+            with self.assertRaisesRegex(additions.Malformed, f'line 2: .*{message}'):
+                additions.read(['душ # a shower', line])
+        with self.assertRaisesRegex(additions.Malformed, 'line 2: черт is listed twice'):
+            additions.read(['чёрт # x', 'черт # y'])
+
+
+class LearnersTest(unittest.TestCase):
+    def test_noun_translations_and_names(self):
+        entries = ['Sauerrahm /x/ <n, masc>\nсмета́на 2.\nMilchprodukt, saure Sahne',
+                   'Buch <n>\n1. книга, том; книжечка тома\n 2. Ёлка\nein Werk',
+                   'rot <adj>\nкрасный', 'Moskau <pn>\nМосква, Москва-река']
+        def b64(number):
+            return freedict._BASE64[number // 64] + freedict._BASE64[number % 64]
+
+        index = []
+        data = b''
+        for entry in entries:
+            raw = entry.encode('utf-8')
+            index.append(f'x\t{b64(len(data))}\t{b64(len(raw))}\n')
+            data += raw
+        with tempfile.TemporaryDirectory() as tmp:
+            paths = (os.path.join(tmp, 'd.index'), os.path.join(tmp, 'd.dict.dz'))
+            with open(paths[0], 'w', encoding='utf-8') as out:
+                out.write('00-database-info\tA\tB\n' + ''.join(index))
+            with gzip.open(paths[1], 'wb') as out:
+                out.write(data)
+            learners = freedict.read([paths, paths])
+            with open(paths[1], 'wb') as out:
+                out.write(data)
+            with self.assertRaisesRegex(freedict.Unreadable, paths[1]):
+                freedict.read([paths])
+        self.assertEqual(learners.agreeing, {'сметана': 2, 'книга': 2, 'том': 2})
+        self.assertEqual(learners.names, {'москва'})
+
+
+class NounsOfTheirOwnTest(unittest.TestCase):
+    def test_adjectives_used_as_nouns(self):
+        forms = {w: w for w in 'ванная животное белое рабочий белый французский учёный'.split()}
+        analyses = {'рабочий': frozenset({apertium.Reading('рабочий', ('n', 'm'))})}
+        learners = {'ванная': 3, 'животное': 2, 'белое': 1, 'рабочий': 1, 'белый': 3,
+                    'французский': 8, 'учёный': 7}
+        mueller = counts_of(nouns_={'животное': 2, 'белое': 2, 'рабочий': 2, 'белый': 2})
+        evidence = nouns.PluralEvidence(mueller, collections.Counter(), analyses, learners)
+        # ФРАНЦУЗСКИЙ is never a noun in Mueller, БЕЛОЕ and БЕЛЫЙ lack
+        # agreement, and УЧЁНЫЙ is a noun already.
+        self.assertEqual(set(nouns.substantivised(forms, {'учёный'}, evidence)),
+                         {'ванная', 'животное', 'рабочий'})
+
+    def test_plurals_the_learners_agree_on(self):
+        entries = [('шашка', 'H'), ('весы', 'O'), ('вес', 'K'), ('вилы', 'O'), ('виола', 'H'),
+                   ('ноги', 'O'), ('нога', 'H'), ('колокольчики', 'O'), ('колокольчик', 'K'),
+                   ('лис', 'K'), ('лиса', 'H')]
+        learners = {'шашки': 5, 'шашка': 4, 'весы': 6, 'вес': 6, 'ноги': 3, 'нога': 7,
+                    'колокольчики': 3, 'колокольчик': 2, 'лиса': 7}
+        mueller = corpus.CorpusCounts(*[collections.Counter()] * 3,
+                                      collections.Counter({'шашки': 1, 'весы': 1}))
+        evidence = nouns.PluralEvidence(mueller, collections.Counter(), {}, learners)
+        rules = hunspell.parse_aff(['SFX H Y 1', 'SFX H а и [гк]а', 'SFX O Y 1', 'SFX O ы ам ы',
+                                    'SFX K Y 1', 'SFX K 0 а с'])
+        found = nouns.plural_only(entries, rules, {'шашка', 'вес', 'виола', 'нога', 'колокольчик',
+                                                   'лис', 'лиса'}, evidence)
+        # НОГИ is a plural the learners give less than its singular, and
+        # Mueller never gives КОЛОКОЛЬЧИКИ for a noun; ВИЛЫ is no plural
+        # of ВИОЛА, whose vowel a plural cannot drop, nor ЛИСА, a noun of
+        # its own, a case of ЛИС.
+        self.assertEqual(set(found), {'шашки', 'весы', 'вилы'})
+
+    def test_names_and_headwords_keep_their_forms(self):
+        rules = hunspell.parse_aff(AFF)
+        claims = ranking.build_claims([('сталь', 'K')], rules, ['сталь'], {}, {'стали', 'сталь'},
+                                      names=[('Сталь', 'K')])
+        scores = ranking.split_scores(claims, {'стали': 10, 'сталь': 0})
+        self.assertAlmostEqual(scores['СТАЛЬ'], 5)
+        self.assertEqual(ranking.headword_scores({'СМЕТАНА'}, {'сметана': 3}), {'СМЕТАНА': 3})
+
+
+class VouchersTest(unittest.TestCase):
+    def test_known_everyday_and_current_words(self):
+        texts_ = (commonness.SPOKEN, commonness.FORTUNES, commonness.MUELLER,
+                  commonness.THESAURUS, commonness.LEARNERS, commonness.WEB)
+        cases = {
+            # word: scores in the order of texts_, (known, listed, everyday, current)
+            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True)),
+            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False)),
+            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False)),
+            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False)),
+            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False)),
+            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False)),
+            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True)),
+        }
+        scores = {text: {w: values[i] for w, (values, _) in cases.items()}
+                  for i, text in enumerate(texts_)}
+        names = {'КЛАРК'}
+        for word, (_, expected) in cases.items():
+            self.assertEqual((commonness.is_known(scores, word, names),
+                              commonness.is_listed(scores, word),
+                              commonness.is_everyday(scores, word),
+                              commonness.is_current(scores, word, names)), expected, word)
 
 
 if __name__ == '__main__':

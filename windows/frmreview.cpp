@@ -16,6 +16,7 @@
 #include "windows/layouts.h"
 #include "windows/review_text.h"
 #include "windows/theme.h"
+#include "windows/word_lookup.h"
 
 namespace torvel {
 
@@ -24,6 +25,11 @@ namespace {
 // Between the lengths line, which takes the rows it needs (a source word of
 // many lengths wraps it several times), and the list below it.
 constexpr int kGap = 6;
+
+// What a word's row keeps besides its text: the word alone (caption rows have
+// none) and the line that glosses it.
+constexpr int kWordRole = Qt::UserRole;
+constexpr int kGlossLineRole = Qt::UserRole + 1;
 
 QColor MarkColour(WordMark mark) {
     switch (mark) {
@@ -51,11 +57,17 @@ QListWidgetItem* LengthItem(std::size_t length, const QFont& font) {
 QListWidgetItem* WordItem(const ReviewWord& word) {
     const QString text = FromCp1251(word.word);
     const QString mark = QString::fromStdString(MarkCaption(word.mark));
+    const QString gloss = QString::fromStdString(word.gloss);
     auto* item = new QListWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
     item->setForeground(MarkColour(word.mark));
-    item->setToolTip(mark);
+    // The gloss for the mouse too, which may rest on a word without choosing it.
+    item->setToolTip(gloss.isEmpty() ? mark : mark + QStringLiteral("\n") + gloss);
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
+    item->setData(Qt::AccessibleDescriptionRole, gloss);
+    item->setData(kWordRole, text);
+    // "ЛИГНИТ — lignite (горн.)"; nothing, not a bare dash, without a gloss.
+    item->setData(kGlossLineRole, gloss.isEmpty() ? QString() : text + QStringLiteral(" — ") + gloss);
     return item;
 }
 
@@ -72,7 +84,10 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     m_Label1 = AddLabel(this, Label1, theme::ArialFont(15.75, true), theme::kBlue, Qt::AlignHCenter);
     m_Label2 = AddLabel(this, Label2, theme::ArialFont(9.75, true), theme::kGrey, Qt::AlignLeft);
     m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kGrey, Qt::AlignLeft);
-    for (QLabel* line : {m_Label2, m_Label3}) line->setWordWrap(true);
+    m_Label4 = AddLabel(this, Label4, theme::ArialFont(9.75), Qt::black, Qt::AlignLeft);
+    for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
+    // A gloss may be worth copying.
+    m_Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_List1 = new QListWidget(this);
     m_List1->setObjectName(QStringLiteral("List1"));
@@ -84,6 +99,27 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     QPalette listColours = m_List1->palette();
     listColours.setColor(QPalette::Base, theme::kBackground);
     m_List1->setPalette(listColours);
+    connect(m_List1, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
+        m_Label4->setText(item != nullptr ? item->data(kGlossLineRole).toString() : QString());
+    });
+    // A double click, not the activation of the desktop's style, which may
+    // come with a single click: the list is there to be read.
+    connect(m_List1, &QListWidget::itemDoubleClicked, this, &frmreview::LookUp);
+    // As in the main window's lists, the context menu asks too.
+    m_List1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_List1, &QListWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        const QListWidgetItem* const item = m_List1->itemAt(point);
+        const QString word = item != nullptr ? item->data(kWordRole).toString() : QString();
+        if (!word.isEmpty()) {
+            PopUpLookUpMenu(this, m_List1->viewport()->mapToGlobal(point), word,
+                            [this, word] { emit lookUpRequested(word); });
+        }
+    });
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), m_List1);
+        enter->setContext(Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { LookUp(m_List1->currentItem()); });
+    }
 
     FormButtons(this, QStringLiteral("frmreview"), buttons).Restore(VantorButton1, [this] { close(); });
 
@@ -133,6 +169,11 @@ void frmreview::Fill(const GameReview& review) {
         }
         m_List1->addItem(WordItem(word));
     }
+}
+
+void frmreview::LookUp(const QListWidgetItem* item) {
+    const QString word = item != nullptr ? item->data(kWordRole).toString() : QString();
+    if (!word.isEmpty()) emit lookUpRequested(word);
 }
 
 bool frmreview::ReviewOpen() const { return isVisible(); }

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace torvel {
 
@@ -16,7 +17,10 @@ class ButtonServices;
 
 // A tool window, reused from one opening to the next and opened beside the
 // main window. Escape closes it; the list takes the keyboard, so the arrow and
-// page keys scroll it, and each word is read out with who found it.
+// page keys scroll it, and each word is read out with who found it and its
+// gloss. The line under the list glosses the word at the keyboard's place;
+// a double click on a word, Enter on it or its context menu asks for its
+// meaning.
 class frmreview final : public QWidget, public ReviewScreen {
     Q_OBJECT
 public:
@@ -27,13 +31,19 @@ public:
     bool ReviewOpen() const override;
     void CloseReview() override;
 
+signals:
+    // The player asked what a word, as listed, means.
+    void lookUpRequested(const QString& word);
+
 private:
     void Fill(const GameReview& review);
+    void LookUp(const QListWidgetItem* item);
 
     QPointer<QWidget> m_mainWindow;
     QLabel* m_Label1 = nullptr;  // the source word
     QLabel* m_Label2 = nullptr;  // how many words each side found
     QLabel* m_Label3 = nullptr;  // the player's finds by length
+    QLabel* m_Label4 = nullptr;  // the gloss of the word at the keyboard's place
     QListWidget* m_List1 = nullptr;
 };
 

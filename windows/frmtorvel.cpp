@@ -2,12 +2,14 @@
 #include "windows/frmtorvel.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
@@ -33,6 +35,7 @@
 #include "windows/theme.h"
 #include "windows/tool_windows.h"
 #include "windows/word_list.h"
+#include "windows/word_lookup.h"
 
 namespace torvel {
 
@@ -154,6 +157,8 @@ void frmtorvel::BuildControls() {
     ShowAnnounced(m_Label2, kPlayerTotalName, m_Label2->text());
     ShowAnnounced(m_Label3, kComputerTotalName, m_Label3->text());
     ShowAnnounced(m_Label7, kComputerWordName, QString());
+    m_Label7->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Label7, &QLabel::customContextMenuRequested, this, &frmtorvel::ShowLastWordMenu);
 
     m_Text2 = Placed(new WordList(this), Text2);
     m_Text3 = Placed(new WordList(this), Text3);
@@ -163,6 +168,7 @@ void frmtorvel::BuildControls() {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, theme::kBackground);
         list->setPalette(palette);
+        connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
     }
 
     m_Text1 = Placed(new EntryField(this), Text1);
@@ -238,6 +244,7 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::nextClicked, this, [this] { m_session->func(); });
     connect(m_tools.get(), &ToolWindows::reviewClicked, this, [this] { m_session->ShowReview(); });
     connect(m_tools.get(), &ToolWindows::recordsUnloaded, this, [this] { m_session->SaveRecords(); });
+    connect(m_tools.get(), &ToolWindows::lookUpRequested, this, &frmtorvel::LookUp);
     connect(m_tools.get(), &ToolWindows::historyClicked, this, [this] { m_session->ShowHistory(); });
 }
 
@@ -311,6 +318,21 @@ void frmtorvel::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 
 void frmtorvel::entr() { m_session->entr(ToCp1251(m_Text1->text())); }
+
+void frmtorvel::LookUp(const QString& word) {
+    const std::string address = m_session->ArticleAddress(ToCp1251(word));
+    if (address.empty()) return;
+    // The address is encoded already: taken as it stands, byte for byte.
+    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    if (!QDesktopServices::openUrl(url)) {
+        m_messages.Show("Не удалось открыть в браузере страницу " + url.toDisplayString().toStdString());
+    }
+}
+
+void frmtorvel::ShowLastWordMenu(const QPoint& point) {
+    const QString word = m_Label7->text();
+    if (CanLookUp(word)) PopUpLookUpMenu(this, m_Label7->mapToGlobal(point), word, [this, word] { LookUp(word); });
+}
 
 void frmtorvel::ShowGame(const Game& game) {
     ShowAnnounced(m_Label1, kSourceWordName, FromCp1251(game.sourceWord()));

@@ -72,6 +72,10 @@ private:
     void AddShortcuts(VantorButton* start, VantorButton* help, VantorButton* records, VantorButton* exit);
     void cmdhel_Click();
     void entr();
+    // Opens the article that explains `word`, as a list shows it, in the
+    // desktop's browser.
+    void LookUp(const QString& word);
+    void ShowLastWordMenu(const QPoint& point);
     // Gives the entry field the keyboard back, activating the window when
     // `activate` says the keyboard was elsewhere.
     void ReturnToEntry(bool activate = false);

@@ -115,10 +115,12 @@ inline constexpr Place Label1{"Label1", 210, 210, 4260, 435};
 inline constexpr Place Label2{"Label2", 210, 660, 4260, 540};
 // The lengths line (Label3) and the list (List1) share this panel below the
 // summary: the line takes the rows it needs, the list the rest.
-inline constexpr Place kBelowSummary{"Label3", 210, 1230, 4260, 4500};
+inline constexpr Place kBelowSummary{"Label3", 210, 1230, 4260, 3930};
+// The gloss of the word at the keyboard's place: two rows under the list.
+inline constexpr Place Label4{"Label4", 210, 5250, 4260, 480};
 inline constexpr Place VantorButton1{"VantorButton1", 1695, 5835, 1275, 330};
 
-inline constexpr Place kAll[] = {Shape1, Label1, Label2, VantorButton1};
+inline constexpr Place kAll[] = {Shape1, Label1, Label2, Label4, VantorButton1};
 
 }  // namespace review_layout
 

@@ -38,6 +38,7 @@ frmreview& ToolWindows::Review() {
     if (!m_frmreview) {
         m_frmreview = std::make_unique<frmreview>(m_buttons, m_mainWindow);
         m_frmreview->installEventFilter(m_mainWindow);
+        connect(m_frmreview.get(), &frmreview::lookUpRequested, this, &ToolWindows::lookUpRequested);
     }
     return *m_frmreview;
 }

@@ -60,6 +60,8 @@ signals:
     void reviewClicked();
     // The best results were unloaded.
     void recordsUnloaded();
+    // The review asked what a word means.
+    void lookUpRequested(const QString& word);
     // "История" of the best results.
     void historyClicked();
 

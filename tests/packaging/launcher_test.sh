@@ -64,8 +64,10 @@ make_tree() {
   printf 'RIFF-over' > "$root/$datadir/resources/over.wav"
   printf 'RIFF-click' > "$root/$datadir/resources/click.wav"
   printf 'PNG-screenshot' > "$root/$datadir/screenshots/main-window.png"
+  printf 'лёд\n' > "$root/$datadir/wmyo.txt"
+  printf 'ЛЕД\tice\n' > "$root/$datadir/wmgloss.txt"
 }
-data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
+data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav wmyo.txt wmgloss.txt)
 
 # launch [--as-player] [NAME=value...] -- [ARG...]: runs the tree's launcher
 # with exactly the given environment; sets $status.
@@ -244,6 +246,14 @@ chmod 0000 "$tree/$datadir/fontvl.gif"
 launch --as-player XDG_DATA_HOME="$work/xdg" --
 expect_not_started
 expect_message "cannot copy $tree/$datadir/fontvl.gif to $work/xdg/torvel/fontvl.gif"
+expect_no_leftovers "$work/xdg/torvel"
+
+begin "a side file of the word base the player may not read is only a warning"
+chmod 0444 "$tree/$datadir/fontvl.gif"
+chmod 0000 "$tree/$datadir/wmgloss.txt"
+launch --as-player XDG_DATA_HOME="$work/xdg" --
+expect_started_in "$work/xdg/torvel"
+expect_message "warning: cannot copy $tree/$datadir/wmgloss.txt to $work/xdg/torvel/wmgloss.txt"
 expect_no_leftovers "$work/xdg/torvel"
 
 echo "all launcher cases passed"

@@ -67,7 +67,7 @@ if [[ $with_program == ON ]]; then
   expect_mode "$programdir/libtorvel-sound.so" 644
   file "$prefix/$programdir/libtorvel-sound.so" | grep -q 'ELF.*shared object' || die "the sound module is not a shared object"
 fi
-data_files=(wmbase.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
+data_files=(wmbase.txt wmyo.txt wmgloss.txt results.tvl fontvl.gif resources/over.wav resources/click.wav)
 for name in "${data_files[@]}"; do
   expect_mode "$datadir/$name" 644
   cmp -s "$source_dir/assets/$name" "$prefix/$datadir/$name" || die "the packaged $name differs from assets/$name"

@@ -20,3 +20,15 @@ def write(path: str, words: List[str]) -> None:
     data = encode(words)
     with open(path, 'wb') as out:
         out.write(data)
+
+
+def decode(data: bytes) -> List[str]:
+    """The lines of a word base as the game reads them: a line ends at CR
+    LF, at a lone CR or at a lone LF."""
+    return re.split(r'\r\n|\r|\n', data.decode(ENCODING))[:-1] if data else []
+
+
+def read(path: str) -> List[str]:
+    with open(path, 'rb') as base:
+        data = base.read()
+    return decode(data if data.endswith((b'\r', b'\n')) else data + b'\n')

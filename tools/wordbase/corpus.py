@@ -14,7 +14,7 @@ Two measures are taken per form, with Ё folded into Е:
 import collections
 import gzip
 import re
-from typing import Counter, Iterable, Iterator, List, NamedTuple
+from typing import Counter, Iterable, Iterator, List, NamedTuple, Tuple
 
 # Usage labels whose senses are specialist, dated or slang vocabulary.
 SPECIALIST_LABELS = frozenset('''
@@ -32,7 +32,7 @@ ABBREVIATION_SHARE = 0.75
 
 # Part-of-speech labels of the English headword; "n" is a noun and
 # "attr" its use as an attribute, translated by adjectives.
-_POS_LABELS = frozenset('''
+POS_LABELS = frozenset('''
     n a v adv pron prep cj conj interj predic n-card n-ord p p-p pres-p attr
 '''.split())
 
@@ -45,12 +45,16 @@ _LATIN = re.compile(r'[A-Za-z]')
 _LABEL_OR_WORD = re.compile(r'_([A-Za-zа-я-]+)\.?|([А-Яа-я]+)(\.?)')
 _LABEL = re.compile(r'_[A-Za-zа-я-]+\.?|\d+[.)]|\b[а-я]\)')
 _SINGLE_WORD = re.compile(r'[а-я]+')
+_LABEL_NAME = re.compile(r'_([A-Za-zа-я-]+)\.')
 
 
 class CorpusCounts(NamedTuple):
     articles: Counter[str]
     noun_items: Counter[str]
     other_items: Counter[str]
+    # Translations of English nouns used in the plural ("trousers _n. _pl.
+    # брюки"): the Russian word is then a plural noun too.
+    plural_items: Counter[str] = collections.Counter()
 
 
 def fold(word: str) -> str:
@@ -58,7 +62,7 @@ def fold(word: str) -> str:
     return word.lower().replace('ё', 'е')
 
 
-def _fold_yo(text: str) -> str:
+def fold_yo(text: str) -> str:
     # Case is kept: a capitalised word is a name (ЛОНДОН, ИСТ-ЭНД), not a
     # form of a common noun.
     return text.replace('ё', 'е').replace('Ё', 'Е')
@@ -83,7 +87,21 @@ def articles(text: str) -> Iterator[List[str]]:
         yield article
 
 
-def _senses(body: List[str]) -> Iterator[List[str]]:
+def sense_text(lines: List[str]) -> str:
+    """A sense's lines as one text, without the transcriptions."""
+    return _TRANSCRIPTION.sub(' ', ' '.join(lines))
+
+
+def label_names(text: str) -> List[str]:
+    """The labels of a text in order ("_n. _анат. нёбо": n, анат)."""
+    return _LABEL_NAME.findall(text)
+
+
+def starts_sense(line: str) -> bool:
+    return _SENSE_START.match(line) is not None
+
+
+def senses(body: List[str]) -> Iterator[List[str]]:
     """Numbered senses of an article body; whatever precedes the first
     number comes first, as a sense of its own."""
     sense: List[str] = []
@@ -96,7 +114,7 @@ def _senses(body: List[str]) -> Iterator[List[str]]:
         yield sense
 
 
-def _translations(sense: str) -> Iterator[str]:
+def translations(sense: str) -> Iterator[str]:
     """The leading translations of a sense: the comma- or semicolon-separated
     items ahead of the first English example, without remarks in brackets."""
     lead = _LATIN.split(_BRACKETED.sub(' ', _LABEL.sub(' ', sense)), 1)[0]
@@ -104,25 +122,39 @@ def _translations(sense: str) -> Iterator[str]:
         yield item.strip(' "\'!?.')
 
 
+def labelled_translations(sense: str) -> Iterator[Tuple[str, Tuple[str, ...]]]:
+    """The leading translations of a sense as translations() gives them,
+    each with the labels met so far in the sense ("1) ёж; _ам. дикобраз":
+    ЁЖ has none, ДИКОБРАЗ has ам)."""
+    labels: List[str] = []
+    for chunk in _ITEM_SEPARATORS.split(_BRACKETED.sub(' ', sense)):
+        labels.extend(_LABEL_NAME.findall(chunk))
+        bare = _LABEL.sub(' ', chunk)
+        head = _LATIN.split(bare, 1)[0]
+        yield head.strip(' "\'!?.'), tuple(labels)
+        if head != bare:
+            return
+
+
 def count_forms(text: str) -> CorpusCounts:
     """Both measures for every form of the dictionary's Russian text."""
     counts = CorpusCounts(collections.Counter(), collections.Counter(),
-                          collections.Counter())
+                          collections.Counter(), collections.Counter())
     uses: Counter[str] = collections.Counter()
     dotted: Counter[str] = collections.Counter()
     for article in articles(text):
         weights = {}
         pos = None
         article_special = False
-        for index, lines in enumerate(_senses(article[1:])):
+        for index, lines in enumerate(senses(article[1:])):
             # Labels ahead of the first numbered sense cover the whole article.
             heading = index == 0 and not _SENSE_START.match(lines[0])
             special = article_special
             plural = False
-            sense = _TRANSCRIPTION.sub(' ', _fold_yo(' '.join(lines)))
+            sense = _TRANSCRIPTION.sub(' ', fold_yo(' '.join(lines)))
             for match in _LABEL_OR_WORD.finditer(sense):
                 label, word, dot = match.groups()
-                if label in _POS_LABELS:
+                if label in POS_LABELS:
                     pos = label
                 elif label == 'pl':
                     plural = True
@@ -133,10 +165,14 @@ def count_forms(text: str) -> CorpusCounts:
                     dotted[word] += bool(dot)
                     weight = SPECIALIST_WEIGHT if special else 1.0
                     weights[word] = max(weights.get(word, 0.0), weight)
-            if pos and not plural:
-                target = counts.noun_items if pos == 'n' else counts.other_items
-                target.update(item for item in _translations(sense)
-                              if _SINGLE_WORD.fullmatch(item))
+            if pos:
+                if plural:
+                    target = counts.plural_items if pos == 'n' else None
+                else:
+                    target = counts.noun_items if pos == 'n' else counts.other_items
+                if target is not None:
+                    target.update(item for item in translations(sense)
+                                  if _SINGLE_WORD.fullmatch(item))
             if heading:
                 article_special = special
         counts.articles.update(weights)

@@ -1,0 +1,47 @@
+// The files beside the word base: the spellings with ё that name a word's
+// article, the glosses, and what a damaged, missing or unreadable file gives.
+#include <gtest/gtest.h>
+
+#include "common/cp1251.h"
+#include "game/article_address.h"
+#include "game/word_glosses.h"
+#include "game/yo_spellings.h"
+#include "tests/support/temp_base.h"
+
+namespace torvel {
+namespace {
+
+TEST(SideFiles, TheYoIsRestoredAndGlossesTakenWhereTheFilesHaveThemAndDamagedLinesSkipped) {
+    // Lines 4 to 7 are damaged: a capital, no ё, a Latin letter, not UTF-8.
+    const YoSpellings spellings = YoSpellings::FromText("лёд\r\nёж\nёлка\nЛёд\nдом\nyё\n\xD1\n\nчёй-то\nеё\nёе\n");
+    const std::pair<const char*, const char*> addresses[] = {
+        {"ЛЕД", "%D0%BB%D1%91%D0%B4"}, {"ЕЖ", "%D1%91%D0%B6"}, {"ЕЛКА", "%D1%91%D0%BB%D0%BA%D0%B0"},
+        {"ДОМ", "%D0%B4%D0%BE%D0%BC"}, {"ЧЕЙ-ТО", "%D1%87%D1%91%D0%B9-%D1%82%D0%BE"},
+        {"ЕЕ", "%D0%B5%D1%91"},  // of two spellings of one word the first stands
+        {"ЁЖИК", "%D1%91%D0%B6%D0%B8%D0%BA"}, {"Tea", "tea"},  // a player's own base
+    };
+    for (const auto& [word, address] : addresses) {
+        EXPECT_EQ(ArticleAddress(Utf8ToCp1251(word), spellings), std::string("https://ru.wiktionary.org/wiki/") + address);
+    }
+    EXPECT_EQ(spellings.report().Notice(), "Файл wmyo.txt: пропущено повреждённых строк: 4, первая — строка 4");
+
+    // Lines 4 to 9 are damaged: no TAB, no word, no gloss, not UTF-8, a word
+    // outside the code page, a second TAB.
+    const WordGlosses glosses = WordGlosses::FromText(
+        "ЛИГНИТ\tlignite (горн.)\r\nТАВРО\t brand, mark \nТАВРО\tsecond\nАРТЕЛЬ artel\n\tnone\nПУСТО\t \n"
+        "БАЙТ\t\xFF\nΩМЕГА\tomega\nТАБ\ta\tb\n");
+    EXPECT_EQ(glosses.Gloss(Utf8ToCp1251("ЛИГНИТ")), "lignite (горн.)");
+    EXPECT_EQ(glosses.Gloss(Utf8ToCp1251("ТАВРО")), "brand, mark");
+    EXPECT_EQ(glosses.size(), 2U);
+    EXPECT_EQ(glosses.report().Notice(), "Файл wmgloss.txt: пропущено повреждённых строк: 6, первая — строка 4");
+}
+
+TEST(SideFiles, AMissingFileIsNoProblemWhileAFolderInItsPlaceIsNamed) {
+    const TempDir dir;
+    const std::string folder = dir.path().string();
+    EXPECT_EQ(YoSpellings::Read(folder + "/wmyo.txt").report().Notice(), "");
+    EXPECT_EQ(WordGlosses::Read(folder).report().Notice(), "Файл " + folder + ": это папка, а не файл");
+}
+
+}  // namespace
+}  // namespace torvel

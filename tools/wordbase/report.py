@@ -1,0 +1,99 @@
+"""What a word base offers a player, measured on the base alone: its
+source words, how much each of them leaves to play, how abstract they are,
+how well it covers a list of everyday nouns, how many of its words the
+hand-kept additions list gave, and what changed against an earlier base."""
+
+import random
+import statistics
+from typing import Dict, Iterable, List, NamedTuple, Sequence
+
+from .letters import LetterIndex
+from .nouns import base_form
+from .selection import is_abstract
+
+LINES = 11031
+SOURCE_MIN_EXCLUSIVE = 8
+SAMPLES = 50
+SAMPLE_SEED = 50
+
+
+class Coverage(NamedTuple):
+    listed: int
+    allowed: List[str]       # listed words some source word allows
+    missing: List[str]       # of those, the ones the base lacks
+    refused_per_game: float  # mean share of a game's allowed list words the base lacks
+
+
+def read_vocabulary(lines: Iterable[str]) -> List[str]:
+    """Words of a list, several to a line, "#" starting a comment line; in
+    the base's form."""
+    words = {base_form(word) for line in lines if not line.lstrip().startswith('#')
+             for word in line.split()}
+    return sorted(words)
+
+
+def source_words(lines: Sequence[str]) -> List[str]:
+    """The distinct words the game can draw: lines 1 to 11030 longer than 8
+    letters (the last line is never drawn)."""
+    return sorted({w for w in lines[:LINES - 1] if len(w) > SOURCE_MIN_EXCLUSIVE})
+
+
+def playable(lines: Sequence[str], sources: List[str]) -> Dict[str, int]:
+    """Source word -> how many other words of the base its letters make."""
+    words = sorted(set(lines[:LINES]) - {''})
+    index = LetterIndex(words)
+    return {s: index.count_fitting(s) - 1 for s in sources}
+
+
+def coverage(lines: Sequence[str], sources: List[str], vocabulary: List[str]) -> Coverage:
+    base = set(lines[:LINES])
+    index = LetterIndex(vocabulary)
+    sources_index = LetterIndex(sources)
+    allowed = [w for w in vocabulary if sources_index.count_sources(w) > 0]
+    missing = [w for w in allowed if w not in base]
+    lacking = LetterIndex(missing)
+    shares = []
+    for source in sources:
+        fitting = index.count_fitting(source)
+        if fitting:
+            shares.append(lacking.count_fitting(source) / fitting)
+    return Coverage(len(vocabulary), allowed, missing, statistics.mean(shares) if shares else 0.0)
+
+
+def _sample(words: Iterable[str]) -> List[str]:
+    words = sorted(words)
+    return sorted(random.Random(SAMPLE_SEED).sample(words, min(SAMPLES, len(words))))
+
+
+def format_report(lines: Sequence[str], vocabulary: List[str],
+                  previous: Sequence[str] = (), added: Sequence[str] = ()) -> str:
+    """added: the words of the additions list, as the list writes them."""
+    sources = source_words(lines)
+    counts = sorted(playable(lines, sources).values())
+    abstract = sum(map(is_abstract, sources))
+    cover = coverage(lines, sources, vocabulary)
+    out = [
+        f'lines: {len(lines)}',
+        f'source words (lines 1-{LINES - 1} of 9+ letters): {len(sources)}',
+        f'playable words per source word: minimum {counts[0] if counts else 0}, '
+        f'median {statistics.median(counts) if counts else 0:g}',
+        f'abstract derivatives (-НИЕ -ТИЕ -ОСТЬ -СТВО -ИЗМ) among source words: '
+        f'{abstract} ({abstract / max(1, len(sources)):.1%})',
+        f'everyday list: {cover.listed} words, {len(cover.allowed)} allowed by some source word, '
+        f'{len(cover.allowed) - len(cover.missing)} of them in the base '
+        f'({1 - len(cover.missing) / max(1, len(cover.allowed)):.1%})',
+        f'everyday words refused per game, of those its source word allows: '
+        f'{cover.refused_per_game:.2%}',
+        f'missing everyday words: {" ".join(cover.missing)}',
+        f'words from the additions list: {len(set(map(base_form, added)) & set(lines[:LINES]))} '
+        f'of its {len(added)} in the base',
+    ]
+    if previous:
+        now, before = set(lines[:LINES]), set(previous[:LINES])
+        came, went = now - before, before - now
+        out += [
+            f'against the previous base: {len(came)} words came in, {len(went)} went out',
+            f'in (sample of {min(SAMPLES, len(came))}): {" ".join(_sample(came))}',
+            f'out (sample of {min(SAMPLES, len(went))}): {" ".join(_sample(went))}',
+        ]
+    return '\n'.join(out)
