@@ -22,13 +22,24 @@ open_work_folder
 start_x 100 || die "no X server"
 play=$work/play
 make_game_folder "$play" "$source_dir"
-# Thirty games before this one: a win, a loss and a draw in turn; the first
-# win's 300 points are the top of the chart's scale.
+# Thirty games before this one, as a player's evening might give them: first a
+# win, a loss and a draw, whose bars the check below finds; the first win's 300
+# points are the top of the chart's scale. The screenshot shows this history.
 {
   echo "torvel-history 1"
-  for ((n = 0; n < 30; n += 3)); do
-    printf '2026-05-04 18:%02d:00\tПРОГРАММА\t%s\n' "$n" "победа	$((300 - n * 5))	20	10	4	4	5	ПРОГРАММ" \
-      $((n + 1)) "поражение	$((119 - n))	8	20	2	4	4	ГРАММ" $((n + 2)) "ничья	60	9	9	3	3	3	РАМА"
+  printf '2026-05-04 18:00:00\tПРОГРАММА\t%s\n' "победа	300	20	10	4	4	5	ПАРОМ"
+  printf '2026-05-04 18:01:00\tПРОГРАММА\t%s\n' "поражение	119	8	20	2	4	4	ГРАММ"
+  printf '2026-05-04 18:02:00\tПРОГРАММА\t%s\n' "ничья	60	9	9	3	3	3	РАМА"
+  verdicts=(победа поражение победа победа ничья поражение победа)
+  for ((n = 3; n < 30; n++)); do
+    verdict=${verdicts[n % 7]}
+    case $verdict in
+      победа) points=$((150 + n * 37 % 140)) totals="16	12	3	3	5" ;;
+      поражение) points=$((20 + n * 53 % 90)) totals="12	16	3	3	4" ;;
+      *) points=$((60 + n * 29 % 40)) totals="14	14	3	3	5" ;;
+    esac
+    printf '2026-05-04 %02d:%02d:00\tПРОГРАММА\t%s\n' $((18 + n / 10)) $((n % 10 * 6)) \
+      "$verdict	$points	$totals	ГАММА"
   done
 } > "$play/history.txt"
 
