@@ -8,8 +8,8 @@ further headwords only when they are as direct. How direct a headword is:
   (ice for ЛЁД; limit for ПРЕДЕЛ, after граница), or the English word the
   noun was borrowed from, wherever it is (chance for ШАНС, its fourth
   sense), is direct; a later one of the first sense, one of the second, or
-  the first of a headword that is first of all a verb or an adjective
-  (make: работа) less so; one of a later sense least (transit, whose
+  the first of a common headword that is first of all a verb or an
+  adjective (make: работа) less so; one of a later sense least (transit, whose
   fifth sense is a theodolite). Each homograph (_I, _II) counts anew;
 - a term of a field is one step less direct than a plain word in the same
   place, and carries its label: "theodolite (геод.)";
@@ -109,7 +109,8 @@ class Use(NamedTuple):
     # патронов)".
     remark: bool
     # The headword is first of all another part of speech: make, a verb,
-    # is a noun (работа) only in its second part.
+    # is a noun (работа) only in its second part. A name is not: American
+    # is an adjective first and still the word for американец.
     secondary: bool
     compound: bool
     # How often the dictionary uses the English word outside its own
@@ -130,8 +131,8 @@ class Use(NamedTuple):
         """0 one of the first two translations of the first sense, or the
         English word the noun was borrowed from (chance for ШАНС, film for
         ФИЛЬМ); 1 a later one of the first sense, one of the second, or the
-        first of a headword that is first of all a verb or an adjective; 2
-        the rest."""
+        first of a common headword that is first of all a verb or an
+        adjective; 2 the rest."""
         if self.borrowed():
             return 0
         return min(2, self.sense + (self.place > 1) + self.secondary)
@@ -245,7 +246,7 @@ def _article_uses(article: List[str], headword: str, english: Counter[str],
                     NAME if headword[0].isupper() else PLAIN)
             label = next((mark for mark in marks if mark in FIELD_LABELS), '')
             yield word, Use(headword, label, word, kind, _regional(marks), translating, place,
-                            item.remark, first_pos != 'n', compound,
+                            item.remark, first_pos != 'n' and headword[0].islower(), compound,
                             english[headword.lower()], mentions[headword.lower()])
         translating += 1
 
