@@ -13,8 +13,9 @@ import unittest
 from unittest import mock
 
 import make_wordbase
-from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
-                      ranking, report, selection, sidefiles, stats, texts, weblist)
+from wordbase import (additions, apertium, basefile, borrowing, commonness, corpus, describing,
+                      freedict, gloss, hunspell, nouns, ranking, report, selection, sidefiles,
+                      stats, texts, weblist)
 from wordbase.letters import LetterIndex, fits
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
@@ -396,12 +397,64 @@ class SideFilesTest(unittest.TestCase):
         'bill', '   _n. счёт', 'account', '   _n. счёт', 'score', '   _n. счет',
     ])
 
+    # Articles as the dictionary writes them, and what they gloss.
+    ARTICLES = '\n'.join([
+        'apple', '   [↗æpl] _n.', '   1) яблоко', '   2) яблоня; apple of one\'s eye',
+        '      а) зрачок;', '      б) зеница ока',
+        'dumpling', '   [↗dʌmplɪŋ] _n.', '   1) клёцка', '   2) яблоко, запечённое в тесте',
+        'apple dumpling', '   [↗æpl↘dʌmplɪŋ] _n. яблоко, запечённое в тесте',
+        'dog', '   [dɘg]', '   1. _n.', '      1) собака, пёс', '   2. _v. выслеживать',
+        'hound', '   [haʊnd]', '   1. _n.', '      1) собака; охотничья собака',
+        '      2) негодяй; "собака"',
+        'cur', '   _n. "собака", дворняжка', 'underdog', '   [↗ʌndɜdɘg] _n.', '   1) собака, побеждённая в драке', '   2) неудачник',
+        'transit', '   1. _n.', '      1) прохождение', '      2) транзит', '      3) перемена',
+        '      4) _астр. прохождение планеты', '      5) теодолит', '      6) нивелир',
+        'level', '   _n.', '      1) уровень', '      2) ватерпас', '      3) нивелир',
+        'theodolite', '   [θɪ↗ɘdɜlaɪt] _n. _геод. теодолит',
+        'hazard', '   [↗hæzɜd]', '   1. _n.', '      1) шанс', '      2) риск, опасность',
+        'chance', '   1. _n.', '      1) случай', '      2) риск', '      3) удача', '      4) шанс',
+        'shop', '   _n.', '   1) магазин, лавка',
+        'magazine', '   _I  [↘mægɜ↗zi:n] _n.', '      1) склад', '      2) магазин (для патронов)',
+        'make', '   1. _v. делать', '   2. _n. работа', 'work', '   _n. работа',
+        'histiology', '   [↘hɪstɪ↗ɘlɜdʒɪ], histology [hɪs↗tɘlɜdʒɪ] _n. гистология',
+        'ulcer', '   [↗ʌlsɜ] _n. язва; _перен. тж. зло', 'sore', '   _n.', '   1) болячка',
+        '   2) рана', '   3) язва',
+        'pop', '   _I  _n. хлопок', '   _III _n. _ам. _разг.', '      1) папа', 'dad', '   _n. папа',
+        'pal', '   _n. _разг. приятель', 'rooter', '   _n. животное, роющееся в земле', 'feme', '   _n. _юр. feme sole', '   а) девушка;',
+        'quintet', '   _n. _муз. квинтет', 'quintette', '   _n. _муз. квинтет',
+    ])
+
     def test_glosses_most_direct_first(self):
         glosses = gloss.glosses(gloss.uses(self.MUELLER))
-        self.assertEqual(glosses['ЛЕД'], 'ice, floe, glacier (геол.)')
-        self.assertEqual(glosses['МОРОЖЕНОЕ'], 'ice, ice-cream')
+        self.assertEqual(glosses['ЛЕД'], 'ice')
+        self.assertEqual(glosses['МОРОЖЕНОЕ'], 'ice-cream')
         self.assertEqual(glosses['АВГУСТ'], 'August')
-        self.assertEqual(sidefiles.gloss_lines(['ЛЕД', 'ДОМ', 'ЛЕД'], glosses), ['ЛЕД\tice, floe, glacier (геол.)'])
+        self.assertEqual(sidefiles.gloss_lines(['ЛЕД', 'ДОМ', 'ЛЕД'], glosses), ['ЛЕД\tice'])
+        glosses = gloss.glosses(gloss.uses(self.ARTICLES))
+        # Described, figurative, phrase and repeating headwords stay out;
+        # borrowed words count as direct unless a remark narrows them.
+        expected = {'ЯБЛОКО': 'apple', 'СОБАКА': 'dog, hound', 'ТЕОДОЛИТ': 'theodolite (геод.)',
+                    'ШАНС': 'chance, hazard', 'МАГАЗИН': 'shop', 'РАБОТА': 'work',
+                    'ГИСТОЛОГИЯ': 'histology', 'ЯЗВА': 'ulcer', 'ПРИЯТЕЛЬ': 'pal',
+                    'ДЕВУШКА': None, 'ЗРАЧОК': None, 'ЖИВОТНОЕ': None, 'НИВЕЛИР': 'level',
+                    'ПАПА': 'dad', 'КВИНТЕТ': 'quintet (муз.)'}
+        for word, text in expected.items():
+            self.assertEqual(glosses.get(word), text, word)
+
+    def test_borrowed_and_describing_words(self):
+        for russian, english, expected in [('шанс', 'chance', True), ('фильм', 'film', True),
+                                           ('проекция', 'projection', True),
+                                           ('минута', 'moment', False), ('кривая', 'graph', False),
+                                           ('скрип', 'scrape', False), ('шанс', 'hazard', False)]:
+            self.assertEqual(borrowing.borrowed(russian, english), expected, russian + english)
+        for noun, item, expected in [('письмо', 'не доставленное адресату', True),
+                                     ('лошадь', 'едва поднимающая ноги', True),
+                                     ('лошадь', 'показываемая на скачках', True),
+                                     ('время', 'когда поют петухи', True),
+                                     ('радар', 'радиолокационная станция', False),
+                                     ('смеситель', 'смешивающий аппарат', False),
+                                     ('лигнит', 'бурый уголь', False), ('собака', 'пёс', False)]:
+            self.assertEqual(describing.describes(noun, item), expected, item)
 
     def test_yo_only_where_no_noun_is_spelt_with_e(self):
         spellings = sidefiles.noun_spellings(['лёд', 'лед', 'небо', 'нёбо', 'счёт', 'дом'])

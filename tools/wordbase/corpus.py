@@ -14,7 +14,7 @@ Two measures are taken per form, with Ё folded into Е:
 import collections
 import gzip
 import re
-from typing import Counter, Iterable, Iterator, List, NamedTuple, Tuple
+from typing import Counter, Iterable, Iterator, List, Match, NamedTuple, Tuple
 
 # Usage labels whose senses are specialist, dated or slang vocabulary.
 SPECIALIST_LABELS = frozenset('''
@@ -42,6 +42,8 @@ _TRANSCRIPTION = re.compile(r'\[[^\]]*\]')
 _ITEM_SEPARATORS = re.compile(r'[,;]')
 _BRACKETED = re.compile(r'\([^()]*\)')
 _LATIN = re.compile(r'[A-Za-z]')
+_CYRILLIC = re.compile(r'[А-Яа-яЁё]')
+_REMARK = '\x00'
 _LABEL_OR_WORD = re.compile(r'_([A-Za-zа-я-]+)\.?|([А-Яа-я]+)(\.?)')
 _LABEL = re.compile(r'_[A-Za-zа-я-]+\.?|\d+[.)]|\b[а-я]\)')
 _SINGLE_WORD = re.compile(r'[а-я]+')
@@ -122,16 +124,30 @@ def translations(sense: str) -> Iterator[str]:
         yield item.strip(' "\'!?.')
 
 
-def labelled_translations(sense: str) -> Iterator[Tuple[str, Tuple[str, ...]]]:
-    """The leading translations of a sense as translations() gives them,
-    each with the labels met so far in the sense ("1) ёж; _ам. дикобраз":
-    ЁЖ has none, ДИКОБРАЗ has ам)."""
+class Translation(NamedTuple):
+    """A leading translation of a sense, with its quotation marks, which
+    mark a figurative use, and the labels met so far in the sense ("1) ёж;
+    _ам. дикобраз": ЁЖ has none, ДИКОБРАЗ has ам)."""
+    text: str
+    labels: Tuple[str, ...]
+    # A remark in Russian in brackets narrows it: "магазин (для патронов)".
+    remark: bool
+
+
+def _remark_mark(bracketed: Match[str]) -> str:
+    """A bracketed remark is dropped; one in Russian leaves a mark behind."""
+    return f' {_REMARK} ' if _CYRILLIC.search(bracketed.group()) else ' '
+
+
+def labelled_translations(sense: str) -> Iterator[Translation]:
+    """The leading translations of a sense as translations() gives them."""
     labels: List[str] = []
-    for chunk in _ITEM_SEPARATORS.split(_BRACKETED.sub(' ', sense)):
+    for chunk in _ITEM_SEPARATORS.split(_BRACKETED.sub(_remark_mark, sense)):
         labels.extend(_LABEL_NAME.findall(chunk))
         bare = _LABEL.sub(' ', chunk)
         head = _LATIN.split(bare, 1)[0]
-        yield head.strip(' "\'!?.'), tuple(labels)
+        yield Translation(head.replace(_REMARK, ' ').strip(' \'!?.'), tuple(labels),
+                          _REMARK in head)
         if head != bare:
             return
 

@@ -2,120 +2,310 @@
 dictionary: the headwords whose noun senses give the noun as a translation
 by itself ("lignite _n. лигнит, бурый уголь" glosses ЛИГНИТ as lignite).
 
-The most direct headwords come first: a single word before a compound
-(ice before ice-cream), a sense without a label of style, region or field
-before a marked one (girl before the Irish colleen), one whose first
-sense names the noun first before one that names it first in a later
-sense or later in the first one, and those before the rest; among equals
-the English word the dictionary's examples use more often (horse before
-dobbin). A headword with a capital is a name (Niagara, Hodge) and glosses
-only a noun that no other headword does: the months and the peoples
-(August for АВГУСТ, Hungarian for ВЕНГР). A sense marked with a field
-of knowledge carries its label: "lignite (горн.)".
+A gloss reads like a small dictionary's: the plain equivalent first, and
+further headwords only when they are as direct. How direct a headword is:
+- by its place: one of the first two translations of its first sense
+  (ice for ЛЁД; limit for ПРЕДЕЛ, after граница), or the English word the
+  noun was borrowed from, wherever it is (chance for ШАНС, its fourth
+  sense), is direct; a later one of the first sense, one of the second, or
+  the first of a common headword that is first of all a verb or an
+  adjective (make: работа) less so; one of a later sense least (transit, whose
+  fifth sense is a theodolite). Each homograph (_I, _II) counts anew;
+- a term of a field is one step less direct than a plain word in the same
+  place, and carries its label: "theodolite (геод.)";
+- a sense of a region or a language (the Irish colleen for девушка) comes
+  after the rest.
+Among equals the borrowed word comes first (apparatus before gear for
+АППАРАТ), then a single word before a compound (ice before ice-cream),
+then the English word the dictionary uses more often outside its own
+article (horse before dobbin, chicken before chuck). A second and third
+headword follow only when they are as direct as the first, none beside one
+of a later sense, and never one that merely repeats an earlier one (apple
+dumpling after apple, quintette after quintet).
+
+Two kinds serve only a noun that nothing plainer glosses, in this order: a
+name, a headword with a capital (August for АВГУСТ, Hungarian for ВЕНГР);
+then a sense labelled by style or as figurative (_разг., _перен., _уст.)
+or given in quotation marks (hound: "собака", of a scoundrel). Nothing is
+glossed by a translation that the next one only describes ("яблоко,
+запечённое в тесте": dumpling), nor by the lettered senses that translate
+an English phrase of the article ("top dog а) ... б) ...").
 """
 
 import collections
+import difflib
 import re
-from typing import Dict, List, NamedTuple
+from typing import Counter, Dict, Iterator, List, NamedTuple, Tuple
 
 from . import corpus
+from .borrowing import borrowed
+from .describing import describes
 from .nouns import base_form
 
 MAX_HEADWORDS = 3
 MAX_LENGTH = 48
 SEPARATOR = ', '
+# How far a headword is from the plain equivalent when it stands alone.
+REMOTE = 2
+# Two spellings of one word (quintet, quintette) are at least this alike;
+# shorter words may differ by a letter and be two (volt, volte).
+SPELLING_LIKENESS = 0.85
+SPELLING_MIN_LENGTH = 6
+# A headword that starts or ends with an earlier one of this length is a
+# compound of it (pussycat after cat, not papa after pa).
+MIN_AFFIX = 3
 
-# The labels of fields of knowledge among the dictionary's own list; style,
-# region and language labels (_разг., _ам., _лат.) are left out.
+# The labels of fields of knowledge among the dictionary's own list.
 FIELD_LABELS = frozenset('''
     ав авт ак анат антр арт археол архит астр бакт банк библ биол бирж бот
     бухг вет воен геогр геод геол геом геральд гидр горн грам дип дор ж-д
     жив зоол иск ист канц карт кин ком комп косм кул лес лингв лит лог мат
     мед метал метеор мех мин миф мор муз опт охот палеонт парл полигр полит
     полит-эк психол рад реакт рез рел ритор рыб с-х спорт стр страх театр
-    текст тел тлв тлф тех топ физ физиол филос фин фон фот хим хир церк
+    текст тел тлв тлф тех топ фарм физ физиол филос фин фон фот хим хир церк
     шахм эк эл энт этн юр
 '''.split())
+# Labels of style, of figurative use and of abbreviations: the headword is
+# not what a reader would say for the noun.
+STYLE_LABELS = frozenset('''
+    бран вульг груб детск диал жарг ирон книж книжн ласк неодобр перен поэт
+    пренебр презр разг редк сокр стих студ унив уменьш уст школ шутл эвф
+'''.split())
+# Labels that say nothing of how direct a translation is; the others (_ам.,
+# _шотл., _фр.) tell of a region or a language.
+NEUTRAL_LABELS = frozenset('собир офиц стил'.split())
 
 _HEADWORD = re.compile(r"[A-Za-z][a-z' .-]*")
+# Spellings the first line of an article gives beside its headword
+# ("histiology [...], histology [...] _n. гистология").
+_VARIANTS = re.compile(r"(?:\s*,\s*([A-Za-z][a-z' -]*[a-z]))+\s*(?=_)")
+_VARIANT = re.compile(r"[A-Za-z][a-z' -]*[a-z]")
 _PARTS = re.compile(r'[ -]+')
 _WORD = re.compile(r'[а-яё]+')
 _CYRILLIC_LABEL = re.compile(r'[а-я-]+')
 _ENGLISH = re.compile(r"[A-Za-z]+(?:'[a-z]+)?")
+_HOMOGRAPH = re.compile(r'\s+_[IVX]+\b')
+_LETTERED = re.compile(r'\s+[а-я]\)')
+_REMARKS = re.compile(r'\([^()]*\)|\{[^{}]*\}')
+_LETTERS = re.compile(r'[A-Za-zА-Яа-яЁё]')
+
+# Kinds of use, the most direct first; a gloss takes the first it can, but
+# never a described one.
+PLAIN, NAME, STYLED, DESCRIBED = range(4)
 
 
 class Use(NamedTuple):
-    """Where a headword gives a noun; smaller is more direct."""
-    compound: bool
-    marked: bool
-    later: int
-    rarity: int
+    """Where a headword gives a noun."""
     headword: str
     label: str
     spelling: str
+    kind: int
+    regional: bool
+    # Among the senses of the headword that translate it, and among the
+    # translations of that sense, counted from 0.
+    sense: int
+    place: int
+    # A remark in brackets narrows the translation: "магазин (для
+    # патронов)".
+    remark: bool
+    # The headword is first of all another part of speech: make, a verb,
+    # is a noun (работа) only in its second part. A name is not: American
+    # is an adjective first and still the word for американец.
+    secondary: bool
+    compound: bool
+    # How often the dictionary uses the English word outside its own
+    # article, and in all.
+    frequency: int
+    mentions: int
 
     def text(self) -> str:
         return f'{self.headword} ({self.label}.)' if self.label else self.headword
+
+    def borrowed(self) -> bool:
+        """Whether the English word is the one the noun was borrowed from;
+        a remark that narrows the translation tells of a false friend
+        (magazine: магазин (для патронов))."""
+        return not self.remark and borrowed(self.spelling, self.headword)
+
+    def position(self) -> int:
+        """0 one of the first two translations of the first sense, or the
+        English word the noun was borrowed from (chance for ШАНС, film for
+        ФИЛЬМ); 1 a later one of the first sense, one of the second, or the
+        first of a common headword that is first of all a verb or an
+        adjective; 2 the rest."""
+        if self.borrowed():
+            return 0
+        return min(2, self.sense + (self.place > 1) + self.secondary)
+
+    def directness(self) -> Tuple:
+        """Smaller is more direct. A term of a field (theodolite) counts as
+        one step further than a plain word in the same place."""
+        return self.kind, self.regional, self.position() + bool(self.label)
+
+    def rank(self) -> Tuple:
+        """Among equals the word borrowed comes first (apparatus before gear
+        for АППАРАТ), then a single word, then the commoner one."""
+        return self.directness() + (not self.borrowed(), self.compound, -self.frequency,
+                                    -self.mentions, self.place, len(self.headword),
+                                    self.headword)
+
+
+def _translations(items: List[corpus.Translation]) \
+        -> Iterator[Tuple[int, str, corpus.Translation, bool]]:
+    """The single words among the leading translations of a sense: the
+    place among them, the word as the dictionary spells it there, the
+    translation with its labels, and whether the next translation only
+    describes it. A quoted translation ("собака" of a scoundrel) is
+    labelled figurative."""
+    for place, item in enumerate(items):
+        bare = item.text.strip('"')
+        if _WORD.fullmatch(bare):
+            labels = item.labels + (('перен',) if bare != item.text else ())
+            following = items[place + 1].text if place + 1 < len(items) else ''
+            yield place, bare, item._replace(labels=labels), describes(bare, following)
+
+
+def _variants(sense: str) -> List[str]:
+    """The spellings the first sense gives beside the headword."""
+    match = _VARIANTS.match(sense)
+    return _VARIANT.findall(match.group(0)) if match else []
+
+
+def _ends_in_english(sense: str) -> bool:
+    """Whether a sense ends with an English phrase, which the lettered
+    senses after it translate ("top dog а) ... б) ...")."""
+    letters = _LETTERS.findall(_REMARKS.sub(' ', sense))
+    return bool(letters) and letters[-1].isascii()
+
+
+def _usage(articles: List[List[str]]) -> Tuple[Counter[str], Counter[str]]:
+    """How often the dictionary uses each English word outside its own
+    article, and in all: a word common in English turns up in the examples
+    of others, while a word's own examples mostly tell how many senses it
+    has."""
+    outside: Counter[str] = collections.Counter()
+    mentions: Counter[str] = collections.Counter()
+    for article in articles:
+        headword = article[0].strip().lower()
+        words = [word.lower() for word in _ENGLISH.findall('\n'.join(article))]
+        mentions.update(words)
+        outside.update(word for word in words if word != headword)
+    return outside, mentions
+
+
+def _regional(marks: Tuple[str, ...]) -> bool:
+    return any(_CYRILLIC_LABEL.fullmatch(mark) and mark not in FIELD_LABELS
+               and mark not in STYLE_LABELS and mark not in NEUTRAL_LABELS for mark in marks)
+
+
+def _article_uses(article: List[str], headword: str, english: Counter[str],
+                  mentions: Counter[str]) -> Iterator[Tuple[str, Use]]:
+    """The nouns an article's noun senses give, each with its use."""
+    compound = len(_PARTS.split(headword)) > 1
+    pos = first_pos = None
+    heading: Tuple[str, ...] = ()
+    # Senses that translate something, counted so that a heading without
+    # translations ("[ɘ:] _n.") does not make "1) ..." a later sense.
+    translating = 0
+    of_phrase = False
+    previous = ''
+    for index, lines in enumerate(corpus.senses(article[1:])):
+        sense = corpus.sense_text(lines)
+        if index == 0:
+            # The spelling the dictionary uses more often stands for all, or
+            # else the shorter (histology, not histiology).
+            headword = max([headword] + _variants(sense),
+                           key=lambda spelling: (mentions[spelling.lower()], -len(spelling)))
+            sense = _VARIANTS.sub(' ', sense, 1)
+        # Each of the homographs (_I, _II) is a word of its own, with labels
+        # of its own.
+        homograph = _HOMOGRAPH.match(lines[0]) is not None
+        if homograph:
+            translating = 0
+            first_pos = None
+        of_phrase = (_LETTERED.match(lines[0]) is not None
+                     and (of_phrase or _ends_in_english(previous)))
+        previous = sense
+        labels = corpus.label_names(sense)
+        pos = next((label for label in labels if label in corpus.POS_LABELS), pos)
+        first_pos = first_pos or pos
+        translations = list(corpus.labelled_translations(sense))
+        covering = () if homograph else heading
+        # The labels ahead of the first translation of a heading ("_n.
+        # _геод. теодолит", "_III _n. _ам. _разг.") cover the senses after
+        # it; a later one ("_n. язва; _перен. зло") covers its own.
+        if index == 0 and not corpus.starts_sense(lines[0]) or homograph:
+            heading = translations[0].labels if translations else ()
+        items = [item for item in translations if item.text]
+        if pos != 'n' or of_phrase or not items:
+            continue
+        for place, word, item, described in _translations(items):
+            marks = covering + item.labels
+            kind = (DESCRIBED if described else
+                    STYLED if any(mark in STYLE_LABELS for mark in marks) else
+                    NAME if headword[0].isupper() else PLAIN)
+            label = next((mark for mark in marks if mark in FIELD_LABELS), '')
+            yield word, Use(headword, label, word, kind, _regional(marks), translating, place,
+                            item.remark, first_pos != 'n' and headword[0].islower(), compound,
+                            english[headword.lower()], mentions[headword.lower()])
+        translating += 1
 
 
 def uses(text: str) -> Dict[str, List[Use]]:
     """Base form of each noun given as a translation -> where, and how the
     dictionary spells it there (with Ё, which it always writes)."""
-    english = collections.Counter(word.lower() for word in _ENGLISH.findall(text))
-    found: Dict[str, List[Use]] = collections.defaultdict(list)
     articles = [a for a in corpus.articles(text) if _HEADWORD.fullmatch(a[0].strip())]
+    english, mentions = _usage(articles)
     headwords = {a[0].strip() for a in articles}
+    found: Dict[str, List[Use]] = collections.defaultdict(list)
     for article in articles:
         headword = article[0].strip()
-        parts = _PARTS.split(headword)
-        # A compound of words the dictionary does not have ("cha teau")
-        # is a broken headword.
-        if len(parts) > 1 and not headwords.issuperset(parts):
+        # A compound of words the dictionary does not have ("cha teau") is
+        # a broken headword; a hyphen is never a broken letter.
+        if ' ' in headword and not headwords.issuperset(_PARTS.split(headword)):
             continue
-        pos = None
-        heading: tuple = ()
-        # Senses that translate something, counted so that a heading
-        # without translations ("[ɘ:] _n.") does not make "1) ..." a later
-        # sense.
-        translating = 0
-        for index, lines in enumerate(corpus.senses(article[1:])):
-            sense = corpus.sense_text(lines)
-            labels = corpus.label_names(sense)
-            pos = next((label for label in labels if label in corpus.POS_LABELS), pos)
-            items = [(word, heading + marks)
-                     for word, marks in corpus.labelled_translations(sense) if word]
-            # Labels ahead of the first numbered sense cover the article.
-            if index == 0 and not corpus.starts_sense(lines[0]):
-                heading = tuple(labels)
-            if pos != 'n' or not items:
-                continue
-            for place, (word, marks) in enumerate(items):
-                if _WORD.fullmatch(word):
-                    found[base_form(word)].append(Use(
-                        len(parts) > 1, any(_CYRILLIC_LABEL.fullmatch(m) for m in marks),
-                        (translating > 0) + (place > 0), -english[headword.lower()], headword,
-                        next((mark for mark in marks if mark in FIELD_LABELS), ''), word))
-            translating += 1
+        for word, use in _article_uses(article, headword, english, mentions):
+            found[base_form(word)].append(use)
     return found
+
+
+def _repeats(headword: str, earlier: List[str]) -> bool:
+    """Whether a headword repeats an earlier one: the same word, a compound
+    of it (apple dumpling, posttown, pussycat) or another spelling
+    (quintette after quintet, whooping-cough after hooping-cough)."""
+    word = headword.lower()
+    parts = _PARTS.split(word)
+    for before in map(str.lower, earlier):
+        if before in parts or len(before) >= MIN_AFFIX and (word.startswith(before)
+                                                            or word.endswith(before)):
+            return True
+        if (min(len(before), len(word)) >= SPELLING_MIN_LENGTH
+                and difflib.SequenceMatcher(None, before, word).ratio() >= SPELLING_LIKENESS):
+            return True
+    return False
 
 
 def glosses(found: Dict[str, List[Use]]) -> Dict[str, str]:
     """Base form -> its gloss: at most three headwords, the most direct
-    first, within MAX_LENGTH characters."""
+    first and the others as direct, within MAX_LENGTH characters. One from
+    a later sense, or a term of a field from a later place, is a guess and
+    stands alone."""
     result = {}
     for word, places in found.items():
-        common = [use for use in places if use.headword[0].islower()]
-        places = common or places
-        chosen: List[str] = []
-        seen = set()
-        for use in sorted(places):
-            if use.headword.lower() in seen or len(chosen) == MAX_HEADWORDS:
+        ranked = sorted((use for use in places if use.kind != DESCRIBED), key=Use.rank)
+        if not ranked:
+            continue
+        best = ranked[0].directness()
+        most = 1 if best[-1] >= REMOTE else MAX_HEADWORDS
+        chosen: List[Use] = []
+        for use in ranked:
+            if use.directness() != best or len(chosen) == most:
+                break
+            if _repeats(use.headword, [c.headword for c in chosen]):
                 continue
-            candidate = SEPARATOR.join(chosen + [use.text()])
-            if len(candidate) > MAX_LENGTH:
+            if len(SEPARATOR.join([c.text() for c in chosen] + [use.text()])) > MAX_LENGTH:
                 continue
-            chosen.append(use.text())
-            seen.add(use.headword.lower())
+            chosen.append(use)
         if chosen:
-            result[word] = SEPARATOR.join(chosen)
+            result[word] = SEPARATOR.join(use.text() for use in chosen)
     return result
