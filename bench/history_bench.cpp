@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "history/game_history.h"
-#include "history/history_figures.h"
+#include "player_files/game_history.h"
+#include "player_files/history_figures.h"
 #include "windows/form_buttons.h"
 #include "windows/frmhistory.h"
 

@@ -11,7 +11,7 @@
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "game/article_address.h"
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 #include "results/file_lock.h"
 #include "session/message_box.h"
 #include "session/name_dialog.h"

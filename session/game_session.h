@@ -12,8 +12,8 @@
 #include "game/word_base.h"
 #include "game/word_glosses.h"
 #include "game/yo_spellings.h"
-#include "history/game_history.h"
-#include "history/saved_game_file.h"
+#include "player_files/game_history.h"
+#include "player_files/saved_game_file.h"
 #include "results/record_table.h"
 
 namespace torvel {

@@ -7,6 +7,7 @@
 #include "game/word_glosses.h"
 #include "game/yo_spellings.h"
 #include "tests/support/temp_base.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {
@@ -37,7 +38,7 @@ TEST(SideFiles, TheYoIsRestoredAndGlossesTakenWhereTheFilesHaveThemAndDamagedLin
 }
 
 TEST(SideFiles, AMissingFileIsNoProblemWhileAFolderInItsPlaceIsNamed) {
-    const TempDir dir;
+    const testing::TempFolder dir;
     const std::string folder = dir.path().string();
     EXPECT_EQ(YoSpellings::Read(folder + "/wmyo.txt").report().Notice(), "");
     EXPECT_EQ(WordGlosses::Read(folder).report().Notice(), "Файл " + folder + ": это папка, а не файл");

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QShortcut>
 
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 #include "windows/beside_window.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"

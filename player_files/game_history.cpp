@@ -1,5 +1,5 @@
 // The player's history: every evaluated game, one line each, in history.txt.
-#include "history/game_history.h"
+#include "player_files/game_history.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

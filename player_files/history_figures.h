@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "history/history_entry.h"
+#include "player_files/history_entry.h"
 
 namespace torvel {
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "common/data_file_error.h"
-#include "history/game_history.h"
-#include "history/history_figures.h"
-#include "history/saved_game_file.h"
-#include "results_test_files.h"
+#include "player_files/game_history.h"
+#include "player_files/history_figures.h"
+#include "player_files/saved_game_file.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {

@@ -1,5 +1,5 @@
 // What the player's history adds up to: the figures of the statistics window.
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 
 #include <algorithm>
 

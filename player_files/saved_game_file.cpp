@@ -1,6 +1,6 @@
 // The unfinished game, saved after every move in saved-game.txt so that the
 // next start can offer it back.
-#include "history/saved_game_file.h"
+#include "player_files/saved_game_file.h"
 
 #include <fcntl.h>
 
@@ -16,7 +16,7 @@
 #include "common/line_reader.h"
 #include "common/system_reason.h"
 #include "game/word_base.h"
-#include "results/atomic_write.h"
+#include "common/atomic_write.h"
 
 namespace torvel {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "history/history_entry.h"
+#include "player_files/history_entry.h"
 
 namespace torvel {
 
