@@ -1,4 +1,4 @@
-// Opening the window of the player's statistics ("Статистика игр", Ctrl+I)
+// Opening the window of the player's statistics ("История игр", Ctrl+I)
 // over a history of many games, as the player does it: the history file is
 // read, its figures computed, and the window filled, shown and painted; the
 // first opening also builds the window. And what adding one game costs.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <ctime>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,10 +52,6 @@ public:
 private:
     std::string m_path;
 };
-
-// "строка 7 не прочитана и пропущена", "строки 7, 9 и 12 не прочитаны и
-// пропущены", for a message that names the file. Lists at most five lines.
-std::string SkippedLinesProblem(std::span<const int> lines);
 
 // The local time as the history writes it, "2026-05-04 18:22:10".
 std::string LocalTimeText(std::time_t time);

@@ -28,7 +28,7 @@ namespace {
 
 class AccessibilityTest : public ::testing::Test {
 protected:
-    AccessibilityTest() : window(messages, names, random) {}
+    AccessibilityTest() : window(messages, names, questions, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -44,6 +44,7 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
+    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };

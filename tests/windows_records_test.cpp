@@ -12,7 +12,9 @@
 #include <QTest>
 #include <csignal>
 
+#include "player_files/player_files.h"
 #include "results/file_lock.h"
+#include "windows/file_problem_text.h"
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
 
@@ -21,7 +23,7 @@ namespace {
 
 class RecordsTest : public ::testing::Test {
 protected:
-    RecordsTest() : window(messages, names, random) {}
+    RecordsTest() : window(messages, names, questions, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -40,6 +42,7 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
+    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };
@@ -281,6 +284,37 @@ TEST_F(RecordsTest, TheGamesKeysWorkInEachOfItsWindows) {
     EXPECT_TRUE(random.numbers.empty());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>(QStringLiteral("Text1")));
+}
+
+TEST(FileProblemText, NamesTheFileTheLinesSkippedAndWhereASavedGameWent) {
+    using Kind = PlayerFileProblem::Kind;
+    struct Case {
+        Kind kind;
+        std::vector<int> lines;
+        const char* reason;
+        const char* setAsideAs;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {Kind::LinesSkipped, {3, 4, 5, 6, 7, 8}, "", "",
+         "Файл f: строки 3, 4, 5, 6, 7 и ещё 1 не прочитаны и пропущены"},
+        {Kind::LinesSkipped, {3, 9}, "", "", "Файл f: строки 3 и 9 не прочитаны и пропущены"},
+        {Kind::LinesSkipped, {7}, "", "", "Файл f: строка 7 не прочитана и пропущена"},
+        {Kind::SavedGameUnreadable, {}, "нет строки «turn»", "f.bad",
+         "Файл f: нет строки «turn»; партия отложена в файл f.bad"},
+        {Kind::SavedGameNotAllowed, {}, "нет свободного имени, чтобы отложить его", "",
+         "Файл f: в сохранённой партии есть слово, которого нет в словаре игры или не было в ней; отложить его не "
+         "удалось: нет свободного имени, чтобы отложить его"},
+    };
+    for (const Case& c : cases) {
+        PlayerFileProblem problem;
+        problem.kind = c.kind;
+        problem.file = "f";
+        problem.lines = c.lines;
+        (c.kind == Kind::SavedGameNotAllowed ? problem.setAsideReason : problem.reason) = c.reason;
+        problem.setAsideAs = c.setAsideAs;
+        EXPECT_EQ(FileProblemText(problem), c.expected);
+    }
 }
 
 }  // namespace

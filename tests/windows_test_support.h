@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "game/random_source.h"
-#include "session/message_box.h"
-#include "session/name_dialog.h"
+#include "windows/message_box.h"
+#include "windows/name_dialog.h"
+#include "windows/question.h"
 
 class QWidget;
 
@@ -85,6 +86,15 @@ public:
     // Each question takes the next answer; none stands for Cancel.
     std::deque<std::optional<QString>> answers;
     int asked = 0;
+};
+
+// Writes the questions down and answers each with `answer`.
+class ScriptedQuestion final : public Question {
+public:
+    bool Ask(const std::string& text) override;
+
+    std::vector<QString> asked;
+    bool answer = true;
 };
 
 class ScriptedRandom final : public RandomSource {

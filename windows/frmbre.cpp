@@ -9,6 +9,7 @@
 #include "windows/cp1251_text.h"
 #include "windows/form_buttons.h"
 #include "windows/layouts.h"
+#include "windows/name_dialog.h"
 #include "windows/theme.h"
 
 namespace torvel {
@@ -28,7 +29,7 @@ QLabel* AddCell(QWidget* window, const Place& column, int row) {
 
 }  // namespace
 
-frmbre::frmbre(ButtonServices& buttons) {
+frmbre::frmbre(ButtonServices& buttons, NameDialog& names) : m_names(names) {
     using namespace records_layout;
     setObjectName(QStringLiteral("frmbre"));
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), kClient);
@@ -60,6 +61,8 @@ void frmbre::ShowTable(const RecordTable& table) {
     raise();
     activateWindow();
 }
+
+std::string frmbre::AskName() { return m_names.Ask(); }
 
 void frmbre::PutAwayTable() { hide(); }
 

@@ -1,4 +1,4 @@
-// The window "Статистика игр": the player's figures over every game played,
+// The window "История игр": the player's figures over every game played,
 // and a chart of the points of the last ones.
 #include "windows/frmhistory.h"
 
@@ -19,7 +19,7 @@ namespace torvel {
 frmhistory::frmhistory(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindow(mainWindow) {
     using namespace history_layout;
     setObjectName(QStringLiteral("frmhistory"));
-    MakeToolWindow(this, QStringLiteral("Статистика игр"), kClient);
+    MakeToolWindow(this, QStringLiteral("История игр"), kClient);
     SetBackgroundColour(this, theme::kBackground);
     setFont(theme::WindowFont());
 

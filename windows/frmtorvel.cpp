@@ -28,8 +28,10 @@
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
 #include "windows/last_window.h"
+#include "windows/file_problem_text.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
+#include "windows/qt_question.h"
 #include "windows/round_rect_region.h"
 #include "windows/shortcut_keys.h"
 #include "windows/theme.h"
@@ -49,7 +51,7 @@ const std::string kHelp(
     "закончить игру (при этом результат записывается в таблицу рекордов). Если клавиатура осталась в "
     "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. "
     "\n\nКлавиши: F2 или Ctrl+N — Старт, F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, "
-    "Ctrl+I — Статистика игр, Ctrl+Q — Выход.");
+    "Ctrl+I — История игр, Ctrl+Q — Выход.");
 
 // Why an entry was refused.
 std::string RefusalText(EntryResult result) {
@@ -86,21 +88,23 @@ QIcon ProgramIcon(std::initializer_list<int> sizes) {
 struct frmtorvel::OwnServices {
     QtMessageBox messages;
     QtNameDialog names;
+    QtQuestion question;
     ClockRandom random;
 };
 
 frmtorvel::frmtorvel() : frmtorvel(std::make_unique<OwnServices>()) {}
 
-frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages, own->names, own->random) {
+frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own)
+    : frmtorvel(own->messages, own->names, own->question, own->random) {
     m_own = std::move(own);
 }
 
-frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
+frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, Question& question, RandomSource& random)
     : m_messages(messages),
+      m_question(question),
       m_buttons(std::make_unique<ButtonServices>()),
-      m_tools(std::make_unique<ToolWindows>(*m_buttons, this)),
-      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools, messages, names},
-                                              random)) {
+      m_tools(std::make_unique<ToolWindows>(*m_buttons, names, this)),
+      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools}, random)) {
     // The picture needs no Qt of the window: it is read while the controls
     // are built, on a core of its own when there is one.
     m_backgroundLoading = std::async(std::launch::async, [] { return LoadBackgroundPicture(kBackgroundFile); });
@@ -248,9 +252,10 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::historyClicked, this, [this] { m_session->ShowHistory(); });
 }
 
-void frmtorvel::OfferSavedGame(Question& question) {
-    // The question had the keyboard; without one nothing took it away.
-    if (m_session->OfferSavedGame(question)) ReturnToEntry(true);
+void frmtorvel::OfferUnfinishedGame() {
+    // The question or the message had the keyboard; without one nothing took
+    // it away.
+    if (m_session->OfferSavedGame()) ReturnToEntry(true);
 }
 
 bool frmtorvel::Form_Load() {
@@ -260,7 +265,7 @@ bool frmtorvel::Form_Load() {
     try {
         m_background = m_backgroundLoading.valid() ? m_backgroundLoading.get() : LoadBackgroundPicture(kBackgroundFile);
     } catch (const DataFileError& error) {
-        m_messages.Show(error.what());
+        ShowFileError(error);
         return false;
     }
     update();
@@ -320,10 +325,11 @@ void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 void frmtorvel::entr() { m_session->entr(ToCp1251(m_Text1->text())); }
 
 void frmtorvel::LookUp(const QString& word) {
-    const std::string address = m_session->ArticleAddress(ToCp1251(word));
-    if (address.empty()) return;
-    // The address is encoded already: taken as it stands, byte for byte.
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    const std::string title = m_session->ArticleTitle(ToCp1251(word));
+    if (title.empty()) return;
+    // The Russian Wiktionary's article on the word; QUrl encodes the title.
+    QUrl url(QStringLiteral("https://ru.wiktionary.org"));
+    url.setPath(QStringLiteral("/wiki/") + FromCp1251(title));
     if (!QDesktopServices::openUrl(url)) {
         m_messages.Show("Не удалось открыть в браузере страницу " + url.toDisplayString().toStdString());
     }
@@ -348,7 +354,24 @@ void frmtorvel::ShowGame(const Game& game) {
     }
 }
 
-void frmtorvel::ShowRefusal(EntryResult result) { m_messages.Show(RefusalText(result)); }
+void frmtorvel::ShowRefusal(EntryResult result) {
+    m_messages.Show(RefusalText(result));
+    // A word kept in the entry is selected whole, so that what is typed next
+    // takes its place.
+    m_Text1->selectAll();
+}
+
+bool frmtorvel::OfferSavedGame(std::string_view sourceWord, int playerTotal, int computerTotal) {
+    const QString question = QStringLiteral("Продолжить прошлую партию? %1, %2 : %3")
+                                 .arg(FromCp1251(sourceWord))
+                                 .arg(playerTotal)
+                                 .arg(computerTotal);
+    return m_question.Ask(question.toStdString());
+}
+
+void frmtorvel::ShowFileError(const DataFileError& error) { m_messages.Show(error.what()); }
+
+void frmtorvel::ShowFileProblem(const PlayerFileProblem& problem) { m_messages.Show(FileProblemText(problem)); }
 
 void frmtorvel::ClearEntry() { m_Text1->clear(); }
 

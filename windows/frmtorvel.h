@@ -31,12 +31,12 @@ class WordList;
 class frmtorvel final : public QWidget, public MainScreen {
     Q_OBJECT
 public:
-    // The program as the player runs it: Qt message boxes and name dialog, a
-    // random source seeded from the clock.
+    // The program as the player runs it: Qt's message boxes, name dialog and
+    // question, a random source seeded from the clock.
     frmtorvel();
 
     // Collaborators supplied by the caller; they must outlive the window.
-    frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random);
+    frmtorvel(MessageBox& messages, NameDialog& names, Question& question, RandomSource& random);
 
     ~frmtorvel() override;
 
@@ -47,12 +47,15 @@ public:
     bool Form_Load();
 
     // Once the window is shown: a game left unfinished at the last run is
-    // offered back with `question`.
-    void OfferSavedGame(Question& question);
+    // offered back.
+    void OfferUnfinishedGame();
 
     void ShowGame(const Game& game) override;
     void ClearEntry() override;
     void ShowRefusal(EntryResult result) override;
+    bool OfferSavedGame(std::string_view sourceWord, int playerTotal, int computerTotal) override;
+    void ShowFileError(const DataFileError& error) override;
+    void ShowFileProblem(const PlayerFileProblem& problem) override;
     void EndProgram() override;
 
 protected:
@@ -82,6 +85,7 @@ private:
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
+    Question& m_question;
     std::unique_ptr<ButtonServices> m_buttons;
     std::unique_ptr<ToolWindows> m_tools;
     std::unique_ptr<GameSession> m_session;

@@ -1,7 +1,7 @@
 // The player's messages as Qt message boxes.
 #pragma once
 
-#include "session/message_box.h"
+#include "windows/message_box.h"
 
 namespace torvel {
 

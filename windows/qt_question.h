@@ -1,7 +1,7 @@
 // The player's yes-or-no questions as Qt message boxes.
 #pragma once
 
-#include "session/question.h"
+#include "windows/question.h"
 
 namespace torvel {
 
