@@ -35,7 +35,7 @@ frmbre::frmbre(ButtonServices& buttons, NameDialog& names) : m_names(names) {
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), kClient);
     setWindowIcon(IconFromImageFiles(
         {QStringLiteral(":/torvel/images/records_icon_16.png"), QStringLiteral(":/torvel/images/records_icon_32.png")}));
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
     // From the back to the front: the panel, the scores, the names (each

@@ -115,7 +115,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, Question& question
     // first frame.
     setWindowIcon(ProgramIcon({16, 32, 48}));
     setFixedSize(main_layout::kClient);
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
     BuildControls();
     ConnectWindows();
@@ -134,27 +134,25 @@ frmtorvel::~frmtorvel() {
 
 void frmtorvel::BuildControls() {
     using namespace main_layout;
-    using theme::kGrey;
-    const QFont total = theme::ArialFont(15.75, true);
 
     // From the back to the front.
     AddShape(this, Shape1, Shape::Kind::Panel);
-    m_Label1 = SetUpLabel(new FittingLabel(this), Label1, total, theme::kBlue, Qt::AlignLeft);
-    m_Label2 = AddLabel(this, Label2, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label3 = AddLabel(this, Label3, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label4 = AddLabel(this, Label4, font(), kGrey, Qt::AlignLeft, QStringLiteral("Исходное слово"));
-    m_Label6 = AddLabel(this, Label6, font(), kGrey, Qt::AlignRight, QStringLiteral("Слово компьютера"));
-    m_Label7 = AddLabel(this, Label7, theme::ArialFont(14.25), kGrey, Qt::AlignRight);
+    m_Label1 = SetUpLabel(new FittingLabel(this), Label1, theme::ValueFont(), theme::kSourceWord, Qt::AlignLeft);
+    m_Label2 = AddLabel(this, Label2, theme::ValueFont(), theme::kTotal, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label3 = AddLabel(this, Label3, theme::ValueFont(), theme::kTotal, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label4 = AddLabel(this, Label4, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Исходное слово"));
+    m_Label6 = AddLabel(this, Label6, font(), theme::kCaption, Qt::AlignRight, QStringLiteral("Слово компьютера"));
+    m_Label7 = AddLabel(this, Label7, theme::WordFont(), theme::kComputerWord, Qt::AlignRight);
     AddShape(this, Shape2, Shape::Kind::Outline);
     AddShape(this, Shape3, Shape::Kind::Outline);
-    m_Label5[0] = AddLabel(this, Label5_0, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
-    m_Label5[1] = AddLabel(this, Label5_1, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[0] = AddLabel(this, Label5_0, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[1] = AddLabel(this, Label5_1, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
     AddShape(this, Shape4, Shape::Kind::RoundedOutline);
     QLabel* const credit =
-        AddLabel(this, Label8, font(), kGrey, Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+        AddLabel(this, Label8, font(), theme::kCaption, Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
     // Centred in the outline around it.
     credit->setAlignment(Qt::AlignCenter);
-    AddLabel(this, Label9, theme::WindowFont(true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    AddLabel(this, Label9, theme::TitleFont(), theme::kTitle, Qt::AlignLeft, QStringLiteral("Торвель"));
     // Hidden until the first start.
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
     ShowAnnounced(m_Label1, kSourceWordName, QString());
@@ -170,17 +168,17 @@ void frmtorvel::BuildControls() {
     m_Text3->setAccessibleName(QStringLiteral("Слова компьютера"));
     for (WordList* list : {m_Text2, m_Text3}) {
         QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, theme::kBackground);
+        palette.setColor(QPalette::Base, theme::kWindow);
         list->setPalette(palette);
         connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
     }
 
     m_Text1 = Placed(new EntryField(this), Text1);
-    m_Text1->setFont(theme::ArialFont(14.25));
+    m_Text1->setFont(theme::WordFont());
     m_Text1->setAccessibleName(QStringLiteral("Ваше слово"));
     QPalette entryColours = m_Text1->palette();
     entryColours.setColor(QPalette::Base, theme::kPanel);
-    entryColours.setColor(QPalette::Text, kGrey);
+    entryColours.setColor(QPalette::Text, theme::kEntryText);
     m_Text1->setPalette(entryColours);
     m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
     connect(m_Text1, &EntryField::enterPressed, this, [this] {

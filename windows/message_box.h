@@ -1,4 +1,5 @@
-// Where the game sends its messages to the player.
+// Where the windows send their messages to the player: a Qt message box, or
+// a test double.
 #pragma once
 
 #include <string>
