@@ -18,12 +18,9 @@ struct HistoryReading {
     std::vector<int> skippedLines;
 };
 
-// The file is UTF-8. Its first line names the format and its version; then
-// each game is one line of ten fields separated by tabs: the time, the source
-// word, the verdict ("победа", "поражение", "ничья"), the points, the
-// player's and the computer's letter totals, the player's and the computer's
-// word counts, the average length of the player's words and the player's
-// longest word. Lines end with LF (a CR before it is ignored when read).
+// The file is UTF-8, one game a line after a line naming the format and its
+// version; docs/file-formats.md describes it. Words are converted between
+// UTF-8 and Windows-1251 here.
 //
 // The file is only ever appended to, never rewritten, so nothing once
 // written is lost: a line that cannot be read is skipped, not removed.
