@@ -11,7 +11,7 @@ namespace {
 
 class DragTest : public ::testing::Test {
 protected:
-    DragTest() : window(messages, names, questions, random) {}
+    DragTest() : window(messages, names, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -44,7 +44,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };

@@ -24,7 +24,7 @@ const QString kLetterMissing = QStringLiteral("Одной из букв нет �
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : window(messages, names, questions, random) {}
+    MainWindowTest() : window(messages, names, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -63,7 +63,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };
@@ -129,7 +128,7 @@ TEST_F(MainWindowTest, TheQuestionAtStartNamesTheUnfinishedGameItOffersBack) {
                  "torvel-saved-game 1\nsource\tПРОГРАММА\nturn\tplayer\nplayer-total\t5\ncomputer-total\t4\n"
                  "computer-last\tРАМА\nplayer\tГРАММ\ncomputer\tРАМА\n");
     window.OfferUnfinishedGame();
-    EXPECT_EQ(questions.asked, std::vector<QString>{QStringLiteral("Продолжить прошлую партию? ПРОГРАММА, 5 : 4")});
+    EXPECT_EQ(messages.asked, std::vector<QString>{QStringLiteral("Продолжить прошлую партию? ПРОГРАММА, 5 : 4")});
     EXPECT_EQ(Label("Label1"), QStringLiteral("ПРОГРАММА"));
     EXPECT_EQ(List("Text2"), QStringLiteral("ГРАММ\n"));
     EXPECT_EQ(Label("Label3"), QStringLiteral("4"));

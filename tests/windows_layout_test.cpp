@@ -40,7 +40,7 @@ int Depth(QWidget* window, const char* name) {
 
 class LayoutTest : public ::testing::Test {
 protected:
-    LayoutTest() : window(messages, names, questions, random) {}
+    LayoutTest() : window(messages, names, random) {}
 
     QLabel* Label(QWidget* in, const char* name) const { return in->findChild<QLabel*>(QString::fromLatin1(name)); }
 
@@ -56,7 +56,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };

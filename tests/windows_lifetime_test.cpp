@@ -29,7 +29,7 @@ int RunProgram(const std::function<void()>& act) {
 
 class LifetimeTest : public ::testing::Test {
 protected:
-    LifetimeTest() : window(messages, names, questions, random) {}
+    LifetimeTest() : window(messages, names, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -39,7 +39,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };
@@ -170,7 +169,7 @@ TEST_F(LifetimeTest, AnUnusableWordBaseEndsTheProgramAtItsFirstUse) {
                 folder.Write(QStringLiteral("wmbase.txt"), bytes);
             }
             // A fresh window: the word base is read at its first use only.
-            frmtorvel fresh(messages, names, questions, random);
+            frmtorvel fresh(messages, names, random);
             ASSERT_TRUE(fresh.Form_Load());
             fresh.show();
             messages.shown.clear();
@@ -229,7 +228,7 @@ TEST_F(LifetimeTest, AnUnusableBackgroundPictureKeepsTheWindowFromShowing) {
             folder.Write(QStringLiteral("fontvl.gif"), bytes);
         }
         messages.shown.clear();
-        frmtorvel fresh(messages, names, questions, random);
+        frmtorvel fresh(messages, names, random);
         EXPECT_FALSE(fresh.Form_Load());
         EXPECT_FALSE(fresh.isVisible());
         ASSERT_EQ(messages.shown.size(), 1u);

@@ -174,9 +174,8 @@ TEST(PasteTest, EveryTextFieldTakesAnyClipboardAndAnyDrop) {
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
-    frmtorvel window(messages, names, questions, random);
+    frmtorvel window(messages, names, random);
     ASSERT_TRUE(window.Form_Load());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -206,10 +205,9 @@ TEST(PasteTest, PastedTextInAWordListGoesWithTheGamesNextMove) {
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     random.numbers = {DrawSourceWord(), ComputerStartsAfter(0), ComputerStartsAfter(0)};
-    frmtorvel window(messages, names, questions, random);
+    frmtorvel window(messages, names, random);
     ASSERT_TRUE(window.Form_Load());
     window.show();
     Click(&window, "cmdstart");

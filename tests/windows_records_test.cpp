@@ -23,7 +23,7 @@ namespace {
 
 class RecordsTest : public ::testing::Test {
 protected:
-    RecordsTest() : window(messages, names, questions, random) {}
+    RecordsTest() : window(messages, names, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -42,7 +42,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };
@@ -287,34 +286,26 @@ TEST_F(RecordsTest, TheGamesKeysWorkInEachOfItsWindows) {
 }
 
 TEST(FileProblemText, NamesTheFileTheLinesSkippedAndWhereASavedGameWent) {
-    using Kind = PlayerFileProblem::Kind;
-    struct Case {
-        Kind kind;
-        std::vector<int> lines;
-        const char* reason;
-        const char* setAsideAs;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {Kind::LinesSkipped, {3, 4, 5, 6, 7, 8}, "", "",
-         "Файл f: строки 3, 4, 5, 6, 7 и ещё 1 не прочитаны и пропущены"},
-        {Kind::LinesSkipped, {3, 9}, "", "", "Файл f: строки 3 и 9 не прочитаны и пропущены"},
-        {Kind::LinesSkipped, {7}, "", "", "Файл f: строка 7 не прочитана и пропущена"},
-        {Kind::SavedGameUnreadable, {}, "нет строки «turn»", "f.bad",
-         "Файл f: нет строки «turn»; партия отложена в файл f.bad"},
-        {Kind::SavedGameNotAllowed, {}, "нет свободного имени, чтобы отложить его", "",
-         "Файл f: в сохранённой партии есть слово, которого нет в словаре игры или не было в ней; отложить его не "
-         "удалось: нет свободного имени, чтобы отложить его"},
-    };
-    for (const Case& c : cases) {
-        PlayerFileProblem problem;
-        problem.kind = c.kind;
-        problem.file = "f";
-        problem.lines = c.lines;
-        (c.kind == Kind::SavedGameNotAllowed ? problem.setAsideReason : problem.reason) = c.reason;
-        problem.setAsideAs = c.setAsideAs;
-        EXPECT_EQ(FileProblemText(problem), c.expected);
+    PlayerFileProblem problem;
+    problem.file = "f";
+    problem.kind = PlayerFileProblem::Kind::LinesSkipped;
+    const std::pair<std::vector<int>, std::string> skipped[] = {
+        {{3, 4, 5, 6, 7, 8}, "строки 3, 4, 5, 6, 7 и ещё 1 не прочитаны и пропущены"},
+        {{3, 9}, "строки 3 и 9 не прочитаны и пропущены"},
+        {{7}, "строка 7 не прочитана и пропущена"}};
+    for (const auto& [lines, text] : skipped) {
+        problem.lines = lines;
+        EXPECT_EQ(FileProblemText(problem), "Файл f: " + text);
     }
+    problem.kind = PlayerFileProblem::Kind::SavedGameUnreadable;
+    problem.reason = "нет строки «turn»";
+    problem.setAsideAs = "f.bad";
+    EXPECT_EQ(FileProblemText(problem), "Файл f: нет строки «turn»; партия отложена в файл f.bad");
+    problem.kind = PlayerFileProblem::Kind::SavedGameNotAllowed;
+    problem.setAsideAs.clear();
+    problem.setAsideReason = "нет свободного имени";
+    EXPECT_EQ(FileProblemText(problem), "Файл f: в сохранённой партии есть слово, которого нет в словаре игры или не "
+                                        "было в ней; отложить его не удалось: нет свободного имени");
 }
 
 }  // namespace

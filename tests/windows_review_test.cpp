@@ -54,7 +54,7 @@ std::vector<std::pair<QString, QColor>> Rows(QWidget* review) {
 
 class ReviewTest : public ::testing::Test {
 protected:
-    ReviewTest() : window(messages, names, questions, random) {}
+    ReviewTest() : window(messages, names, random) {}
 
     void SetUp() override {
         ASSERT_TRUE(window.Form_Load());
@@ -84,7 +84,6 @@ protected:
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };

@@ -93,8 +93,8 @@ std::string ScriptedNameDialog::Ask() {
     return ToCp1251(answer.value_or(QString()));
 }
 
-bool ScriptedQuestion::Ask(const std::string& text) {
-    asked.push_back(QString::fromStdString(text));
+bool RecordingMessageBox::Ask(const std::string& question) {
+    asked.push_back(QString::fromStdString(question));
     return answer;
 }
 

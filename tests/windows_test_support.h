@@ -16,7 +16,6 @@
 #include "game/random_source.h"
 #include "windows/message_box.h"
 #include "windows/name_dialog.h"
-#include "windows/question.h"
 
 class QWidget;
 
@@ -73,10 +72,14 @@ std::string ResultsBytes(const std::vector<std::string>& names, const std::vecto
 class RecordingMessageBox final : public MessageBox {
 public:
     void Show(const std::string& text) override;
+    // Writes the question down and answers it with `answer`.
+    bool Ask(const std::string& question) override;
 
     std::vector<QString> shown;
     // Runs while a message is "open", as the player could act then.
     std::function<void(const QString&)> whileOpen;
+    std::vector<QString> asked;
+    bool answer = true;
 };
 
 class ScriptedNameDialog final : public NameDialog {
@@ -86,15 +89,6 @@ public:
     // Each question takes the next answer; none stands for Cancel.
     std::deque<std::optional<QString>> answers;
     int asked = 0;
-};
-
-// Writes the questions down and answers each with `answer`.
-class ScriptedQuestion final : public Question {
-public:
-    bool Ask(const std::string& text) override;
-
-    std::vector<QString> asked;
-    bool answer = true;
 };
 
 class ScriptedRandom final : public RandomSource {

@@ -22,7 +22,7 @@ namespace {
 // The main window on a crafted base, after "Старт" drew the word on
 // `sourceLine`; the computer then starts looking after line 4000.
 struct StartedGame {
-    StartedGame(std::initializer_list<BaseWord> words, int sourceLine) : window(messages, names, questions, random) {
+    StartedGame(std::initializer_list<BaseWord> words, int sourceLine) : window(messages, names, random) {
         folder.Write(QStringLiteral("wmbase.txt"), WordBaseBytes(words));
         EXPECT_TRUE(window.Form_Load());
         window.show();
@@ -44,7 +44,6 @@ struct StartedGame {
     GameFolder folder;
     RecordingMessageBox messages;
     ScriptedNameDialog names;
-    ScriptedQuestion questions;
     ScriptedRandom random;
     frmtorvel window;
 };

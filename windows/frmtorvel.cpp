@@ -31,7 +31,6 @@
 #include "windows/file_problem_text.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
-#include "windows/qt_question.h"
 #include "windows/round_rect_region.h"
 #include "windows/shortcut_keys.h"
 #include "windows/theme.h"
@@ -88,20 +87,17 @@ QIcon ProgramIcon(std::initializer_list<int> sizes) {
 struct frmtorvel::OwnServices {
     QtMessageBox messages;
     QtNameDialog names;
-    QtQuestion question;
     ClockRandom random;
 };
 
 frmtorvel::frmtorvel() : frmtorvel(std::make_unique<OwnServices>()) {}
 
-frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own)
-    : frmtorvel(own->messages, own->names, own->question, own->random) {
+frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages, own->names, own->random) {
     m_own = std::move(own);
 }
 
-frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, Question& question, RandomSource& random)
+frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
     : m_messages(messages),
-      m_question(question),
       m_buttons(std::make_unique<ButtonServices>()),
       m_tools(std::make_unique<ToolWindows>(*m_buttons, names, this)),
       m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools}, random)) {
@@ -364,7 +360,7 @@ bool frmtorvel::OfferSavedGame(std::string_view sourceWord, int playerTotal, int
                                  .arg(FromCp1251(sourceWord))
                                  .arg(playerTotal)
                                  .arg(computerTotal);
-    return m_question.Ask(question.toStdString());
+    return m_messages.Ask(question.toStdString());
 }
 
 void frmtorvel::ShowFileError(const DataFileError& error) { m_messages.Show(error.what()); }

@@ -19,7 +19,6 @@ class EntryField;
 class GameSession;
 class MessageBox;
 class NameDialog;
-class Question;
 class RandomSource;
 class ToolWindows;
 class VantorButton;
@@ -31,12 +30,12 @@ class WordList;
 class frmtorvel final : public QWidget, public MainScreen {
     Q_OBJECT
 public:
-    // The program as the player runs it: Qt's message boxes, name dialog and
-    // question, a random source seeded from the clock.
+    // The program as the player runs it: Qt message boxes and name dialog, a
+    // random source seeded from the clock.
     frmtorvel();
 
     // Collaborators supplied by the caller; they must outlive the window.
-    frmtorvel(MessageBox& messages, NameDialog& names, Question& question, RandomSource& random);
+    frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random);
 
     ~frmtorvel() override;
 
@@ -85,7 +84,6 @@ private:
 
     std::unique_ptr<OwnServices> m_own;
     MessageBox& m_messages;
-    Question& m_question;
     std::unique_ptr<ButtonServices> m_buttons;
     std::unique_ptr<ToolWindows> m_tools;
     std::unique_ptr<GameSession> m_session;
