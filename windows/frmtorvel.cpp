@@ -25,10 +25,10 @@
 #include "windows/controls.h"
 #include "windows/cp1251_text.h"
 #include "windows/entry_field.h"
+#include "windows/file_problem_text.h"
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
 #include "windows/last_window.h"
-#include "windows/file_problem_text.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
 #include "windows/round_rect_region.h"
@@ -144,8 +144,8 @@ void frmtorvel::BuildControls() {
     m_Label5[0] = AddLabel(this, Label5_0, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
     m_Label5[1] = AddLabel(this, Label5_1, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
     AddShape(this, Shape4, Shape::Kind::RoundedOutline);
-    QLabel* const credit =
-        AddLabel(this, Label8, font(), theme::kCaption, Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+    QLabel* const credit = AddLabel(this, Label8, font(), theme::kCaption, Qt::AlignHCenter,
+                                    QStringLiteral("© 2026 Торвель · игра в слова"));
     // Centred in the outline around it.
     credit->setAlignment(Qt::AlignCenter);
     AddLabel(this, Label9, theme::TitleFont(), theme::kTitle, Qt::AlignLeft, QStringLiteral("Торвель"));
