@@ -46,12 +46,7 @@ std::optional<PlayerFileProblem> PlayerFiles::Record(const Game& game, const Eva
         .computerWords = static_cast<int>(game.computerWords().size()) - (computerPlayedAfter ? 1 : 0),
         .averageLength = evaluation.averageLength,
         .longestWord = longest == words.end() ? std::string() : *longest};
-    try {
-        m_history.Append(entry);
-    } catch (const DataFileError& error) {
-        return Once(m_historyTold, Problem(Kind::GameNotRecorded, error.file(), error.problem()));
-    }
-    return std::nullopt;
+    return Once(m_historyTold, Kind::GameNotRecorded, [&] { m_history.Append(entry); });
 }
 
 PlayerFileReading<HistoryFigures> PlayerFiles::Figures() {
@@ -79,21 +74,11 @@ PlayerFileReading<HistoryFigures> PlayerFiles::Figures() {
 }
 
 std::optional<PlayerFileProblem> PlayerFiles::Save(const Game& game) {
-    try {
-        m_savedGame.Save(game.Position());
-    } catch (const DataFileError& error) {
-        return Once(m_savedGameTold, Problem(Kind::GameNotSaved, error.file(), error.problem()));
-    }
-    return std::nullopt;
+    return Once(m_savedGameTold, Kind::GameNotSaved, [&] { m_savedGame.Save(game.Position()); });
 }
 
 std::optional<PlayerFileProblem> PlayerFiles::RemoveSavedGame() {
-    try {
-        m_savedGame.Remove();
-    } catch (const DataFileError& error) {
-        return Once(m_savedGameTold, Problem(Kind::GameNotSaved, error.file(), error.problem()));
-    }
-    return std::nullopt;
+    return Once(m_savedGameTold, Kind::GameNotSaved, [&] { m_savedGame.Remove(); });
 }
 
 PlayerFileReading<GamePosition> PlayerFiles::SavedGame() {
@@ -119,9 +104,13 @@ PlayerFileProblem PlayerFiles::SetAside(PlayerFileProblem problem) {
     return problem;
 }
 
-std::optional<PlayerFileProblem> PlayerFiles::Once(bool& told, PlayerFileProblem problem) {
-    if (std::exchange(told, true)) return std::nullopt;
-    return problem;
+std::optional<PlayerFileProblem> PlayerFiles::Once(bool& told, Kind kind, const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const DataFileError& error) {
+        if (!std::exchange(told, true)) return Problem(kind, error.file(), error.problem());
+    }
+    return std::nullopt;
 }
 
 }  // namespace torvel

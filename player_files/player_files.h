@@ -2,6 +2,7 @@
 // evaluated games and the unfinished game saved after every move.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,7 +77,8 @@ public:
     PlayerFileProblem SetAsideNotAllowed();
 
 private:
-    std::optional<PlayerFileProblem> Once(bool& told, PlayerFileProblem problem);
+    // Runs a write; what goes wrong is told as `kind` once a run.
+    std::optional<PlayerFileProblem> Once(bool& told, PlayerFileProblem::Kind kind, const std::function<void()>& write);
     PlayerFileProblem SetAside(PlayerFileProblem problem);
 
     GameHistory m_history;

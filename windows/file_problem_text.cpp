@@ -26,28 +26,19 @@ std::string SkippedLinesText(std::span<const int> lines) {
     return text + " не прочитаны и пропущены";
 }
 
-// Why the file is wrong, without the file's name.
-std::string Reason(const PlayerFileProblem& problem) {
-    switch (problem.kind) {
-        case PlayerFileProblem::Kind::LinesSkipped:
-            return SkippedLinesText(problem.lines);
-        case PlayerFileProblem::Kind::SavedGameNotAllowed:
-            return "в сохранённой партии есть слово, которого нет в словаре игры или не было в ней";
-        case PlayerFileProblem::Kind::GameNotRecorded:
-        case PlayerFileProblem::Kind::HistoryNotRead:
-        case PlayerFileProblem::Kind::GameNotSaved:
-        case PlayerFileProblem::Kind::SavedGameUnreadable:
-            break;
-    }
-    return problem.reason;
-}
-
 }  // namespace
 
 std::string FileProblemText(const PlayerFileProblem& problem) {
-    std::string text = "Файл " + problem.file + ": " + Reason(problem);
-    if (problem.kind == PlayerFileProblem::Kind::SavedGameUnreadable ||
-        problem.kind == PlayerFileProblem::Kind::SavedGameNotAllowed) {
+    using Kind = PlayerFileProblem::Kind;
+    std::string text = "Файл " + problem.file + ": ";
+    if (problem.kind == Kind::LinesSkipped) {
+        text += SkippedLinesText(problem.lines);
+    } else if (problem.kind == Kind::SavedGameNotAllowed) {
+        text += "в сохранённой партии есть слово, которого нет в словаре игры или не было в ней";
+    } else {
+        text += problem.reason;
+    }
+    if (problem.kind == Kind::SavedGameUnreadable || problem.kind == Kind::SavedGameNotAllowed) {
         text += problem.setAsideAs.empty() ? "; отложить его не удалось: " + problem.setAsideReason
                                            : "; партия отложена в файл " + problem.setAsideAs;
     }
