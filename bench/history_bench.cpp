@@ -1,4 +1,4 @@
-// Opening the window of the player's statistics ("Статистика игр", Ctrl+I)
+// Opening the window of the player's statistics ("История игр", Ctrl+I)
 // over a history of many games, as the player does it: the history file is
 // read, its figures computed, and the window filled, shown and painted; the
 // first opening also builds the window. And what adding one game costs.
@@ -11,8 +11,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "history/game_history.h"
-#include "history/history_figures.h"
+#include "common/cp1251.h"
+#include "player_files/game_history.h"
+#include "player_files/history_figures.h"
 #include "windows/form_buttons.h"
 #include "windows/frmhistory.h"
 
@@ -29,13 +30,15 @@ public:
         if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         m_folder = pattern;
         const GameHistory history(path());
+        const std::string source = Utf8ToCp1251("ПРЕДПРИНИМАТЕЛЬСТВО");
+        const std::string longest = Utf8ToCp1251("ПРЕДПРИНИМАТЕЛЬ");
         for (int i = 0; i < games; ++i) {
             const int player = 10 + i % 30;
             const int computer = 10 + (i * 7) % 30;
             const Verdict verdict = player > computer ? Verdict::Win : player < computer ? Verdict::Loss : Verdict::Draw;
-            history.Append({.when = "2026-05-04 18:22:10", .sourceWord = "ПРЕДПРИНИМАТЕЛЬСТВО", .verdict = verdict,
+            history.Append({.when = "2026-05-04 18:22:10", .sourceWord = source, .verdict = verdict,
                             .points = player * 10 - computer, .playerTotal = player, .computerTotal = computer,
-                            .playerWords = 4, .computerWords = 5, .averageLength = 5, .longestWord = "ПРЕДПРИНИМАТЕЛЬ"});
+                            .playerWords = 4, .computerWords = 5, .averageLength = 5, .longestWord = longest});
         }
     }
     ~ScratchHistory() {
@@ -81,9 +84,10 @@ BENCHMARK(BM_OpenHistoryWindow)->ArgNames({"games", "first"})->Args({10000, 1})-
 void BM_AppendGame(benchmark::State& state) {
     const ScratchHistory scratch(10000);
     const GameHistory history(scratch.path());
-    const HistoryEntry game{.when = "2026-05-04 18:22:10", .sourceWord = "ПРОГРАММА", .verdict = Verdict::Win,
-                            .points = 303, .playerTotal = 23, .computerTotal = 17, .playerWords = 4,
-                            .computerWords = 4, .averageLength = 6, .longestWord = "ПАРОМ"};
+    const HistoryEntry game{.when = "2026-05-04 18:22:10", .sourceWord = Utf8ToCp1251("ПРОГРАММА"),
+                            .verdict = Verdict::Win, .points = 303, .playerTotal = 23, .computerTotal = 17,
+                            .playerWords = 4, .computerWords = 4, .averageLength = 6,
+                            .longestWord = Utf8ToCp1251("ПАРОМ")};
     for (auto _ : state) history.Append(game);
 }
 BENCHMARK(BM_AppendGame)->Unit(benchmark::kMillisecond);

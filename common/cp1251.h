@@ -1,11 +1,12 @@
 // Windows-1251, the single-byte code page of the game's data files.
 //
-// Inside the game, the flow and the table of best results a word is a
-// std::string of Windows-1251 bytes: one byte is one letter, so lengths and
-// comparisons are exact. Text is converted only where it meets the screen:
-// the windows through the character mapping below, the button's painter,
-// which measures its UTF-8 captions as single-byte text, through the UTF-8
-// functions.
+// Inside the game a word is a std::string of Windows-1251 bytes, as the word
+// base stores it: one byte is one letter, so lengths and comparisons are
+// exact. Text is converted at the edges only: each file format kept in UTF-8
+// (the player's history and saved game, the side files of the word base) as
+// it reads and writes its file, the windows where a word meets the screen
+// (windows/cp1251_text.h), and the button's painter, which lays out its UTF-8
+// captions as single-byte text.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,4 @@
-// Decoding UTF-8 into characters.
+// UTF-8 and characters: the one decoder and encoder of the program.
 #include "common/utf8.h"
 
 namespace torvel {
@@ -72,6 +72,19 @@ bool IsValidUtf8(std::string_view text) {
         i += length;
     }
     return true;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+        return;
+    }
+    // The lead byte carries the length and the top bits; each following
+    // byte six more.
+    const int following = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(kLead[following] | (code >> (6 * following)));
+    for (int k = following - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
 }
 
 }  // namespace torvel

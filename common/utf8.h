@@ -1,5 +1,5 @@
-// Decoding UTF-8 into characters: the one decoder of the program, for the
-// button's captions and stored forms and for text going into Windows-1251.
+// UTF-8 and characters: the one decoder and encoder of the program, for the
+// button's captions and stored forms and for text to and from Windows-1251.
 #pragma once
 
 #include <string>
@@ -12,5 +12,8 @@ namespace torvel {
 std::u32string DecodeUtf8(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);
+
+// Appends the UTF-8 bytes of one character (at most U+10FFFF).
+void AppendUtf8(std::string& out, char32_t code);
 
 }  // namespace torvel

@@ -84,8 +84,7 @@ GamePosition Game::Position() const {
             .computerWords = m_computerWords,
             .playerTotal = m_playerTotal,
             .computerTotal = m_computerTotal,
-            .computerLastWord = m_computerLastWord,
-            .turn = Turn::Player};
+            .computerLastWord = m_computerLastWord};
 }
 
 std::optional<std::vector<Game::Side>> Game::PlayedWordsOf(const GamePosition& position) {

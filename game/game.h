@@ -75,10 +75,10 @@ public:
     // the source word's letters and played once.
     bool Allows(const GamePosition& position);
 
-    // Takes up such a game as if it had been played up to there; a game the
-    // base does not allow leaves everything as it was and gives false. The
-    // computer's last word and the totals are taken as they are; the turn is
-    // the caller's to act on.
+    // Takes up such a game as if it had been played up to there, the player
+    // to move; a game the base does not allow leaves everything as it was and
+    // gives false. The computer's last word and the totals are taken as they
+    // are.
     bool Restore(const GamePosition& position);
 
     // Every distinct word of lines 1 to 11031 that the source word's letters

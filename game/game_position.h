@@ -7,11 +7,8 @@
 
 namespace torvel {
 
-// Whose move it is. The computer answers within the player's move, so a game
-// between two moves waits for the player.
-enum class Turn { Player, Computer };
-
-// Words are Windows-1251, as everywhere in the game.
+// Words are Windows-1251, as everywhere in the game. The computer answers
+// within the player's move, so a game between two moves waits for the player.
 struct GamePosition {
     std::string sourceWord;
     std::vector<std::string> playerWords;    // in the order they were played
@@ -19,7 +16,6 @@ struct GamePosition {
     int playerTotal = 0;                     // letters in the player's words
     int computerTotal = 0;
     std::string computerLastWord;  // kept from an earlier game until the computer plays again
-    Turn turn = Turn::Player;
 
     friend bool operator==(const GamePosition&, const GamePosition&) = default;
 };

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "common/system_reason.h"
-#include "results/atomic_write.h"
+#include "common/atomic_write.h"
 
 namespace torvel {
 

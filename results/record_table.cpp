@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/data_file_error.h"
-#include "common/leading_number.h"
+#include "results/leading_number.h"
 #include "common/line_count_text.h"
 #include "common/line_reader.h"
-#include "common/number_text.h"
-#include "results/atomic_write.h"
+#include "results/number_text.h"
+#include "common/atomic_write.h"
 #include "results/file_lock.h"
 
 namespace torvel {

@@ -2,20 +2,11 @@
 // results and the order of the steps between the windows.
 #include "session/game_session.h"
 
-#include <algorithm>
-#include <ctime>
 #include <iostream>
-#include <iterator>
 #include <utility>
 
-#include "common/cp1251.h"
 #include "common/data_file_error.h"
-#include "game/article_address.h"
-#include "history/history_figures.h"
 #include "results/file_lock.h"
-#include "session/message_box.h"
-#include "session/name_dialog.h"
-#include "session/question.h"
 #include "session/screens.h"
 
 namespace torvel {
@@ -31,7 +22,7 @@ GameSession::GameSession(SessionScreens screens, RandomSource& random, WordBase 
 void GameSession::Start() {
     if (!Play([this] { m_game.Start(); })) return;
     m_evaluated = false;
-    RemoveSavedGame();
+    Tell(m_files.RemoveSavedGame());
     m_screens.review.CloseReview();
     m_screens.main.ShowGame(m_game);
 }
@@ -61,7 +52,7 @@ void GameSession::endgame() {
 
 void GameSession::func() {
     if (!LoadRecords()) return;
-    m_records.enterResult(m_game.points(), [this] { return m_screens.names.Ask(); });
+    m_records.enterResult(m_game.points(), [this] { return m_screens.records.AskName(); });
     m_screens.records.ShowTable(m_records);
     m_screens.statistics.CloseStatistics();
 }
@@ -78,10 +69,10 @@ bool GameSession::ShowReview() {
     return true;
 }
 
-std::string GameSession::ArticleAddress(std::string_view word) {
+std::string GameSession::ArticleTitle(std::string_view word) {
     if (word.empty()) return {};
     ReadSideFiles();
-    return torvel::ArticleAddress(word, m_spellings);
+    return m_spellings.SmallLetters(word);
 }
 
 GameReview GameSession::Review() {
@@ -103,36 +94,27 @@ void GameSession::ReadSideFiles() {
 }
 
 void GameSession::ShowHistory() {
-    if (const std::optional<HistoryReading> reading = ReadHistory()) {
-        m_screens.history.ShowHistory(FiguresOf(reading->games));
-    }
+    if (const std::optional<HistoryFigures> figures = ReadFigures()) m_screens.history.ShowHistory(*figures);
 }
 
-bool GameSession::OfferSavedGame(Question& question) {
-    std::optional<GamePosition> saved;
-    try {
-        saved = m_files.savedGame.Load();
-    } catch (const DataFileError& error) {
-        SetSavedGameAside(error.problem());
-        return true;
-    }
-    if (!saved) return false;
+bool GameSession::OfferSavedGame() {
+    const PlayerFileReading<GamePosition> saved = m_files.SavedGame();
+    Tell(saved.problem);
+    if (!saved.value) return saved.problem.has_value();
     bool allowed = false;
-    if (!Play([&] { allowed = m_game.Allows(*saved); })) return true;
+    if (!Play([&] { allowed = m_game.Allows(*saved.value); })) return true;
     if (!allowed) {
-        SetSavedGameAside("в сохранённой партии есть слово, которого нет в словаре игры или не было в ней");
+        Tell(m_files.SetAsideNotAllowed());
         return true;
     }
-    if (!question.Ask("Продолжить прошлую партию?")) {
-        RemoveSavedGame();
+    if (!m_screens.main.OfferSavedGame(saved.value->sourceWord, saved.value->playerTotal,
+                                       saved.value->computerTotal)) {
+        Tell(m_files.RemoveSavedGame());
         return true;
     }
-    if (!Play([&] { m_game.Restore(*saved); })) return true;
+    if (!Play([&] { m_game.Restore(*saved.value); })) return true;
     m_evaluated = false;
     m_screens.main.ShowGame(m_game);
-    // Saved between the player's word and the computer's answer: the answer
-    // comes now.
-    if (saved->turn == Turn::Computer) pchod();
     return true;
 }
 
@@ -147,7 +129,7 @@ bool GameSession::Play(const std::function<void()>& step) {
 }
 
 void GameSession::Fatal(const DataFileError& error) {
-    m_screens.messages.Show(error.what());
+    m_screens.main.ShowFileError(error);
     // A result entered into an open table of best results is kept.
     m_screens.records.UnloadTable();
     m_screens.main.EndProgram();
@@ -166,7 +148,7 @@ bool GameSession::LoadRecords() {
         // What the window showed no longer stands for the file: put it away
         // unsaved.
         m_screens.records.PutAwayTable();
-        m_screens.messages.Show(error.what());
+        m_screens.main.ShowFileError(error);
         return false;
     }
     m_screens.records.FillTable(m_records);
@@ -184,10 +166,10 @@ bool GameSession::SaveChangedRecords(bool unloading) {
         return true;
     } catch (const FileBusyError& error) {
         if (unloading) m_screens.records.KeepTableOpen();
-        m_screens.messages.Show(error.what());
+        m_screens.main.ShowFileError(error);
     } catch (const DataFileError& error) {
         // The file keeps its old content.
-        m_screens.messages.Show(error.what());
+        m_screens.main.ShowFileError(error);
     }
     return false;
 }
@@ -195,8 +177,8 @@ bool GameSession::SaveChangedRecords(bool unloading) {
 void GameSession::AfterMove(const MoveOutcome& move) {
     if (move.evaluation) {
         ShowEvaluation(*move.evaluation, move.word.has_value());
-    } else {
-        SaveGame();
+    } else if (!m_evaluated && !m_game.sourceWord().empty()) {
+        Tell(m_files.Save(m_game));
     }
 }
 
@@ -204,93 +186,24 @@ void GameSession::ShowEvaluation(const Evaluation& evaluation, bool computerPlay
     // A game is started before it is recorded: an evaluation before the
     // first start has no game behind it.
     if (!m_evaluated && !m_game.sourceWord().empty()) {
-        Record(evaluation, computerPlayedAfter);
-        RemoveSavedGame();
+        Tell(m_files.Record(m_game, evaluation, computerPlayedAfter));
+        Tell(m_files.RemoveSavedGame());
+        if (m_screens.history.HistoryOpen()) {
+            if (const std::optional<HistoryFigures> figures = ReadFigures()) m_screens.history.RefreshHistory(*figures);
+        }
     }
     m_evaluated = true;
     m_screens.statistics.ShowEvaluation(evaluation);
 }
 
-// The history's line of the game at its evaluation. The computer's word
-// found on the last line after the evaluation comes after it.
-void GameSession::Record(const Evaluation& evaluation, bool computerPlayedAfter) {
-    const std::vector<std::string>& words = m_game.playerWords();
-    const auto longest = std::max_element(words.begin(), words.end(),
-                                          [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
-    const HistoryEntry game{
-        .when = LocalTimeText(std::time(nullptr)),
-        .sourceWord = Cp1251ToUtf8(m_game.sourceWord()),
-        .verdict = evaluation.verdict,
-        .points = evaluation.points,
-        .playerTotal = evaluation.playerTotal,
-        .computerTotal = evaluation.computerTotal,
-        .playerWords = evaluation.words,
-        .computerWords = static_cast<int>(m_game.computerWords().size()) - (computerPlayedAfter ? 1 : 0),
-        .averageLength = evaluation.averageLength,
-        .longestWord = longest == words.end() ? std::string() : Cp1251ToUtf8(*longest)};
-    try {
-        m_files.history.Append(game);
-    } catch (const DataFileError& error) {
-        ReportOnce(m_historyFailed, error);
-        return;
-    }
-    if (!m_screens.history.HistoryOpen()) return;
-    if (const std::optional<HistoryReading> reading = ReadHistory()) {
-        m_screens.history.RefreshHistory(FiguresOf(reading->games));
-    }
+std::optional<HistoryFigures> GameSession::ReadFigures() {
+    const PlayerFileReading<HistoryFigures> figures = m_files.Figures();
+    Tell(figures.problem);
+    return figures.value;
 }
 
-void GameSession::SaveGame() {
-    if (m_evaluated || m_game.sourceWord().empty()) return;
-    try {
-        m_files.savedGame.Save(m_game.Position());
-    } catch (const DataFileError& error) {
-        ReportOnce(m_savedGameFailed, error);
-    }
-}
-
-void GameSession::RemoveSavedGame() {
-    try {
-        m_files.savedGame.Remove();
-    } catch (const DataFileError& error) {
-        ReportOnce(m_savedGameFailed, error);
-    }
-}
-
-void GameSession::SetSavedGameAside(const std::string& problem) {
-    std::string text = DataFileError(m_files.savedGame.path(), problem).what();
-    try {
-        text += "; партия отложена в файл " + m_files.savedGame.MoveAside();
-    } catch (const DataFileError& error) {
-        text += "; отложить его не удалось: " + error.problem();
-    }
-    m_screens.messages.Show(text);
-}
-
-void GameSession::ReportOnce(bool& reported, const DataFileError& error) {
-    if (std::exchange(reported, true)) return;
-    m_screens.messages.Show(error.what());
-}
-
-std::optional<HistoryReading> GameSession::ReadHistory() {
-    HistoryReading reading;
-    try {
-        reading = m_files.history.Read();
-    } catch (const DataFileError& error) {
-        m_screens.messages.Show(error.what());
-        return std::nullopt;
-    }
-    std::vector<int> unreported;
-    std::set_difference(reading.skippedLines.begin(), reading.skippedLines.end(), m_skippedReported.begin(),
-                        m_skippedReported.end(), std::back_inserter(unreported));
-    if (!unreported.empty()) {
-        m_screens.messages.Show(DataFileError(m_files.history.path(), SkippedLinesProblem(unreported)).what());
-        std::vector<int> all;
-        std::set_union(m_skippedReported.begin(), m_skippedReported.end(), unreported.begin(), unreported.end(),
-                       std::back_inserter(all));
-        m_skippedReported = std::move(all);
-    }
-    return reading;
+void GameSession::Tell(const std::optional<PlayerFileProblem>& problem) {
+    if (problem) m_screens.main.ShowFileProblem(*problem);
 }
 
 void GameSession::RefreshOpenReview() {

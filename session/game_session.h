@@ -6,14 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "game/game.h"
 #include "game/word_base.h"
 #include "game/word_glosses.h"
 #include "game/yo_spellings.h"
-#include "history/game_history.h"
-#include "history/saved_game_file.h"
+#include "player_files/player_files.h"
 #include "results/record_table.h"
 
 namespace torvel {
@@ -21,30 +19,19 @@ namespace torvel {
 class DataFileError;
 class HistoryScreen;
 class MainScreen;
-class MessageBox;
-class NameDialog;
-class Question;
 class RandomSource;
 class RecordsScreen;
 class ReviewScreen;
 class StatisticsScreen;
 
-// The windows and dialogs the flow works through; all must outlive it.
+// The windows the flow works through; all must outlive it. Each asks and
+// tells the player through its own dialogs.
 struct SessionScreens {
     MainScreen& main;
     StatisticsScreen& statistics;
     RecordsScreen& records;
     ReviewScreen& review;
     HistoryScreen& history;
-    MessageBox& messages;
-    NameDialog& names;
-};
-
-// The player's own files beside the table of best results: the history of
-// the evaluated games and the unfinished game.
-struct PlayerFiles {
-    GameHistory history;
-    SavedGameFile savedGame;
 };
 
 // Each public member is one action of the player. A word base that cannot be
@@ -66,8 +53,8 @@ struct PlayerFiles {
 // and the history keeps the first, so that no game counts twice. Until that
 // first evaluation the game is saved after every move, to be offered back at
 // the next start; from it on, or from the next start, there is none saved.
-// The player's files that cannot be written are reported once a run each,
-// and the game goes on.
+// What goes wrong with the player's files is told as PlayerFiles says, and
+// the game goes on.
 class GameSession {
 public:
     GameSession(SessionScreens screens, RandomSource& random, WordBase base = WordBase(),
@@ -96,18 +83,18 @@ public:
     void SaveRecords();
     // "Разбор" or Ctrl+R: shows the review if there is one; false otherwise.
     bool ShowReview();
-    // The address of the article that explains a word (Windows-1251); empty
-    // for no word.
-    std::string ArticleAddress(std::string_view word);
+    // The title of the article that explains a word: the word in small
+    // letters with its ё restored (Windows-1251 in and out); empty for no word.
+    std::string ArticleTitle(std::string_view word);
     // "История" or Ctrl+I: the figures of the history. Lines of it that
     // cannot be read are reported, each once a run.
     void ShowHistory();
-    // At start-up: a game saved and not evaluated is offered back with
-    // `question`. Taken up, it is shown as it was; declined, it is removed. A
+    // At start-up: a game saved and not evaluated is offered back through the
+    // main screen. Taken up, it is shown as it was; declined, it is removed. A
     // saved game that cannot be read, or that the word base no longer
-    // allows, is moved aside and reported in one message. False when there
-    // was none: nothing was asked or said.
-    bool OfferSavedGame(Question& question);
+    // allows, is set aside and told of. False when there was none: nothing
+    // was asked or told.
+    bool OfferSavedGame();
 
     bool reviewAvailable() const { return m_evaluated; }
     // What the entry field corrects in the player's typing: it follows the
@@ -128,13 +115,9 @@ private:
     // The game's review, each word with its gloss.
     GameReview Review();
     void ReadSideFiles();
-    void Record(const Evaluation& evaluation, bool computerPlayedAfter);
-    void SaveGame();
-    void RemoveSavedGame();
-    // A saved game that cannot be taken up is renamed, and the player told.
-    void SetSavedGameAside(const std::string& problem);
-    void ReportOnce(bool& reported, const DataFileError& error);
-    std::optional<HistoryReading> ReadHistory();
+    // The history's figures, with what the player is to hear of its reading.
+    std::optional<HistoryFigures> ReadFigures();
+    void Tell(const std::optional<PlayerFileProblem>& problem);
 
     SessionScreens m_screens;
     WordBase m_base;
@@ -145,9 +128,6 @@ private:
     bool m_sideFilesRead = false;
     YoSpellings m_spellings;
     WordGlosses m_glosses;
-    bool m_historyFailed = false;    // reported this run
-    bool m_savedGameFailed = false;  // reported this run
-    std::vector<int> m_skippedReported;  // lines of the history reported unreadable, in order
 };
 
 }  // namespace torvel

@@ -1,15 +1,21 @@
 // What the game's flow asks of the windows that show it. Each window shows
-// the values it is handed and passes the player's input back to the flow.
+// the values it is handed, puts them into words, asks the player what the
+// flow asks through its own dialogs, and passes the player's input back.
 #pragma once
+
+#include <string>
+#include <string_view>
 
 #include "game/outcome.h"
 
 namespace torvel {
 
+class DataFileError;
 struct Evaluation;
 class Game;
 struct GameReview;
 struct HistoryFigures;
+struct PlayerFileProblem;
 class RecordTable;
 
 // The main window.
@@ -23,6 +29,13 @@ public:
     // Tells the player why the entry was refused; returns when the player
     // has read it.
     virtual void ShowRefusal(EntryResult result) = 0;
+    // Asks whether to take up the game left unfinished at the last run, named
+    // by its source word (Windows-1251) and both letter totals; true for yes.
+    virtual bool OfferSavedGame(std::string_view sourceWord, int playerTotal, int computerTotal) = 0;
+    // Tells the player what went wrong with a data file, or with one of the
+    // player's own files; returns when the player has read it.
+    virtual void ShowFileError(const DataFileError& error) = 0;
+    virtual void ShowFileProblem(const PlayerFileProblem& problem) = 0;
     // A data file the game cannot do without failed: the program ends with a
     // failure status once the current event is handled.
     virtual void EndProgram() = 0;
@@ -48,6 +61,9 @@ public:
     virtual void FillTable(const RecordTable& table) = 0;
     // Shows the table, opening the window or bringing it to the front.
     virtual void ShowTable(const RecordTable& table) = 0;
+    // Asks for the name to stand beside a new best result: as typed, in
+    // Windows-1251 (possibly empty), or empty when the player cancels.
+    virtual std::string AskName() = 0;
     // Hides the window without unloading it: nothing is saved.
     virtual void PutAwayTable() = 0;
     // Unloads the window if it is open.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "button/paint/text_renderer.h"
+#include "common/utf8.h"
 
 namespace torvel::testing {
 
@@ -29,7 +30,9 @@ public:
 
     TextMetrics Metrics(const FontAttributes&) override { return {kHeight, kAscent, kAverage}; }
 
-    int Width(const FontAttributes&, std::string_view text) override { return kCell * CodePoints(text); }
+    int Width(const FontAttributes&, std::string_view text) override {
+        return kCell * static_cast<int>(DecodeUtf8(text).size());
+    }
 
     void Draw(Surface& surface, const FontAttributes& font, std::string_view text, Point origin, Colour colour,
               const Rect& clip) override {
@@ -41,9 +44,8 @@ public:
         calls.push_back({std::string(text), origin, colour, clip, scale});
         const auto at = [scale](int length) { return static_cast<int>(std::lround(length * scale)); };
         int column = 0;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside one character
-            if (text[i] != ' ') {
+        for (const char32_t character : DecodeUtf8(text)) {
+            if (character != U' ') {
                 for (int y = origin.y + at(2); y < origin.y + at(9); ++y) {
                     for (int x = origin.x + at(column * kCell + 1); x < origin.x + at(column * kCell + 5); ++x) {
                         if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom) {
@@ -57,13 +59,6 @@ public:
     }
 
     std::vector<DrawCall> calls;
-
-private:
-    static int CodePoints(std::string_view text) {
-        int count = 0;
-        for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-        return count;
-    }
 };
 
 }  // namespace torvel::testing

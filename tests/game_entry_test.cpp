@@ -11,6 +11,7 @@
 #include "game/word_base.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/temp_base.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {
@@ -150,7 +151,7 @@ TEST(Entry, StartingAgainForgetsTheGameButKeepsTheComputersLastWord) {
 }
 
 TEST(Entry, ErrorsOfTheBaseLeaveTheGameAsItWas) {
-    TempDir dir;
+    testing::TempFolder dir;
     const std::string path = (dir.path() / "wmbase.txt").string();
     WordBase base(path);
     ScriptedRandom random;

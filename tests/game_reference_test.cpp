@@ -21,6 +21,7 @@
 #include "tests/support/literal_game.h"
 #include "tests/support/synthetic_base.h"
 #include "tests/support/temp_base.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {
@@ -34,7 +35,7 @@ std::string ListText(const std::vector<std::string>& words) {
     return text;
 }
 
-testing::AssertionResult SameState(const Game& game, const LiteralGame& literal) {
+::testing::AssertionResult SameState(const Game& game, const LiteralGame& literal) {
     std::ostringstream differences;
     const auto compare = [&](const char* what, const auto& engine, const auto& reference) {
         if (!(engine == reference)) differences << what << " differs; ";
@@ -47,8 +48,8 @@ testing::AssertionResult SameState(const Game& game, const LiteralGame& literal)
     compare("computer's last word", game.computerLastWord(), literal.computerLastWord());
     compare("word count", game.wordcount(), literal.wordcount());
     compare("points", game.points(), literal.points());
-    if (differences.str().empty()) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << differences.str();
+    if (differences.str().empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differences.str();
 }
 
 // What the compared games went through, to show that they reach every path.
@@ -233,7 +234,7 @@ TEST(ReferenceGame, CraftedBasesPlayTheSameGames) {
         // Hardly any short word: the scan often reaches line 11031.
         {"tail", {"АБВГДЕЖЗ", 0.01, 0.004, 0.15, 0.02, 0.01}, "\n", 40, 300},
     };
-    TempDir dir;
+    testing::TempFolder dir;
     std::uint32_t seed = 1;
     Tally tally;
     for (const auto& c : cases) {
@@ -248,7 +249,7 @@ TEST(ReferenceGame, CraftedBasesPlayTheSameGames) {
 }
 
 TEST(ReferenceGame, ARealisticBasePlaysTheSameGames) {
-    TempDir dir;
+    testing::TempFolder dir;
     const std::vector<std::string> lines = SyntheticBaseLines(2024);
     const std::string path = dir.Write("wmbase.txt", JoinLines(lines));
     Tally tally;

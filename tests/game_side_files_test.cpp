@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "game/article_address.h"
 #include "game/word_glosses.h"
 #include "game/yo_spellings.h"
 #include "tests/support/temp_base.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {
@@ -14,14 +14,13 @@ namespace {
 TEST(SideFiles, TheYoIsRestoredAndGlossesTakenWhereTheFilesHaveThemAndDamagedLinesSkipped) {
     // Lines 4 to 7 are damaged: a capital, no ё, a Latin letter, not UTF-8.
     const YoSpellings spellings = YoSpellings::FromText("лёд\r\nёж\nёлка\nЛёд\nдом\nyё\n\xD1\n\nчёй-то\nеё\nёе\n");
-    const std::pair<const char*, const char*> addresses[] = {
-        {"ЛЕД", "%D0%BB%D1%91%D0%B4"}, {"ЕЖ", "%D1%91%D0%B6"}, {"ЕЛКА", "%D1%91%D0%BB%D0%BA%D0%B0"},
-        {"ДОМ", "%D0%B4%D0%BE%D0%BC"}, {"ЧЕЙ-ТО", "%D1%87%D1%91%D0%B9-%D1%82%D0%BE"},
-        {"ЕЕ", "%D0%B5%D1%91"},  // of two spellings of one word the first stands
-        {"ЁЖИК", "%D1%91%D0%B6%D0%B8%D0%BA"}, {"Tea", "tea"},  // a player's own base
+    const std::pair<const char*, const char*> titles[] = {
+        {"ЛЕД", "лёд"}, {"ЕЖ", "ёж"}, {"ЕЛКА", "ёлка"}, {"ДОМ", "дом"}, {"ЧЕЙ-ТО", "чёй-то"},
+        {"ЕЕ", "её"},  // of two spellings of one word the first stands
+        {"ЁЖИК", "ёжик"}, {"Tea", "tea"},  // a player's own base
     };
-    for (const auto& [word, address] : addresses) {
-        EXPECT_EQ(ArticleAddress(Utf8ToCp1251(word), spellings), std::string("https://ru.wiktionary.org/wiki/") + address);
+    for (const auto& [word, title] : titles) {
+        EXPECT_EQ(Cp1251ToUtf8(spellings.SmallLetters(Utf8ToCp1251(word))), title);
     }
     EXPECT_EQ(spellings.report().Notice(), "Файл wmyo.txt: пропущено повреждённых строк: 4, первая — строка 4");
 
@@ -37,7 +36,7 @@ TEST(SideFiles, TheYoIsRestoredAndGlossesTakenWhereTheFilesHaveThemAndDamagedLin
 }
 
 TEST(SideFiles, AMissingFileIsNoProblemWhileAFolderInItsPlaceIsNamed) {
-    const TempDir dir;
+    const testing::TempFolder dir;
     const std::string folder = dir.path().string();
     EXPECT_EQ(YoSpellings::Read(folder + "/wmyo.txt").report().Notice(), "");
     EXPECT_EQ(WordGlosses::Read(folder).report().Notice(), "Файл " + folder + ": это папка, а не файл");

@@ -14,6 +14,7 @@
 #include "game/word_base.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/temp_base.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {
@@ -62,7 +63,7 @@ TEST(WordBase, RefusesUnusableFilesNamingFileAndProblem) {
          JoinLines(std::vector<std::string>(kLines - 1, "#")) + tooLong,
          "строка 11031 длиннее 1000 символов"},
     };
-    TempDir dir;
+    testing::TempFolder dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = dir.Write("wmbase.txt", c.bytes);
@@ -80,7 +81,7 @@ TEST(WordBase, RefusesUnusableFilesNamingFileAndProblem) {
 }
 
 TEST(WordBase, ReportsFilesThatCannotBeRead) {
-    TempDir dir;
+    testing::TempFolder dir;
     const std::string missing = (dir.path() / "wmbase.txt").string();
     EXPECT_EQ(Problem([&] { WordBase(missing).Load(); }), "не найден");
     // Every use meets the error, not only loading.
@@ -104,7 +105,7 @@ TEST(WordBase, AcceptsALineOfTheLongestAllowedLength) {
 }
 
 TEST(WordBase, TakesTheDefaultFileFromTheCurrentFolder) {
-    TempDir dir;
+    testing::TempFolder dir;
     auto lines = FillerLines();
     lines[0] = Utf8ToCp1251("КОТ");
     dir.Write("wmbase.txt", JoinLines(lines));
@@ -124,7 +125,7 @@ TEST(WordBase, EndsLinesAtCrLfLoneCrAndLoneLf) {
     lines[2] = Utf8ToCp1251("СЛОВО ");
     lines[kLines - 1] = Utf8ToCp1251("ПОСЛЕДНЕЕ");
     for (const char* ending : {"\r\n", "\r", "\n"}) {
-        SCOPED_TRACE(testing::PrintToString(std::string(ending)));
+        SCOPED_TRACE(::testing::PrintToString(std::string(ending)));
         WordBase base = WordBase::FromBytes(JoinLines(lines, ending), "wmbase.txt");
         for (const int number : {1, 2, 3, 4, kLines}) {
             EXPECT_EQ(base.Line(number), lines[static_cast<std::size_t>(number - 1)]) << number;
@@ -151,7 +152,7 @@ TEST(WordBase, LooksUpWholeLinesExactlyAmongTheFirst11031) {
     lines[kLines - 1] = Utf8ToCp1251("КРАЙ");
     lines.push_back(Utf8ToCp1251("ЗАКРАЙ"));
     lines.push_back(std::string(5000, 'A'));  // never read, so never too long
-    TempDir dir;
+    testing::TempFolder dir;
     WordBase base(dir.Write("wmbase.txt", JoinLines(lines)));
     struct Case {
         const char* word;
@@ -174,7 +175,7 @@ TEST(WordBase, LooksUpWholeLinesExactlyAmongTheFirst11031) {
 TEST(WordBase, FileReaderStopsWhereTheBaseEnds) {
     // Whatever follows the end of line 11031 (its CR already ends it), or the
     // first byte past the length limit, is not read.
-    TempDir dir;
+    testing::TempFolder dir;
     auto lines = FillerLines();
     lines[kLines - 1] = "LAST";
     const std::string tail(200000, 'x');

@@ -23,7 +23,8 @@
 
 #include "common/data_file_error.h"
 #include "results/record_table.h"
-#include "results_test_files.h"
+#include "tests/support/table_text.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {

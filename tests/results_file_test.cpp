@@ -12,9 +12,10 @@
 #include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/line_reader.h"
-#include "common/number_text.h"
+#include "results/number_text.h"
 #include "results/record_table.h"
-#include "results_test_files.h"
+#include "tests/support/table_text.h"
+#include "tests/support/temp_folder.h"
 
 namespace torvel {
 namespace {

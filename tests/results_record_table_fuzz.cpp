@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "common/data_file_error.h"
-#include "common/leading_number.h"
+#include "results/leading_number.h"
 #include "common/line_reader.h"
 #include "results/record_table.h"
-#include "results_test_files.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

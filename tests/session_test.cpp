@@ -11,14 +11,13 @@
 #include "game/evaluation.h"
 #include "game/game.h"
 #include "game/word_base.h"
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
+#include "common/data_file_error.h"
 #include "results/file_lock.h"
 #include "session/game_session.h"
-#include "session/message_box.h"
-#include "session/name_dialog.h"
-#include "session/question.h"
 #include "session/screens.h"
-#include "results_test_files.h"
+#include "tests/support/table_text.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/scripted_random.h"
 #include "tests/support/temp_base.h"
 
@@ -28,26 +27,33 @@ namespace {
 double DrawOf(int n) { return (n + 0.5) / WordBase::kLines; }
 double StartAfter(int s) { return (s + 0.5) / Game::kStartLines; }
 
-// Every screen and dialog at once, writing down what it is asked to do.
+// Every screen at once, writing down what it is asked to do.
 class LoggingScreens final : public MainScreen,
                              public StatisticsScreen,
                              public RecordsScreen,
                              public ReviewScreen,
-                             public HistoryScreen,
-                             public MessageBox,
-                             public NameDialog,
-                             public Question {
+                             public HistoryScreen {
 public:
     void ShowGame(const Game& g) override {
         log.push_back("game " + std::to_string(g.playerTotal()) + ":" + std::to_string(g.computerTotal()));
     }
     void ClearEntry() override { log.push_back("clear"); }
     void ShowRefusal(EntryResult) override { log.push_back("refused"); }
+    bool OfferSavedGame(std::string_view word, int player, int computer) override {
+        log.push_back("offer " + Cp1251ToUtf8(word) + " " + std::to_string(player) + ":" + std::to_string(computer));
+        return answer;
+    }
+    void ShowFileError(const DataFileError& error) override { log.push_back(std::string("message ") + error.what()); }
+    void ShowFileProblem(const PlayerFileProblem& problem) override {
+        problems.push_back(problem);
+        log.push_back("problem");
+    }
     void EndProgram() override { log.push_back("end"); }
     void ShowEvaluation(const Evaluation& e) override { log.push_back("statistics " + std::to_string(e.points)); }
     void CloseStatistics() override { log.push_back("close statistics"); }
     void FillTable(const RecordTable&) override { log.push_back("fill table"); }
     void ShowTable(const RecordTable&) override { log.push_back("show table"); }
+    std::string AskName() override { return Utf8ToCp1251("Игрок"); }
     void PutAwayTable() override { log.push_back("put away table"); }
     void UnloadTable() override { log.push_back("unload table"); }
     void KeepTableOpen() override { log.push_back("keep table open"); }
@@ -64,12 +70,6 @@ public:
     void ShowHistory(const HistoryFigures& f) override { log.push_back("history " + std::to_string(f.games)); }
     void RefreshHistory(const HistoryFigures& f) override { log.push_back("refresh history " + std::to_string(f.games)); }
     bool HistoryOpen() const override { return historyOpen; }
-    void Show(const std::string& text) override { log.push_back("message " + text); }
-    std::string Ask() override { return Utf8ToCp1251("Игрок"); }
-    bool Ask(const std::string& text) override {
-        log.push_back("question " + text);
-        return answer;
-    }
 
     // "РАМА+ ГРАММ- ПАРОМ.": found by the player, played by the computer, missed.
     static std::string Marks(const GameReview& review) {
@@ -83,6 +83,7 @@ public:
     }
 
     std::vector<std::string> log;
+    std::vector<PlayerFileProblem> problems;
     bool open = false;
     bool historyOpen = false;
     bool answer = true;
@@ -92,9 +93,9 @@ class SessionTest : public ::testing::Test {
 protected:
     SessionTest() : session(Screens(), random, CraftedBase(), RecordTable(), Files()) {}
 
-    SessionScreens Screens() { return {screens, screens, screens, screens, screens, screens, screens}; }
+    SessionScreens Screens() { return {screens, screens, screens, screens, screens}; }
     PlayerFiles Files() const {
-        return {GameHistory(folder.file("history.txt")), SavedGameFile(folder.file("saved-game.txt"))};
+        return PlayerFiles(GameHistory(folder.file("history.txt")), SavedGameFile(folder.file("saved-game.txt")));
     }
 
     // ПРОГРАММА on line 20, three of its words after it, nothing after line 60.
@@ -126,7 +127,7 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     EXPECT_EQ(Log(), (std::vector<std::string>{"close review", "game 0:0", "clear", "game 5:4"}));
     // Saved after the move, until the evaluation.
     const PlayerFiles files = Files();
-    EXPECT_EQ(files.savedGame.Load(), (GamePosition{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
+    EXPECT_EQ(files.savedGame().Load(), (GamePosition{.sourceWord = Utf8ToCp1251("ПРОГРАММА"),
                                                     .playerWords = {Utf8ToCp1251("ПАРОМ")},
                                                     .computerWords = {Utf8ToCp1251("РАМА")},
                                                     .playerTotal = 5,
@@ -148,13 +149,13 @@ TEST_F(SessionTest, TheReviewCanBeSeenFromTheEvaluationUntilTheNextStart) {
     // evaluation, and is no longer saved.
     session.endgame();
     Log();
-    EXPECT_EQ(files.savedGame.Load(), std::nullopt);
-    std::vector<HistoryEntry> games = files.history.Read().games;
+    EXPECT_EQ(files.savedGame().Load(), std::nullopt);
+    std::vector<HistoryEntry> games = files.history().Read().games;
     ASSERT_EQ(games.size(), 1U);
     games[0].when.clear();
-    EXPECT_EQ(games[0], (HistoryEntry{.when = "", .sourceWord = "ПРОГРАММА", .verdict = Verdict::Win, .points = 215,
-                                      .playerTotal = 5, .computerTotal = 4, .playerWords = 1, .computerWords = 1,
-                                      .averageLength = 5, .longestWord = "ПАРОМ"}));
+    EXPECT_EQ(games[0], (HistoryEntry{.when = "", .sourceWord = Utf8ToCp1251("ПРОГРАММА"), .verdict = Verdict::Win,
+                                      .points = 215, .playerTotal = 5, .computerTotal = 4, .playerWords = 1,
+                                      .computerWords = 1, .averageLength = 5, .longestWord = Utf8ToCp1251("ПАРОМ")}));
 
     // A new game closes it, and there is nothing to review until it is evaluated.
     random.Add({DrawOf(20)});
@@ -190,7 +191,7 @@ TEST_F(SessionTest, EveryWayOfEvaluatingMakesTheReviewAvailable) {
         way.evaluate(session);
         EXPECT_EQ(Log(), way.log);
         EXPECT_TRUE(session.reviewAvailable());
-        EXPECT_EQ(Files().history.Read().games.back().points, std::stoi(way.log.back().substr(11)));
+        EXPECT_EQ(Files().history().Read().games.back().points, std::stoi(way.log.back().substr(11)));
     }
 }
 
@@ -236,78 +237,89 @@ TEST_F(SessionTest, TheTableIsWrittenOnlyWhenChangedAndNoEnteredResultIsLost) {
 }
 
 TEST_F(SessionTest, ASavedGameIsOfferedBackTakenUpDeclinedOrSetAside) {
-    EXPECT_FALSE(session.OfferSavedGame(screens)) << "nothing saved, nothing asked";
+    EXPECT_FALSE(session.OfferSavedGame()) << "nothing saved, nothing asked";
     // ПРОГРАММА with the player's `word` against РАМА.
     const auto saved = [](const char* turn, const char* word) {
         return std::string("torvel-saved-game 1\nsource\tПРОГРАММА\nturn\t") + turn + "\nplayer-total\t" +
                std::to_string(Utf8ToCp1251(word).size()) + "\ncomputer-total\t4\ncomputer-last\tРАМА\nplayer\t" + word +
                "\ncomputer\tРАМА\n";
     };
-    const std::string question = "question Продолжить прошлую партию?";
-    const std::string aside = "; партия отложена в файл " + folder.file("saved-game.txt.bad");
-    const std::string file = "message Файл " + folder.file("saved-game.txt") + ": ";
+    const auto setAside = [this](PlayerFileProblem::Kind kind, const char* reason) {
+        PlayerFileProblem problem;
+        problem.kind = kind;
+        problem.file = folder.file("saved-game.txt");
+        problem.reason = reason;
+        problem.setAsideAs = problem.file + ".bad";
+        return std::vector<PlayerFileProblem>{problem};
+    };
+    const std::string offer = "offer ПРОГРАММА 5:4";
     struct Case {
         const char* what;
         std::string bytes;
         bool answer;
         std::vector<std::string> log;  // of the offer, then of ПАРОМ typed
         bool stays;                    // the saved game is still there
+        std::vector<PlayerFileProblem> problems;
     };
     const Case cases[] = {
-        {"Да", saved("player", "ПАРОМ"), true, {question, "game 5:4", "clear", "game 5:4", "refused"}, true},
-        {"the computer's move", saved("computer", "ПАРОМ"), true,
-         {question, "game 5:4", "game 5:9", "clear", "game 5:9", "refused"}, true},
-        {"Нет", saved("player", "ПАРОМ"), false, {question, "game 0:0", "refused"}, false},
-        {"a bad file", "torvel-saved-game 1\nsource\tПРОГРАММА\n", true,
-         {file + "нет строки «turn»" + aside, "game 0:0", "refused"}, false},
-        {"a word the base lacks", saved("player", "ПОРА"), true,
-         {file + "в сохранённой партии есть слово, которого нет в словаре игры или не было в ней" + aside,
-          "game 0:0", "refused"},
-         false},
+        {"Да", saved("player", "ПАРОМ"), true, {offer, "game 5:4", "clear", "game 5:4", "refused"}, true, {}},
+        {"Нет", saved("player", "ПАРОМ"), false, {offer, "game 0:0", "refused"}, false, {}},
+        {"the computer to move, which the game never saves", saved("computer", "ПАРОМ"), true,
+         {"problem", "game 0:0", "refused"}, false,
+         setAside(PlayerFileProblem::Kind::SavedGameUnreadable, "непонятно, чей ход")},
+        {"a bad file", "torvel-saved-game 1\nsource\tПРОГРАММА\n", true, {"problem", "game 0:0", "refused"}, false,
+         setAside(PlayerFileProblem::Kind::SavedGameUnreadable, "нет строки «turn»")},
+        {"a word the base lacks", saved("player", "ПОРА"), true, {"problem", "game 0:0", "refused"}, false,
+         setAside(PlayerFileProblem::Kind::SavedGameNotAllowed, "")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const PlayerFiles files = Files();
-        testing::WriteBytes(files.savedGame.path(), c.bytes);
-        std::filesystem::remove(files.savedGame.path() + ".bad");
+        testing::WriteBytes(files.savedGame().path(), c.bytes);
+        std::filesystem::remove(files.savedGame().path() + ".bad");
         screens.answer = c.answer;
+        screens.problems.clear();
         GameSession fresh(Screens(), random, CraftedBase(), RecordTable(), Files());
         random = ScriptedRandom({StartAfter(0)});
-        EXPECT_TRUE(fresh.OfferSavedGame(screens));
+        EXPECT_TRUE(fresh.OfferSavedGame());
         // Before a start no word is playable; a game taken up knows its words.
         fresh.entr(Utf8ToCp1251("ПАРОМ"));
         EXPECT_EQ(Log(), c.log);
-        EXPECT_EQ(std::filesystem::exists(files.savedGame.path()), c.stays);
+        EXPECT_EQ(screens.problems, c.problems);
+        EXPECT_EQ(std::filesystem::exists(files.savedGame().path()), c.stays);
     }
 }
 
 TEST_F(SessionTest, PlayerFilesThatCannotBeWrittenOrReadAreReportedOnceARun) {
     const PlayerFiles files = Files();
-    std::filesystem::create_directory(files.history.path());
+    std::filesystem::create_directory(files.history().path());
     random.Add({DrawOf(20), StartAfter(0), StartAfter(0), DrawOf(20)});
     session.Start();
     // The user made the saved game read-only: it is not replaced.
-    testing::WriteBytes(files.savedGame.path(), "x");
-    std::filesystem::permissions(files.savedGame.path(), std::filesystem::perms(0444));
+    testing::WriteBytes(files.savedGame().path(), "x");
+    std::filesystem::permissions(files.savedGame().path(), std::filesystem::perms(0444));
     session.entr(Utf8ToCp1251("ПАРОМ"));
     session.pchod();
     session.endgame();
     session.Start();
     session.endgame();
-    std::vector<std::string> messages = Log();
-    std::erase_if(messages, [](const std::string& line) { return !line.starts_with("message "); });
-    ASSERT_EQ(messages.size(), 2U);
-    EXPECT_NE(messages[0].find("доступен только для чтения, партия в него не сохранена"), std::string::npos);
-    EXPECT_NE(messages[1].find("партия в историю не записана"), std::string::npos);
+    Log();
+    ASSERT_EQ(screens.problems.size(), 2U);
+    EXPECT_EQ(screens.problems[0].kind, PlayerFileProblem::Kind::GameNotSaved);
+    EXPECT_NE(screens.problems[0].reason.find("доступен только для чтения, партия в него не сохранена"),
+              std::string::npos);
+    EXPECT_EQ(screens.problems[1].kind, PlayerFileProblem::Kind::GameNotRecorded);
+    EXPECT_NE(screens.problems[1].reason.find("партия в историю не записана"), std::string::npos);
 
     // A line of the history that cannot be read is named once.
-    std::filesystem::remove(files.history.path());
-    testing::WriteBytes(files.history.path(), "torvel-history 1\nне партия\n");
+    std::filesystem::remove(files.history().path());
+    testing::WriteBytes(files.history().path(), "torvel-history 1\nне партия\n");
     session.ShowHistory();
     session.ShowHistory();
-    EXPECT_EQ(Log(), (std::vector<std::string>{"message Файл " + files.history.path() +
-                                                   ": строка 2 не прочитана и пропущена",
-                                               "history 0", "history 0"}));
+    EXPECT_EQ(Log(), (std::vector<std::string>{"problem", "history 0", "history 0"}));
+    EXPECT_EQ(screens.problems.back().kind, PlayerFileProblem::Kind::LinesSkipped);
+    EXPECT_EQ(screens.problems.back().lines, std::vector<int>{2});
+    EXPECT_EQ(screens.problems.back().file, files.history().path());
 }
 
 }  // namespace

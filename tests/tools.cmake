@@ -1,7 +1,11 @@
-# The asset generators test their own rules and the files they made.
+# The generators test their own rules and the files they made: the art's in
+# tools/art, the word base's in tools.
 find_package(Python3 COMPONENTS Interpreter)
 if(Python3_Interpreter_FOUND)
   add_test(NAME tools_python
            COMMAND ${Python3_EXECUTABLE} -m unittest discover -s tools -p "test_*.py"
+           WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  add_test(NAME tools_art_python
+           COMMAND ${Python3_EXECUTABLE} -m unittest discover -s tools/art -p "test_*.py"
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endif()

@@ -19,7 +19,6 @@
 #include "windows/frmtorvel.h"
 #include "windows/qt_message_box.h"
 #include "windows/qt_name_dialog.h"
-#include "windows/qt_question.h"
 #include "windows/qt_translations.h"
 #include "windows_test_support.h"
 
@@ -149,7 +148,7 @@ TEST(QtDialogs, SpeakRussianAndMessagesKeepOneButtonWithoutAnIcon) {
             for (QAbstractButton* button : ButtonsInRow(dialog)) captions.push_back(button->text());
             enter ? QTest::keyClick(dialog, Qt::Key_Return) : ButtonsInRow(dialog).back()->click();
         });
-        EXPECT_EQ(QtQuestion().Ask("Продолжить прошлую партию?"), enter);
+        EXPECT_EQ(QtMessageBox().Ask("Продолжить прошлую партию?"), enter);
         EXPECT_EQ(captions, (std::vector<QString>{QStringLiteral("Да"), QStringLiteral("Нет")}));
     }
 }

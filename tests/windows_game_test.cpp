@@ -111,6 +111,29 @@ TEST_F(MainWindowTest, EachRefusalShowsItsMessageAndOnlyARepeatEmptiesTheEntry) 
     EXPECT_EQ(List("Text2"), QString());
 }
 
+TEST_F(MainWindowTest, ARefusedWordStaysSelectedSoThatTheNextWordTypedReplacesIt) {
+    random.numbers = {DrawSourceWord()};
+    Click(&window, "cmdstart");
+    Submit(QStringLiteral("аром"));
+    EXPECT_EQ(entry()->selectedText(), QStringLiteral("АРОМ"));
+    Type(entry(), QStringLiteral("мамам"));
+    SubmitWithOk(entry()->text());
+    EXPECT_EQ(entry()->selectedText(), QStringLiteral("МАМАМ"));
+    Type(entry(), QStringLiteral("пора"));
+    EXPECT_EQ(entry()->text(), QStringLiteral("ПОРА"));
+}
+
+TEST_F(MainWindowTest, TheQuestionAtStartNamesTheUnfinishedGameItOffersBack) {
+    folder.Write(QStringLiteral("saved-game.txt"),
+                 "torvel-saved-game 1\nsource\tПРОГРАММА\nturn\tplayer\nplayer-total\t5\ncomputer-total\t4\n"
+                 "computer-last\tРАМА\nplayer\tГРАММ\ncomputer\tРАМА\n");
+    window.OfferUnfinishedGame();
+    EXPECT_EQ(messages.asked, std::vector<QString>{QStringLiteral("Продолжить прошлую партию? ПРОГРАММА, 5 : 4")});
+    EXPECT_EQ(Label("Label1"), QStringLiteral("ПРОГРАММА"));
+    EXPECT_EQ(List("Text2"), QStringLiteral("ГРАММ\n"));
+    EXPECT_EQ(Label("Label3"), QStringLiteral("4"));
+}
+
 TEST_F(MainWindowTest, EnterInEveryFormAndOkSubmitAlike) {
     random.numbers = {DrawSourceWord(), ComputerStartsAfter(0), ComputerStartsAfter(0)};
     Click(&window, "cmdstart");
@@ -136,7 +159,7 @@ TEST_F(MainWindowTest, HelpShowsTheHelpText) {
                              "то можете пропустить ход, либо закончить игру (при этом результат записывается в "
                              "таблицу рекордов). Если клавиатура осталась в латинской раскладке, буквы всё равно "
                              "будут русскими, а Ё программа сама заменит на Е. \n\nКлавиши: F2 или Ctrl+N — Старт, "
-                             "F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, Ctrl+I — Статистика игр, "
+                             "F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, Ctrl+I — История игр, "
                              "Ctrl+Q — Выход."));
 }
 

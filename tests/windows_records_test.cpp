@@ -12,7 +12,9 @@
 #include <QTest>
 #include <csignal>
 
+#include "player_files/player_files.h"
 #include "results/file_lock.h"
+#include "windows/file_problem_text.h"
 #include "windows/frmtorvel.h"
 #include "windows_test_support.h"
 
@@ -281,6 +283,29 @@ TEST_F(RecordsTest, TheGamesKeysWorkInEachOfItsWindows) {
     EXPECT_TRUE(random.numbers.empty());
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>(QStringLiteral("Text1")));
+}
+
+TEST(FileProblemText, NamesTheFileTheLinesSkippedAndWhereASavedGameWent) {
+    PlayerFileProblem problem;
+    problem.file = "f";
+    problem.kind = PlayerFileProblem::Kind::LinesSkipped;
+    const std::pair<std::vector<int>, std::string> skipped[] = {
+        {{3, 4, 5, 6, 7, 8}, "строки 3, 4, 5, 6, 7 и ещё 1 не прочитаны и пропущены"},
+        {{3, 9}, "строки 3 и 9 не прочитаны и пропущены"},
+        {{7}, "строка 7 не прочитана и пропущена"}};
+    for (const auto& [lines, text] : skipped) {
+        problem.lines = lines;
+        EXPECT_EQ(FileProblemText(problem), "Файл f: " + text);
+    }
+    problem.kind = PlayerFileProblem::Kind::SavedGameUnreadable;
+    problem.reason = "нет строки «turn»";
+    problem.setAsideAs = "f.bad";
+    EXPECT_EQ(FileProblemText(problem), "Файл f: нет строки «turn»; партия отложена в файл f.bad");
+    problem.kind = PlayerFileProblem::Kind::SavedGameNotAllowed;
+    problem.setAsideAs.clear();
+    problem.setAsideReason = "нет свободного имени";
+    EXPECT_EQ(FileProblemText(problem), "Файл f: в сохранённой партии есть слово, которого нет в словаре игры или не "
+                                        "было в ней; отложить его не удалось: нет свободного имени");
 }
 
 }  // namespace

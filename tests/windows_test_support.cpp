@@ -93,6 +93,11 @@ std::string ScriptedNameDialog::Ask() {
     return ToCp1251(answer.value_or(QString()));
 }
 
+bool RecordingMessageBox::Ask(const std::string& question) {
+    asked.push_back(QString::fromStdString(question));
+    return answer;
+}
+
 double ScriptedRandom::Next() {
     if (numbers.empty()) {
         ADD_FAILURE() << "the game drew more random numbers than the test planned";

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "game/random_source.h"
-#include "session/message_box.h"
-#include "session/name_dialog.h"
+#include "windows/message_box.h"
+#include "windows/name_dialog.h"
 
 class QWidget;
 
@@ -72,10 +72,14 @@ std::string ResultsBytes(const std::vector<std::string>& names, const std::vecto
 class RecordingMessageBox final : public MessageBox {
 public:
     void Show(const std::string& text) override;
+    // Writes the question down and answers it with `answer`.
+    bool Ask(const std::string& question) override;
 
     std::vector<QString> shown;
     // Runs while a message is "open", as the player could act then.
     std::function<void(const QString&)> whileOpen;
+    std::vector<QString> asked;
+    bool answer = true;
 };
 
 class ScriptedNameDialog final : public NameDialog {

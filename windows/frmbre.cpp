@@ -9,6 +9,7 @@
 #include "windows/cp1251_text.h"
 #include "windows/form_buttons.h"
 #include "windows/layouts.h"
+#include "windows/name_dialog.h"
 #include "windows/theme.h"
 
 namespace torvel {
@@ -28,13 +29,13 @@ QLabel* AddCell(QWidget* window, const Place& column, int row) {
 
 }  // namespace
 
-frmbre::frmbre(ButtonServices& buttons) {
+frmbre::frmbre(ButtonServices& buttons, NameDialog& names) : m_names(names) {
     using namespace records_layout;
     setObjectName(QStringLiteral("frmbre"));
     MakeToolWindow(this, QStringLiteral("Лучшие результаты"), kClient);
     setWindowIcon(IconFromImageFiles(
         {QStringLiteral(":/torvel/images/records_icon_16.png"), QStringLiteral(":/torvel/images/records_icon_32.png")}));
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
     // From the back to the front: the panel, the scores, the names (each
@@ -60,6 +61,8 @@ void frmbre::ShowTable(const RecordTable& table) {
     raise();
     activateWindow();
 }
+
+std::string frmbre::AskName() { return m_names.Ask(); }
 
 void frmbre::PutAwayTable() { hide(); }
 

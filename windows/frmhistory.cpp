@@ -1,11 +1,11 @@
-// The window "Статистика игр": the player's figures over every game played,
+// The window "История игр": the player's figures over every game played,
 // and a chart of the points of the last ones.
 #include "windows/frmhistory.h"
 
 #include <QLabel>
 #include <QShortcut>
 
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 #include "windows/beside_window.h"
 #include "windows/controls.h"
 #include "windows/form_buttons.h"
@@ -19,16 +19,15 @@ namespace torvel {
 frmhistory::frmhistory(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindow(mainWindow) {
     using namespace history_layout;
     setObjectName(QStringLiteral("frmhistory"));
-    MakeToolWindow(this, QStringLiteral("Статистика игр"), kClient);
-    SetBackgroundColour(this, theme::kBackground);
+    MakeToolWindow(this, QStringLiteral("История игр"), kClient);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
     AddShape(this, Shape1, Shape::Kind::Panel);
-    m_lines[0] = AddLabel(this, Label1, theme::ArialFont(14.25), theme::kGreen, Qt::AlignHCenter);
-    const QFont lineFont = theme::ArialFont(9.75, true);
+    m_lines[0] = AddLabel(this, Label1, theme::HeadlineFont(), theme::kTotal, Qt::AlignHCenter);
     const Place lines[] = {Label2, Label3, Label4, Label5};
     for (std::size_t i = 1; i < m_lines.size(); ++i) {
-        m_lines[i] = AddLabel(this, lines[i - 1], lineFont, theme::kGrey, Qt::AlignLeft);
+        m_lines[i] = AddLabel(this, lines[i - 1], theme::LineFont(), theme::kText, Qt::AlignLeft);
         m_lines[i]->setWordWrap(true);
     }
     InstallPointsChartAccessibility();

@@ -1,4 +1,4 @@
-// The window "Статистика игр": the player's figures over every game played,
+// The window "История игр": the player's figures over every game played,
 // and a chart of the points of the last ones.
 #pragma once
 

@@ -34,11 +34,11 @@ constexpr int kGlossLineRole = Qt::UserRole + 1;
 QColor MarkColour(WordMark mark) {
     switch (mark) {
         case WordMark::Player:
-            return theme::kGreen;
+            return theme::kFoundByPlayer;
         case WordMark::Computer:
-            return theme::kGrey;
+            return theme::kFoundByComputer;
         case WordMark::Missed:
-            return Qt::black;
+            return theme::kMissed;
     }
     return {};
 }
@@ -50,7 +50,7 @@ QListWidgetItem* LengthItem(std::size_t length, const QFont& font) {
     QFont bold = font;
     bold.setBold(true);
     item->setFont(bold);
-    item->setForeground(theme::kBlue);
+    item->setForeground(theme::kLengthCaption);
     return item;
 }
 
@@ -77,14 +77,14 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     using namespace review_layout;
     setObjectName(QStringLiteral("frmreview"));
     MakeToolWindow(this, QStringLiteral("Разбор партии"), kClient);
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
     AddShape(this, Shape1, Shape::Kind::Panel);
-    m_Label1 = AddLabel(this, Label1, theme::ArialFont(15.75, true), theme::kBlue, Qt::AlignHCenter);
-    m_Label2 = AddLabel(this, Label2, theme::ArialFont(9.75, true), theme::kGrey, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kGrey, Qt::AlignLeft);
-    m_Label4 = AddLabel(this, Label4, theme::ArialFont(9.75), Qt::black, Qt::AlignLeft);
+    m_Label1 = AddLabel(this, Label1, theme::ValueFont(), theme::kSourceWord, Qt::AlignHCenter);
+    m_Label2 = AddLabel(this, Label2, theme::LineFont(), theme::kText, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kText, Qt::AlignLeft);
+    m_Label4 = AddLabel(this, Label4, theme::ListFont(), theme::kGloss, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
     // A gloss may be worth copying.
     m_Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -94,10 +94,10 @@ frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindo
     // Rows are read, not chosen: the keyboard moves a focus frame through
     // them, and a highlight would hide the colour that tells who found a word.
     m_List1->setSelectionMode(QAbstractItemView::NoSelection);
-    m_List1->setFont(theme::ArialFont(9.75));
+    m_List1->setFont(theme::ListFont());
     m_List1->setAccessibleName(QStringLiteral("Слова из букв исходного слова"));
     QPalette listColours = m_List1->palette();
-    listColours.setColor(QPalette::Base, theme::kBackground);
+    listColours.setColor(QPalette::Base, theme::kWindow);
     m_List1->setPalette(listColours);
     connect(m_List1, &QListWidget::currentItemChanged, this, [this](const QListWidgetItem* item) {
         m_Label4->setText(item != nullptr ? item->data(kGlossLineRole).toString() : QString());

@@ -25,6 +25,7 @@
 #include "windows/controls.h"
 #include "windows/cp1251_text.h"
 #include "windows/entry_field.h"
+#include "windows/file_problem_text.h"
 #include "windows/fitting_label.h"
 #include "windows/form_buttons.h"
 #include "windows/last_window.h"
@@ -49,7 +50,7 @@ const std::string kHelp(
     "закончить игру (при этом результат записывается в таблицу рекордов). Если клавиатура осталась в "
     "латинской раскладке, буквы всё равно будут русскими, а Ё программа сама заменит на Е. "
     "\n\nКлавиши: F2 или Ctrl+N — Старт, F1 — Справка, Ctrl+H — Таблица рекордов, Ctrl+R — Разбор, "
-    "Ctrl+I — Статистика игр, Ctrl+Q — Выход.");
+    "Ctrl+I — История игр, Ctrl+Q — Выход.");
 
 // Why an entry was refused.
 std::string RefusalText(EntryResult result) {
@@ -98,9 +99,8 @@ frmtorvel::frmtorvel(std::unique_ptr<OwnServices> own) : frmtorvel(own->messages
 frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& random)
     : m_messages(messages),
       m_buttons(std::make_unique<ButtonServices>()),
-      m_tools(std::make_unique<ToolWindows>(*m_buttons, this)),
-      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools, messages, names},
-                                              random)) {
+      m_tools(std::make_unique<ToolWindows>(*m_buttons, names, this)),
+      m_session(std::make_unique<GameSession>(SessionScreens{*this, *m_tools, *m_tools, *m_tools, *m_tools}, random)) {
     // The picture needs no Qt of the window: it is read while the controls
     // are built, on a core of its own when there is one.
     m_backgroundLoading = std::async(std::launch::async, [] { return LoadBackgroundPicture(kBackgroundFile); });
@@ -111,7 +111,7 @@ frmtorvel::frmtorvel(MessageBox& messages, NameDialog& names, RandomSource& rand
     // first frame.
     setWindowIcon(ProgramIcon({16, 32, 48}));
     setFixedSize(main_layout::kClient);
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
     BuildControls();
     ConnectWindows();
@@ -130,27 +130,25 @@ frmtorvel::~frmtorvel() {
 
 void frmtorvel::BuildControls() {
     using namespace main_layout;
-    using theme::kGrey;
-    const QFont total = theme::ArialFont(15.75, true);
 
     // From the back to the front.
     AddShape(this, Shape1, Shape::Kind::Panel);
-    m_Label1 = SetUpLabel(new FittingLabel(this), Label1, total, theme::kBlue, Qt::AlignLeft);
-    m_Label2 = AddLabel(this, Label2, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label3 = AddLabel(this, Label3, total, theme::kGreen, Qt::AlignHCenter, QStringLiteral("0"));
-    m_Label4 = AddLabel(this, Label4, font(), kGrey, Qt::AlignLeft, QStringLiteral("Исходное слово"));
-    m_Label6 = AddLabel(this, Label6, font(), kGrey, Qt::AlignRight, QStringLiteral("Слово компьютера"));
-    m_Label7 = AddLabel(this, Label7, theme::ArialFont(14.25), kGrey, Qt::AlignRight);
+    m_Label1 = SetUpLabel(new FittingLabel(this), Label1, theme::ValueFont(), theme::kSourceWord, Qt::AlignLeft);
+    m_Label2 = AddLabel(this, Label2, theme::ValueFont(), theme::kTotal, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label3 = AddLabel(this, Label3, theme::ValueFont(), theme::kTotal, Qt::AlignHCenter, QStringLiteral("0"));
+    m_Label4 = AddLabel(this, Label4, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Исходное слово"));
+    m_Label6 = AddLabel(this, Label6, font(), theme::kCaption, Qt::AlignRight, QStringLiteral("Слово компьютера"));
+    m_Label7 = AddLabel(this, Label7, theme::WordFont(), theme::kComputerWord, Qt::AlignRight);
     AddShape(this, Shape2, Shape::Kind::Outline);
     AddShape(this, Shape3, Shape::Kind::Outline);
-    m_Label5[0] = AddLabel(this, Label5_0, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
-    m_Label5[1] = AddLabel(this, Label5_1, font(), kGrey, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[0] = AddLabel(this, Label5_0, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
+    m_Label5[1] = AddLabel(this, Label5_1, font(), theme::kCaption, Qt::AlignLeft, QStringLiteral("Сумма букв"));
     AddShape(this, Shape4, Shape::Kind::RoundedOutline);
-    QLabel* const credit =
-        AddLabel(this, Label8, font(), kGrey, Qt::AlignHCenter, QStringLiteral("© 2026 Торвель · игра в слова"));
+    QLabel* const credit = AddLabel(this, Label8, font(), theme::kCaption, Qt::AlignHCenter,
+                                    QStringLiteral("© 2026 Торвель · игра в слова"));
     // Centred in the outline around it.
     credit->setAlignment(Qt::AlignCenter);
-    AddLabel(this, Label9, theme::WindowFont(true), Qt::white, Qt::AlignLeft, QStringLiteral("Торвель"));
+    AddLabel(this, Label9, theme::TitleFont(), theme::kTitle, Qt::AlignLeft, QStringLiteral("Торвель"));
     // Hidden until the first start.
     for (QLabel* caption : {m_Label4, m_Label6, m_Label5[0], m_Label5[1]}) caption->hide();
     ShowAnnounced(m_Label1, kSourceWordName, QString());
@@ -166,17 +164,17 @@ void frmtorvel::BuildControls() {
     m_Text3->setAccessibleName(QStringLiteral("Слова компьютера"));
     for (WordList* list : {m_Text2, m_Text3}) {
         QPalette palette = list->palette();
-        palette.setColor(QPalette::Base, theme::kBackground);
+        palette.setColor(QPalette::Base, theme::kWindow);
         list->setPalette(palette);
         connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
     }
 
     m_Text1 = Placed(new EntryField(this), Text1);
-    m_Text1->setFont(theme::ArialFont(14.25));
+    m_Text1->setFont(theme::WordFont());
     m_Text1->setAccessibleName(QStringLiteral("Ваше слово"));
     QPalette entryColours = m_Text1->palette();
     entryColours.setColor(QPalette::Base, theme::kPanel);
-    entryColours.setColor(QPalette::Text, kGrey);
+    entryColours.setColor(QPalette::Text, theme::kEntryText);
     m_Text1->setPalette(entryColours);
     m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
     connect(m_Text1, &EntryField::enterPressed, this, [this] {
@@ -248,9 +246,10 @@ void frmtorvel::ConnectWindows() {
     connect(m_tools.get(), &ToolWindows::historyClicked, this, [this] { m_session->ShowHistory(); });
 }
 
-void frmtorvel::OfferSavedGame(Question& question) {
-    // The question had the keyboard; without one nothing took it away.
-    if (m_session->OfferSavedGame(question)) ReturnToEntry(true);
+void frmtorvel::OfferUnfinishedGame() {
+    // The question or the message had the keyboard; without one nothing took
+    // it away.
+    if (m_session->OfferSavedGame()) ReturnToEntry(true);
 }
 
 bool frmtorvel::Form_Load() {
@@ -260,7 +259,7 @@ bool frmtorvel::Form_Load() {
     try {
         m_background = m_backgroundLoading.valid() ? m_backgroundLoading.get() : LoadBackgroundPicture(kBackgroundFile);
     } catch (const DataFileError& error) {
-        m_messages.Show(error.what());
+        ShowFileError(error);
         return false;
     }
     update();
@@ -320,10 +319,11 @@ void frmtorvel::cmdhel_Click() { m_messages.Show(kHelp); }
 void frmtorvel::entr() { m_session->entr(ToCp1251(m_Text1->text())); }
 
 void frmtorvel::LookUp(const QString& word) {
-    const std::string address = m_session->ArticleAddress(ToCp1251(word));
-    if (address.empty()) return;
-    // The address is encoded already: taken as it stands, byte for byte.
-    const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+    const std::string title = m_session->ArticleTitle(ToCp1251(word));
+    if (title.empty()) return;
+    // The Russian Wiktionary's article on the word; QUrl encodes the title.
+    QUrl url(QStringLiteral("https://ru.wiktionary.org"));
+    url.setPath(QStringLiteral("/wiki/") + FromCp1251(title));
     if (!QDesktopServices::openUrl(url)) {
         m_messages.Show("Не удалось открыть в браузере страницу " + url.toDisplayString().toStdString());
     }
@@ -348,7 +348,24 @@ void frmtorvel::ShowGame(const Game& game) {
     }
 }
 
-void frmtorvel::ShowRefusal(EntryResult result) { m_messages.Show(RefusalText(result)); }
+void frmtorvel::ShowRefusal(EntryResult result) {
+    m_messages.Show(RefusalText(result));
+    // A word kept in the entry is selected whole, so that what is typed next
+    // takes its place.
+    m_Text1->selectAll();
+}
+
+bool frmtorvel::OfferSavedGame(std::string_view sourceWord, int playerTotal, int computerTotal) {
+    const QString question = QStringLiteral("Продолжить прошлую партию? %1, %2 : %3")
+                                 .arg(FromCp1251(sourceWord))
+                                 .arg(playerTotal)
+                                 .arg(computerTotal);
+    return m_messages.Ask(question.toStdString());
+}
+
+void frmtorvel::ShowFileError(const DataFileError& error) { m_messages.Show(error.what()); }
+
+void frmtorvel::ShowFileProblem(const PlayerFileProblem& problem) { m_messages.Show(FileProblemText(problem)); }
 
 void frmtorvel::ClearEntry() { m_Text1->clear(); }
 

@@ -19,7 +19,6 @@ class EntryField;
 class GameSession;
 class MessageBox;
 class NameDialog;
-class Question;
 class RandomSource;
 class ToolWindows;
 class VantorButton;
@@ -47,12 +46,15 @@ public:
     bool Form_Load();
 
     // Once the window is shown: a game left unfinished at the last run is
-    // offered back with `question`.
-    void OfferSavedGame(Question& question);
+    // offered back.
+    void OfferUnfinishedGame();
 
     void ShowGame(const Game& game) override;
     void ClearEntry() override;
     void ShowRefusal(EntryResult result) override;
+    bool OfferSavedGame(std::string_view sourceWord, int playerTotal, int computerTotal) override;
+    void ShowFileError(const DataFileError& error) override;
+    void ShowFileProblem(const PlayerFileProblem& problem) override;
     void EndProgram() override;
 
 protected:

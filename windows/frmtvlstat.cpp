@@ -16,18 +16,17 @@ frmtvlstat::frmtvlstat(ButtonServices& buttons) {
     using namespace statistics_layout;
     setObjectName(QStringLiteral("frmtvlstat"));
     MakeToolWindow(this, QStringLiteral("Статистика игры"), kClient);
-    SetBackgroundColour(this, theme::kBackground);
+    SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
-    const QFont lineFont = theme::ArialFont(9.75, true);
     AddShape(this, Shape1, Shape::Kind::Panel);
-    m_Label1 = AddLabel(this, Label1, theme::ArialFont(14.25), theme::kVerdict, Qt::AlignHCenter);
-    m_Label2 = AddLabel(this, Label2, lineFont, theme::kGrey, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, Label3, lineFont, theme::kGrey, Qt::AlignLeft);
-    m_Label4 = AddLabel(this, Label4, lineFont, theme::kGrey, Qt::AlignLeft);
+    m_Label1 = AddLabel(this, Label1, theme::HeadlineFont(), theme::kVerdict, Qt::AlignHCenter);
+    m_Label2 = AddLabel(this, Label2, theme::LineFont(), theme::kText, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, Label3, theme::LineFont(), theme::kText, Qt::AlignLeft);
+    m_Label4 = AddLabel(this, Label4, theme::LineFont(), theme::kText, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
-    m_Label5 = AddLabel(this, Label5, theme::ArialFont(15.75), theme::kGreen, Qt::AlignHCenter);
-    m_Label6 = AddLabel(this, Label6, font(), Qt::black, Qt::AlignLeft);
+    m_Label5 = AddLabel(this, Label5, theme::PointsFont(), theme::kTotal, Qt::AlignHCenter);
+    m_Label6 = AddLabel(this, Label6, font(), theme::kHiddenValue, Qt::AlignLeft);
     m_Label6->hide();
 
     FormButtons form(this, QStringLiteral("frmtvlstat"), buttons);

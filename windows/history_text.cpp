@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/cp1251.h"
 #include "common/russian_plural.h"
 
 namespace torvel {
@@ -36,7 +37,7 @@ std::string PointsLine(const HistoryFigures& figures) {
 
 std::string LongestWordLine(const HistoryFigures& figures) {
     if (figures.longestWord.empty()) return "Самое длинное слово: пока нет";
-    return "Самое длинное слово: " + figures.longestWord + ", " +
+    return "Самое длинное слово: " + Cp1251ToUtf8(figures.longestWord) + ", " +
            Count(figures.longestWordLetters, "буква", "буквы", "букв");
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 
 namespace torvel {
 

@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "windows/frmtorvel.h"
-#include "windows/qt_question.h"
 #include "windows/qt_translations.h"
 
 int main(int argc, char* argv[]) {
@@ -23,7 +22,6 @@ int main(int argc, char* argv[]) {
     window.show();
     // The question about an unfinished game comes over the window, once the
     // event loop runs.
-    torvel::QtQuestion question;
-    QTimer::singleShot(0, &window, [&] { window.OfferSavedGame(question); });
+    QTimer::singleShot(0, &window, [&] { window.OfferUnfinishedGame(); });
     return QApplication::exec();
 }

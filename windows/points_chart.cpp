@@ -66,11 +66,11 @@ QRect PointsChart::BarRect(QSize size, const std::vector<ChartGame>& games, std:
 QColor PointsChart::VerdictColour(Verdict verdict) {
     switch (verdict) {
         case Verdict::Win:
-            return theme::kGreen;
+            return theme::kWin;
         case Verdict::Loss:
             return theme::kLoss;
         case Verdict::Draw:
-            return theme::kGrey;
+            return theme::kDraw;
     }
     return {};
 }
@@ -78,12 +78,12 @@ QColor PointsChart::VerdictColour(Verdict verdict) {
 void PointsChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect plot = PlotRect(size());
-    painter.fillRect(plot, theme::kBackground);
-    painter.setPen(Qt::white);
+    painter.fillRect(plot, theme::kWindow);
+    painter.setPen(theme::kOutline);
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     const std::pair<int, int> range = Range(m_games);
     const QFontMetrics metrics(font());
-    painter.setPen(theme::kGrey);
+    painter.setPen(theme::kText);
 
     // The scale: the highest and lowest points and zero, each with its line.
     for (const int mark : std::set<int>{range.first, 0, range.second}) {
@@ -104,7 +104,7 @@ void PointsChart::paintEvent(QPaintEvent*) {
     for (const Verdict verdict : {Verdict::Loss, Verdict::Draw, Verdict::Win}) {
         const QString word = QString::fromStdString(VerdictWord(verdict));
         right -= metrics.horizontalAdvance(word);
-        painter.setPen(theme::kGrey);
+        painter.setPen(theme::kText);
         painter.drawText(QRect(right, 0, metrics.horizontalAdvance(word), kTop - 2), Qt::AlignVCenter, word);
         right -= 12;
         painter.fillRect(QRect(right, (kTop - 2) / 2 - 4, 8, 8), VerdictColour(verdict));

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 
 namespace torvel {
 

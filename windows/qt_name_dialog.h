@@ -1,7 +1,7 @@
 // The name question as a Qt input dialog.
 #pragma once
 
-#include "session/name_dialog.h"
+#include "windows/name_dialog.h"
 
 namespace torvel {
 

@@ -1,7 +1,9 @@
-// The shapes of the windows' layouts: a filled panel and white outlines.
+// The shapes of the windows' layouts: a filled panel and outlines.
 #include "windows/shape.h"
 
 #include <QPainter>
+
+#include "windows/theme.h"
 
 namespace torvel {
 
@@ -18,7 +20,7 @@ QRect DevicePixels(const QTransform& toDevice, const QRect& r) {
     return {topLeft, bottomRight - QPoint(1, 1)};
 }
 
-// The white one-pixel outline, each side on the whole device pixels of the
+// The one-pixel outline, each side on the whole device pixels of the
 // widget's edge pixels: on a screen of a fractional device pixel ratio a side
 // centred on the edge would fall between device pixels and vanish.
 void PaintOutline(QPainter& painter, const QRect& rect) {
@@ -30,7 +32,7 @@ void PaintOutline(QPainter& painter, const QRect& rect) {
         {rect.right(), rect.top(), 1, rect.height()},
     };
     painter.setWorldTransform(toDevice.inverted());
-    for (const QRect& side : sides) painter.fillRect(DevicePixels(toDevice, side), Qt::white);
+    for (const QRect& side : sides) painter.fillRect(DevicePixels(toDevice, side), theme::kOutline);
 }
 
 }  // namespace
@@ -42,12 +44,12 @@ Shape::Shape(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 1));
+    painter.setPen(QPen(theme::kOutline, 1));
     // The one-pixel border lies inside the shape's rectangle.
     const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     switch (m_kind) {
         case Kind::Panel:
-            painter.setBrush(QColor(255, 192, 128));
+            painter.setBrush(theme::kPanel);
             painter.drawRoundedRect(bounds, kCornerRadius, kCornerRadius);
             break;
         case Kind::Outline:

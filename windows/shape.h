@@ -1,4 +1,4 @@
-// The shapes of the windows' layouts: a filled panel and white outlines.
+// The shapes of the windows' layouts: a filled panel and outlines.
 #pragma once
 
 #include <QWidget>
@@ -12,9 +12,9 @@ class Shape final : public QWidget {
     Q_OBJECT
 public:
     enum class Kind {
-        Panel,           // curved corners, filled 255, 192, 128, white border
-        Outline,         // white rectangle outline
-        RoundedOutline,  // white outline with curved corners
+        Panel,           // curved corners, filled in the panel colour, with an outline
+        Outline,         // a rectangle's outline
+        RoundedOutline,  // an outline with curved corners
     };
 
     Shape(Kind kind, QWidget* parent);

@@ -15,10 +15,19 @@ QFont Font(const QString& family, double points, bool bold) {
     return font;
 }
 
+QFont SansSerif(bool bold) { return Font(QStringLiteral("MS Sans Serif"), 8.25, bold); }
+
+QFont Arial(double points, bool bold = false) { return Font(QStringLiteral("Arial"), points, bold); }
+
 }  // namespace
 
-QFont WindowFont(bool bold) { return Font(QStringLiteral("MS Sans Serif"), 8.25, bold); }
-
-QFont ArialFont(double points, bool bold) { return Font(QStringLiteral("Arial"), points, bold); }
+QFont WindowFont() { return SansSerif(false); }
+QFont TitleFont() { return SansSerif(true); }
+QFont ValueFont() { return Arial(15.75, true); }
+QFont WordFont() { return Arial(14.25); }
+QFont HeadlineFont() { return Arial(14.25); }
+QFont LineFont() { return Arial(9.75, true); }
+QFont PointsFont() { return Arial(15.75); }
+QFont ListFont() { return Arial(9.75); }
 
 }  // namespace torvel::theme

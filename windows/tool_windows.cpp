@@ -9,8 +9,8 @@
 
 namespace torvel {
 
-ToolWindows::ToolWindows(ButtonServices& buttons, QWidget* mainWindow)
-    : m_buttons(buttons), m_mainWindow(mainWindow) {}
+ToolWindows::ToolWindows(ButtonServices& buttons, NameDialog& names, QWidget* mainWindow)
+    : m_buttons(buttons), m_names(names), m_mainWindow(mainWindow) {}
 
 ToolWindows::~ToolWindows() = default;
 
@@ -26,7 +26,7 @@ frmtvlstat& ToolWindows::Statistics() {
 
 frmbre& ToolWindows::Records() {
     if (!m_frmbre) {
-        m_frmbre = std::make_unique<frmbre>(m_buttons);
+        m_frmbre = std::make_unique<frmbre>(m_buttons, m_names);
         m_frmbre->installEventFilter(m_mainWindow);
         connect(m_frmbre.get(), &frmbre::unloaded, this, &ToolWindows::recordsUnloaded);
         connect(m_frmbre.get(), &frmbre::historyClicked, this, &ToolWindows::historyClicked);
@@ -60,6 +60,8 @@ void ToolWindows::CloseStatistics() {
 void ToolWindows::FillTable(const RecordTable& table) { Records().FillTable(table); }
 
 void ToolWindows::ShowTable(const RecordTable& table) { Records().ShowTable(table); }
+
+std::string ToolWindows::AskName() { return Records().AskName(); }
 
 void ToolWindows::PutAwayTable() {
     if (m_frmbre) m_frmbre->PutAwayTable();

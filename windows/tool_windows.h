@@ -17,6 +17,7 @@ class frmbre;
 class frmhistory;
 class frmreview;
 class frmtvlstat;
+class NameDialog;
 
 // Each window is built when the game first needs it, not with the main
 // window, so that the main window's first frame does not wait for them; once
@@ -27,8 +28,9 @@ class ToolWindows final : public QObject, public StatisticsScreen, public Record
     Q_OBJECT
 public:
     // `mainWindow` watches every window's events from its building on, and
-    // the review opens beside it.
-    ToolWindows(ButtonServices& buttons, QWidget* mainWindow);
+    // the review opens beside it. The best results ask a new row's name with
+    // `names`.
+    ToolWindows(ButtonServices& buttons, NameDialog& names, QWidget* mainWindow);
     ~ToolWindows() override;
 
     void ShowEvaluation(const Evaluation& evaluation) override;
@@ -36,6 +38,7 @@ public:
 
     void FillTable(const RecordTable& table) override;
     void ShowTable(const RecordTable& table) override;
+    std::string AskName() override;
     void PutAwayTable() override;
     void UnloadTable() override;
     void KeepTableOpen() override;
@@ -72,6 +75,7 @@ private:
     frmhistory& History();
 
     ButtonServices& m_buttons;
+    NameDialog& m_names;
     QWidget* m_mainWindow;
     std::unique_ptr<frmbre> m_frmbre;
     std::unique_ptr<frmtvlstat> m_frmtvlstat;

@@ -4,7 +4,7 @@
 # «Продолжить прошлую партию?», Enter answers Да and the window shows the game
 # exactly as it was. Ended, the game goes into history.txt and the saved game
 # is gone. Ctrl+I, pressed in the statistics window that the end opened, opens
-# "Статистика игр", whose chart shows a win, a loss and a draw in their three
+# "История игр", whose chart shows a win, a loss and a draw in their three
 # colours (checked on a screenshot). Given SCREENSHOT, that window is saved
 # there as a PNG.
 #
@@ -114,7 +114,7 @@ last=$(tail -n 1 "$play/history.txt" | cut -f 2-)
 
 # Ctrl+I in the statistics window, on the Russian layout: the key of I sends Ш.
 xdotool windowfocus --sync "$stats" key ctrl+Cyrillic_sha
-history=$(find_window "Статистика игр") || die "Ctrl+I in the statistics window did not open the history"
+history=$(find_window "История игр") || die "Ctrl+I in the statistics window did not open the history"
 eval "$(xdotool getwindowgeometry --shell "$history")"
 # The bars of the three oldest games shown stand on the zero line at row 329,
 # at columns 48-50, 52-55 and 57-60, and the shortest, the draw's, reaches up

@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "common/data_file_error.h"
-#include "common/leading_number.h"
-#include "common/number_text.h"
+#include "results/leading_number.h"
+#include "results/number_text.h"
 #include "game/random_source.h"
 
 namespace torvel {

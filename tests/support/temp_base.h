@@ -1,29 +1,11 @@
-// Word bases written into a scratch folder for one test.
+// The lines of crafted word bases for the tests.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace torvel {
-
-// A fresh folder that is removed with everything in it when the object goes.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-    // Writes `bytes` into the file `name` of the folder and returns its path.
-    std::string Write(const std::string& name, std::string_view bytes) const;
-
-private:
-    std::filesystem::path m_path;
-};
 
 // A line that no test source word can supply, to fill a base up to its size.
 inline constexpr std::string_view kFiller = "#";

@@ -1,8 +1,9 @@
-// Scratch folders and whole-file helpers for the results table's tests.
+// Scratch folders and whole files for the tests.
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvel::testing {
@@ -21,6 +22,9 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::string file(const std::string& name) const { return (m_path / name).string(); }
 
+    // Writes `bytes` into the file `name` of the folder and returns its path.
+    std::string Write(const std::string& name, std::string_view bytes) const;
+
     // Names of everything in the folder, sorted.
     std::vector<std::string> entries() const { return EntriesOf(m_path); }
     static std::vector<std::string> EntriesOf(const std::filesystem::path& folder);
@@ -29,11 +33,7 @@ private:
     std::filesystem::path m_path;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes);
+void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
-
-// Twenty lines, each followed by `lineEnd`: names first, then scores.
-std::string TableText(const std::vector<std::string>& names, const std::vector<std::string>& scores,
-                      const std::string& lineEnd = "\r\n");
 
 }  // namespace torvel::testing

@@ -7,7 +7,8 @@
 
 namespace torvel {
 
-// Words are UTF-8: the history is kept for people to read, in a UTF-8 file.
+// Words are Windows-1251, as everywhere in the game; the history file keeps
+// them in UTF-8.
 struct HistoryEntry {
     std::string when;        // local time of the evaluation, "2026-05-04 18:22:10"
     std::string sourceWord;

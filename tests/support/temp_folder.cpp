@@ -1,5 +1,5 @@
-// Scratch folders and whole-file helpers for the results table's tests.
-#include "results_test_files.h"
+// Scratch folders and whole files for the tests.
+#include "tests/support/temp_folder.h"
 
 #include <stdlib.h>
 
@@ -13,7 +13,7 @@ namespace torvel::testing {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder(const fs::path& parent) {
-    std::string pattern = (parent / "torvel-results-XXXXXX").string();
+    std::string pattern = (parent / "torvel-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     m_path = pattern;
 }
@@ -22,6 +22,12 @@ TempFolder::~TempFolder() {
     std::error_code ignored;
     fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(m_path, ignored);
+}
+
+std::string TempFolder::Write(const std::string& name, std::string_view bytes) const {
+    const std::string path = file(name);
+    WriteBytes(path, bytes);
+    return path;
 }
 
 std::vector<std::string> TempFolder::EntriesOf(const fs::path& folder) {
@@ -33,7 +39,7 @@ std::vector<std::string> TempFolder::EntriesOf(const fs::path& folder) {
     return names;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
@@ -43,15 +49,6 @@ std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string TableText(const std::vector<std::string>& names, const std::vector<std::string>& scores,
-                      const std::string& lineEnd) {
-    std::string text;
-    for (const auto* column : {&names, &scores}) {
-        for (const std::string& cell : *column) text += cell + lineEnd;
-    }
-    return text;
 }
 
 }  // namespace torvel::testing

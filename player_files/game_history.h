@@ -2,12 +2,11 @@
 #pragma once
 
 #include <ctime>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "history/history_entry.h"
+#include "player_files/history_entry.h"
 
 namespace torvel {
 
@@ -19,12 +18,9 @@ struct HistoryReading {
     std::vector<int> skippedLines;
 };
 
-// The file is UTF-8. Its first line names the format and its version; then
-// each game is one line of ten fields separated by tabs: the time, the source
-// word, the verdict ("победа", "поражение", "ничья"), the points, the
-// player's and the computer's letter totals, the player's and the computer's
-// word counts, the average length of the player's words and the player's
-// longest word. Lines end with LF (a CR before it is ignored when read).
+// The file is UTF-8, one game a line after a line naming the format and its
+// version; docs/file-formats.md describes it. Words are converted between
+// UTF-8 and Windows-1251 here.
 //
 // The file is only ever appended to, never rewritten, so nothing once
 // written is lost: a line that cannot be read is skipped, not removed.
@@ -53,10 +49,6 @@ public:
 private:
     std::string m_path;
 };
-
-// "строка 7 не прочитана и пропущена", "строки 7, 9 и 12 не прочитаны и
-// пропущены", for a message that names the file. Lists at most five lines.
-std::string SkippedLinesProblem(std::span<const int> lines);
 
 // The local time as the history writes it, "2026-05-04 18:22:10".
 std::string LocalTimeText(std::time_t time);

@@ -10,11 +10,9 @@
 
 namespace torvel {
 
-// The file is UTF-8: a version line, then one "key<TAB>value" line each for
-// the source word ("source"), whose move it is ("turn": "player" or
-// "computer"), both letter totals ("player-total", "computer-total") and the
-// computer's last word ("computer-last"), then one line per word played, in
-// order ("player" or "computer" and the word). Lines end with LF.
+// The file is UTF-8, a version line and then "key<TAB>value" lines;
+// docs/file-formats.md describes it. Words are converted between UTF-8 and
+// Windows-1251 here.
 class SavedGameFile {
 public:
     static constexpr std::string_view kVersionLine = "torvel-saved-game 1";

@@ -34,7 +34,7 @@ def pictures():
 
 
 def main():
-    default = Path(__file__).resolve().parent.parent / "assets"
+    default = Path(__file__).resolve().parents[2] / "assets"
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", type=Path, default=default, help="assets folder to write into")
     out = parser.parse_args().out

@@ -1,19 +1,9 @@
 // What the player's history adds up to: the figures of the statistics window.
-#include "history/history_figures.h"
+#include "player_files/history_figures.h"
 
 #include <algorithm>
 
 namespace torvel {
-
-namespace {
-
-// Letters, not bytes: the history's words are UTF-8.
-int Letters(const std::string& word) {
-    return static_cast<int>(
-        std::count_if(word.begin(), word.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-}  // namespace
 
 HistoryFigures FiguresOf(std::span<const HistoryEntry> games) {
     HistoryFigures figures;
@@ -32,7 +22,7 @@ HistoryFigures FiguresOf(std::span<const HistoryEntry> games) {
         points += game.points;
         letters += game.playerTotal;
         words += game.playerWords;
-        if (const int letters = Letters(game.longestWord); letters > figures.longestWordLetters) {
+        if (const int letters = static_cast<int>(game.longestWord.size()); letters > figures.longestWordLetters) {
             figures.longestWordLetters = letters;
             figures.longestWord = game.longestWord;
         }

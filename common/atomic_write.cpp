@@ -1,5 +1,5 @@
 // Replacing a file's content so that a failure leaves either the old or the new.
-#include "results/atomic_write.h"
+#include "common/atomic_write.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

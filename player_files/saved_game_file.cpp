@@ -1,6 +1,6 @@
 // The unfinished game, saved after every move in saved-game.txt so that the
 // next start can offer it back.
-#include "history/saved_game_file.h"
+#include "player_files/saved_game_file.h"
 
 #include <fcntl.h>
 
@@ -16,7 +16,7 @@
 #include "common/line_reader.h"
 #include "common/system_reason.h"
 #include "game/word_base.h"
-#include "results/atomic_write.h"
+#include "common/atomic_write.h"
 
 namespace torvel {
 
@@ -35,6 +35,7 @@ constexpr std::string_view kPlayerTotal = "player-total";
 constexpr std::string_view kComputerTotal = "computer-total";
 constexpr std::string_view kComputerLast = "computer-last";
 constexpr std::string_view kOnceKeys[] = {kSource, kTurn, kPlayerTotal, kComputerTotal, kComputerLast};
+constexpr std::string_view kPlayerTurn = "player";
 constexpr std::string_view kPlayerWord = "player";
 constexpr std::string_view kComputerWord = "computer";
 
@@ -84,13 +85,8 @@ public:
         game.sourceWord = once[kSource];
         if (game.sourceWord.empty()) Fail("исходное слово пустое");
         game.computerLastWord = once[kComputerLast];
-        if (once[kTurn] == "player") {
-            game.turn = Turn::Player;
-        } else if (once[kTurn] == "computer") {
-            game.turn = Turn::Computer;
-        } else {
-            Fail("непонятно, чей ход");
-        }
+        // Between two moves it is always the player's.
+        if (once[kTurn] != kPlayerTurn) Fail("непонятно, чей ход");
         game.playerTotal = Total(once[kPlayerTotal], game.playerWords);
         game.computerTotal = Total(once[kComputerTotal], game.computerWords);
         return game;
@@ -127,7 +123,7 @@ void SavedGameFile::Save(const GamePosition& game) const {
     std::string text(kVersionLine);
     text += '\n';
     AddLine(text, kSource, Cp1251ToUtf8(game.sourceWord));
-    AddLine(text, kTurn, game.turn == Turn::Player ? "player" : "computer");
+    AddLine(text, kTurn, kPlayerTurn);
     AddLine(text, kPlayerTotal, std::to_string(game.playerTotal));
     AddLine(text, kComputerTotal, std::to_string(game.computerTotal));
     AddLine(text, kComputerLast, Cp1251ToUtf8(game.computerLastWord));

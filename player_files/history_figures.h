@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "history/history_entry.h"
+#include "player_files/history_entry.h"
 
 namespace torvel {
 
@@ -27,7 +27,7 @@ struct HistoryFigures {
     int winPercent = 0;            // of the games, to the nearest whole, halves up
     int bestPoints = 0;
     double averagePoints = 0;
-    std::string longestWord;       // the longest the player ever made (the first of equal ones)
+    std::string longestWord;       // the longest the player ever made (the first of equal ones), Windows-1251
     int longestWordLetters = 0;
     double averageWordLength = 0;  // letters per word over all the player's words
     std::vector<ChartGame> lastGames;  // up to kChartGames, oldest first

@@ -1,5 +1,5 @@
 // Numbers written into the scores of the table of best results.
-#include "common/number_text.h"
+#include "results/number_text.h"
 
 #include <array>
 #include <charconv>

@@ -13,7 +13,7 @@ from pathlib import Path
 import imagereaders
 
 TOOLS = Path(__file__).resolve().parent
-ASSETS = TOOLS.parent / "assets"
+ASSETS = TOOLS.parents[1] / "assets"
 
 
 def luminance(rgb):

@@ -1,5 +1,5 @@
 // The number a text starts with, read the same way whatever the locale.
-#include "common/leading_number.h"
+#include "results/leading_number.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // The player's history: every evaluated game, one line each, in history.txt.
-#include "history/game_history.h"
+#include "player_files/game_history.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/cp1251.h"
 #include "common/data_file_error.h"
 #include "common/file_bytes.h"
 #include "common/system_reason.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kFields = 10;
-constexpr std::size_t kListedLines = 5;
 
 constexpr std::string_view kVerdicts[] = {"победа", "поражение", "ничья"};
 constexpr Verdict kVerdictValues[] = {Verdict::Win, Verdict::Loss, Verdict::Draw};
@@ -44,9 +44,10 @@ std::string Field(std::string_view text) {
 std::string LineOf(const HistoryEntry& game) {
     std::string line = Field(game.when);
     for (const std::string& field :
-         {Field(game.sourceWord), std::string(VerdictWord(game.verdict)), std::to_string(game.points),
+         {Field(Cp1251ToUtf8(game.sourceWord)), std::string(VerdictWord(game.verdict)), std::to_string(game.points),
           std::to_string(game.playerTotal), std::to_string(game.computerTotal), std::to_string(game.playerWords),
-          std::to_string(game.computerWords), std::to_string(game.averageLength), Field(game.longestWord)}) {
+          std::to_string(game.computerWords), std::to_string(game.averageLength),
+          Field(Cp1251ToUtf8(game.longestWord))}) {
         line += '\t';
         line += field;
     }
@@ -91,7 +92,8 @@ Verdict VerdictOf(int player, int computer) {
 }
 
 // A game's line, or none when it cannot be read: a field missing or too
-// many, a number that is none, or a verdict the totals contradict.
+// many, a number that is none, a word the game's code page cannot hold, or a
+// verdict the totals contradict.
 std::optional<HistoryEntry> ParseLine(std::string_view line) {
     const std::optional<std::array<std::string_view, kFields>> split = SplitFields(line);
     if (!split) return std::nullopt;
@@ -103,9 +105,11 @@ std::optional<HistoryEntry> ParseLine(std::string_view line) {
     numbers[0] = Number(fields[3], true);
     for (std::size_t i = 1; i < 6; ++i) numbers[i] = Number(fields[3 + i], false);
     if (std::any_of(std::begin(numbers), std::end(numbers), [](const auto& n) { return !n; })) return std::nullopt;
+    std::optional<std::string> words[] = {Utf8ToCp1251Exactly(fields[1]), Utf8ToCp1251Exactly(fields[9])};
+    if (!words[0] || !words[1]) return std::nullopt;
 
     HistoryEntry game{.when = std::string(fields[0]),
-                      .sourceWord = std::string(fields[1]),
+                      .sourceWord = std::move(*words[0]),
                       .verdict = kVerdictValues[verdict - std::begin(kVerdicts)],
                       .points = *numbers[0],
                       .playerTotal = *numbers[1],
@@ -113,7 +117,7 @@ std::optional<HistoryEntry> ParseLine(std::string_view line) {
                       .playerWords = *numbers[3],
                       .computerWords = *numbers[4],
                       .averageLength = *numbers[5],
-                      .longestWord = std::string(fields[9])};
+                      .longestWord = std::move(*words[1])};
     if (game.verdict != VerdictOf(game.playerTotal, game.computerTotal)) return std::nullopt;
     return game;
 }
@@ -240,18 +244,6 @@ HistoryReading GameHistory::Read() const {
         }
     }
     return reading;
-}
-
-std::string SkippedLinesProblem(std::span<const int> lines) {
-    if (lines.size() == 1) return "строка " + std::to_string(lines.front()) + " не прочитана и пропущена";
-    const std::size_t listed = std::min(lines.size(), kListedLines);
-    std::string text = "строки ";
-    for (std::size_t i = 0; i < listed; ++i) {
-        if (i > 0) text += (i + 1 == listed && listed == lines.size()) ? " и " : ", ";
-        text += std::to_string(lines[i]);
-    }
-    if (listed < lines.size()) text += " и ещё " + std::to_string(lines.size() - listed);
-    return text + " не прочитаны и пропущены";
 }
 
 std::string LocalTimeText(std::time_t time) {
