@@ -15,7 +15,7 @@ from unittest import mock
 import make_wordbase
 from wordbase import (additions, apertium, basefile, borrowing, commonness, corpus, describing,
                       freedict, gloss, hunspell, nouns, ranking, report, selection, sidefiles,
-                      stats, texts, weblist)
+                      stats, texts, verdicts, weblist)
 from wordbase.letters import LetterIndex, fits
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
@@ -503,6 +503,27 @@ class AdditionsTest(unittest.TestCase):
             additions.read(['чёрт # x', 'черт # y'])
 
 
+class VerdictsTest(unittest.TestCase):
+    def test_read_words_enter_as_their_verdict_says(self):
+        read = verdicts.read(['# header', '', 'ёж      keep  # a hedgehog',
+                              'ост     drop  # an abbreviation', 'мезон   drop  # physics',
+                              'кадка   keep  # a tub', 'глория  drop  # a first name'])
+        known = {'ОСТ', 'ГЛОРИЯ', 'ЛОШАДЬ', 'ДОМ'}
+        cases = {'ЕЖ': True, 'ОСТ': False, 'ДОМ': False, 'КОТ': False, 'КАДКА': True,
+                 'МЕЗОН': False, 'СМАЛЬТА': False, 'ГЛОРИЯ': False, 'ЛОШАДЬ': True}
+        for word, entered in cases.items():
+            self.assertEqual(verdicts.admitted(word, read, known), entered, word)
+        self.assertEqual(verdicts.undecided(['КОТ', 'ЕЖ', 'ЛОШАДЬ', 'СМАЛЬТА'], read, known),
+                         ['КОТ', 'СМАЛЬТА'])
+        bad = {'кот # a cat': 'not a word followed by keep or drop',
+               'кот  maybe  # a cat': 'not a word followed by keep or drop',
+               'кот keep': 'no comment', 'Кот keep # x': 'small Russian', 'я keep # x': '2 to 20',
+               'ёж drop # twice': 'ёж is decided twice'}
+        for line, message in bad.items():
+            with self.assertRaisesRegex(verdicts.Malformed, f'line 2: .*{message}'):
+                verdicts.read(['ёж keep # a hedgehog', line])
+
+
 class LearnersTest(unittest.TestCase):
     def test_noun_translations_and_names(self):
         entries = ['Sauerrahm /x/ <n, masc>\nсмета́на 2.\nMilchprodukt, saure Sahne',
@@ -578,23 +599,28 @@ class VouchersTest(unittest.TestCase):
         texts_ = (commonness.SPOKEN, commonness.FORTUNES, commonness.MUELLER,
                   commonness.THESAURUS, commonness.LEARNERS, commonness.WEB)
         cases = {
-            # word: scores in the order of texts_, (known, listed, everyday, current)
-            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True)),
-            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False)),
-            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False)),
-            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False)),
-            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False)),
-            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False)),
-            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True)),
+            # word: scores in the order of texts_,
+            #       (known, listed, everyday, current, read first as a name)
+            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True, False)),
+            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False, True)),
+            'МАКСИМ': ((900, 0, 1, 0, 0, 1), (True, True, True, True, True)),
+            'ИУДА': ((900, 0, 0, 6, 0, 1), (True, True, True, True, False)),
+            'ВЕРА': ((900, 0, 5, 3, 4, 5), (True, True, True, True, False)),
+            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False, False)),
+            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False, False)),
+            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False, False)),
+            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False, False)),
+            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True, False)),
         }
         scores = {text: {w: values[i] for w, (values, _) in cases.items()}
                   for i, text in enumerate(texts_)}
-        names = {'КЛАРК'}
+        names = {'КЛАРК', 'МАКСИМ', 'ИУДА', 'ВЕРА'}
         for word, (_, expected) in cases.items():
             self.assertEqual((commonness.is_known(scores, word, names),
                               commonness.is_listed(scores, word),
                               commonness.is_everyday(scores, word),
-                              commonness.is_current(scores, word, names)), expected, word)
+                              commonness.is_current(scores, word, names),
+                              commonness.is_name_first(scores, word, names)), expected, word)
 
 
 if __name__ == '__main__':

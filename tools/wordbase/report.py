@@ -1,20 +1,27 @@
 """What a word base offers a player, measured on the base alone: its
 source words, how much each of them leaves to play, how abstract they are,
 how well it covers a list of everyday nouns, how many of its words the
-hand-kept additions list gave, and what changed against an earlier base."""
+hand-kept additions list gave, what the computer plays from it, and what
+changed against an earlier base."""
 
 import random
 import statistics
 from typing import Dict, Iterable, List, NamedTuple, Sequence
 
+from . import simulation
 from .letters import LetterIndex
 from .nouns import base_form
-from .selection import is_abstract
+from .selection import ABSTRACT_ENDINGS, is_abstract
 
 LINES = 11031
 SOURCE_MIN_EXCLUSIVE = 8
 SAMPLES = 50
 SAMPLE_SEED = 50
+# The computer's games: the player passes every move.
+GAMES = 1000
+MOVES = 6
+GAMES_SEED = 1
+MOST_PLAYED = 40
 
 
 class Coverage(NamedTuple):
@@ -65,6 +72,18 @@ def _sample(words: Iterable[str]) -> List[str]:
     return sorted(random.Random(SAMPLE_SEED).sample(words, min(SAMPLES, len(words))))
 
 
+def format_plays(plays: simulation.Plays) -> List[str]:
+    count = sum(plays.by_length.values())
+    return [
+        f"the computer's plays in {GAMES} seeded games of {MOVES} moves, the player "
+        f"passing (seed {GAMES_SEED}): {count}",
+        'plays by length: ' + ', '.join(f'{length}: {n} ({n / count:.1%})'
+                                        for length, n in plays.by_length.items()),
+        f'mean length of a play: {plays.mean_length:.2f} letters',
+        f'{MOST_PLAYED} most played: ' + ' '.join(f'{word} {n}' for word, n in plays.most_played),
+    ]
+
+
 def format_report(lines: Sequence[str], vocabulary: List[str],
                   previous: Sequence[str] = (), added: Sequence[str] = ()) -> str:
     """added: the words of the additions list, as the list writes them."""
@@ -77,7 +96,7 @@ def format_report(lines: Sequence[str], vocabulary: List[str],
         f'source words (lines 1-{LINES - 1} of 9+ letters): {len(sources)}',
         f'playable words per source word: minimum {counts[0] if counts else 0}, '
         f'median {statistics.median(counts) if counts else 0:g}',
-        f'abstract derivatives (-НИЕ -ТИЕ -ОСТЬ -СТВО -ИЗМ) among source words: '
+        f'abstract derivatives ({" ".join("-" + e for e in ABSTRACT_ENDINGS)}) among source words: '
         f'{abstract} ({abstract / max(1, len(sources)):.1%})',
         f'everyday list: {cover.listed} words, {len(cover.allowed)} allowed by some source word, '
         f'{len(cover.allowed) - len(cover.missing)} of them in the base '
@@ -88,6 +107,8 @@ def format_report(lines: Sequence[str], vocabulary: List[str],
         f'words from the additions list: {len(set(map(base_form, added)) & set(lines[:LINES]))} '
         f'of its {len(added)} in the base',
     ]
+    out += format_plays(simulation.tally(simulation.simulate(lines, GAMES, MOVES, GAMES_SEED),
+                                         MOST_PLAYED))
     if previous:
         now, before = set(lines[:LINES]), set(previous[:LINES])
         came, went = now - before, before - now

@@ -29,7 +29,7 @@ MIN_SCORE = 0.5
 MIN_SOURCES = 2
 MIN_PLAYABLE = 15
 
-ABSTRACT_ENDINGS = ('НИЕ', 'ТИЕ', 'ОСТЬ', 'СТВО', 'ИЗМ')
+ABSTRACT_ENDINGS = ('НИЕ', 'ТИЕ', 'НЬЕ', 'ОСТЬ', 'СТВО', 'СТВИЕ', 'ИЗМ')
 
 
 class TooFewWords(Exception):
@@ -42,7 +42,7 @@ def is_long(word: str) -> bool:
 
 def is_abstract(word: str) -> bool:
     """An abstract derivative by its suffix: a state, quality or action
-    (ДОЛЖЕНСТВОВАНИЕ, НОСКОСТЬ, ГЕРОИЗМ)."""
+    (ДОЛЖЕНСТВОВАНИЕ, НОСКОСТЬ, ГЕРОИЗМ, ВЕСЕЛЬЕ, ДЕЙСТВИЕ)."""
     return word.endswith(ABSTRACT_ENDINGS)
 
 
@@ -131,6 +131,11 @@ def _select_once(ranking: List[str], total: int, min_long: int, rules: Rules) ->
                         key=rank.__getitem__)[:total]
     most = _most_sources(longs, rules.max_abstract)
     long_count = min(most, max(min_long, sum(map(is_long, contenders))))
+    if rules.known is not None:
+        # A line the known short words leave goes to a known long word
+        # rather than to a word less surely known.
+        known_shorts = sum(not is_long(w) and w in rules.known for w in ranking)
+        long_count = min(most, max(long_count, total - known_shorts))
     while True:
         sources = capped_sources(longs, long_count, rules.max_abstract)
         shorts = _shorts(ranking, sources, rules, total - long_count)
