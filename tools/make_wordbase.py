@@ -186,11 +186,10 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     given_names = frozenset(nouns.base_form(name) for name in taught.names)
     ranked = [w for w in selection.ranked(common, noun_items)
               if w in vouched or not commonness.is_name_first(scores, w, given_names)]
-    undecided = verdicts.undecided(ranked, read, known) if read is not None else []
-    order = [w for w in ranked
-             if (read is None or verdicts.admitted(w, read, known))
-             and (not selection.is_long(w) or w in vouched
-                  or commonness.is_current(scores, w, named))]
+    candidates = [w for w in ranked if not selection.is_long(w) or w in vouched
+                  or commonness.is_current(scores, w, named)]
+    undecided = verdicts.undecided(candidates, read, known) if read is not None else []
+    order = [w for w in candidates if read is None or verdicts.admitted(w, read, known)]
     if read is not None:
         known |= frozenset(w for w, kept in read.items() if kept)
     listed = frozenset(w for w in common if commonness.is_listed(scores, w))
