@@ -108,14 +108,14 @@ def _playable_shorts(ranking: List[str], sources: List[str], rules: Rules) -> Li
 def _shorts(ranking: List[str], sources: List[str], rules: Rules, count: int) -> List[str]:
     """Up to count short words: the playable ones in rank order; given the
     known words, the known ones first, playable before unplayable, then
-    the listed ones and the others the same way."""
+    the others the same way, the listed ones first each time."""
     playable = _playable_shorts(ranking, sources, rules)
     if rules.known is None:
         return playable[:count]
     playing = set(playable)
     shorts = [w for w in ranking if not is_long(w)]
-    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in rules.listed,
-                                          w not in playing))
+    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in playing,
+                                          w not in rules.listed))
     return order[:count]
 
 
