@@ -173,16 +173,24 @@ class SelectionTest(unittest.TestCase):
              ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'ОКО', 'НОС',
               'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'КИНО']),
             # Known ЭХО and ЖЮРИ, though no long word makes them, come
-            # before the listed ПАР and СОН, and those before the playable
-            # НОРА and ТИР; nothing left fits ПРОГРАММИСТ, which leaves.
+            # before the rest; of those the playable СОН and НОРА come
+            # before ПАР, listed but made by no long word once ПРОГРАММИСТ,
+            # which nothing left fits, leaves.
             (selection.Rules(known=everything - {'ПАР', 'СОН', 'НОРА', 'ТИР', 'КИНО'},
                              listed=frozenset({'ПАР', 'СОН'})),
-             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР', 'ОКО',
-              'НОС', 'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'СОН']),
+             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ОКО', 'НОС', 'ТОН',
+              'РАК', 'ЭХО', 'ЖЮРИ', 'СОН', 'НОРА']),
         ]
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
             for rules, expected in cases:
                 self.assertEqual(selection.select(self.ranking(), 12, 3, rules), expected)
+            # The lines the four known short words leave go to the known long
+            # words, though the listed НОРА and ТИР rank above them.
+            ranking = ['НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР', 'КАРАНДАШИК', 'ЛИСТОПАДНИК',
+                       'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ']
+            rules = selection.Rules(known=frozenset(ranking) - {'НОРА', 'ТИР'},
+                                    listed=frozenset({'НОРА', 'ТИР'}))
+            self.assertEqual(selection.select(ranking, 8, 2, rules), ranking[:4] + ranking[6:])
 
     def test_exact_total_of_playable_words(self):
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
