@@ -105,7 +105,7 @@ class Speller:
         if not ways:
             return None
         return max(ways, key=lambda way: (not self._plural_first(way),
-                                          min(self.usage[part.lower()]
+                                          min(self.usage.get(part.lower(), 0)
                                               for part in re.split('[ -]', way)), way))
 
     def correct(self, phrase: str) -> Optional[str]:

@@ -1,6 +1,8 @@
 """English glosses of Russian nouns from the Mueller English-Russian
 dictionary: the headwords whose noun senses give the noun as a translation
 by itself ("lignite _n. лигнит, бурый уголь" glosses ЛИГНИТ as lignite).
+A headword that other languages confirm comes before all of these rules
+(glosses()).
 
 A gloss reads like a small dictionary's: the plain equivalent first, and
 further headwords only when they are as direct. How direct a headword is:
@@ -11,8 +13,9 @@ further headwords only when they are as direct. How direct a headword is:
   the first of a common headword that is first of all a verb or an
   adjective (make: работа) less so; one of a later sense least (transit, whose
   fifth sense is a theodolite). Each homograph (_I, _II) counts anew;
-- a term of a field is one step less direct than a plain word in the same
-  place, and carries its label: "theodolite (геод.)";
+- a term of a field is as direct as a plain word in the same place, and
+  carries its label only where the headword gives nouns of other fields
+  too ("file (шахм.)", not "graph (мат.)"); it never follows a plain word;
 - a sense of a region or a language (the Irish colleen for девушка) comes
   after the rest.
 Among equals the borrowed word comes first (apparatus before gear for
@@ -150,8 +153,9 @@ class Use(NamedTuple):
         return min(2, self.sense + (self.place > 1) + self.secondary)
 
     def directness(self) -> Tuple:
-        """Smaller is more direct. A term of a field (theodolite) counts as
-        one step further than a plain word in the same place."""
+        """Smaller is more direct. A term of a field counts as much as a
+        plain word in the same place: eczema, a doctor's word, is as
+        direct as tetter."""
         return self.kind, self.regional, self.position()
 
     def rank(self) -> Tuple:
@@ -354,6 +358,10 @@ def _join(ranked: List[Use], most: int, labels: Dict[str, Set[str]]) -> str:
         if len(chosen) == most:
             break
         if _repeats(use.headword, [c.headword for c in chosen]):
+            continue
+        # A term of a field does not follow a plain word: glacier, a
+        # geologist's лёд, is no second word for it after ice.
+        if chosen and use.label and not chosen[0].label:
             continue
         if len(SEPARATOR.join([c.headword for c in chosen] + [use.headword])) > MAX_LENGTH:
             continue
