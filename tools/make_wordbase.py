@@ -19,10 +19,11 @@ import argparse
 import collections
 import os
 import sys
-from typing import Dict, List, NamedTuple, Optional, Sequence
+from typing import Dict, List, NamedTuple, Optional, Sequence, Tuple
 
-from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
-                      ranking, selection, sidefiles, stats, texts, verdicts, weblist)
+from wordbase import (additions, apertium, basefile, commonness, corpus, english, freedict, gloss,
+                      glossing, handlists, hunspell, nouns, ranking, selection, sidefiles,
+                      stats, texts, verdicts, weblist)
 
 LINES = 11031
 MIN_LONG_WORDS = 2000
@@ -94,7 +95,9 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
           fortunes: Optional[str] = None, thesaurus: Optional[str] = None,
           analysers: Sequence[str] = (), learners: Sequence[str] = (),
           tesseract: Optional[str] = None, added: Sequence[str] = (),
-          read: Optional[Dict[str, bool]] = None) -> Base:
+          read: Optional[Dict[str, bool]] = None,
+          pivots: Sequence[Tuple[str, str, str]] = (), word_lists: Sequence[str] = (),
+          gloss_lists: glossing.Lists = glossing.NO_LISTS) -> Base:
     """The word base in file order and its side files. Only the hunspell
     dictionary and the Mueller dictionary are needed; a text left out
     counts nothing. learners are FreeDict dictionaries, each the path of
@@ -103,7 +106,11 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     words of the additions list, in lower case with their Ё; read are the
     verdicts of readers (base form -> kept): given them, a word of 2 to 4
     letters or one the texts know less surely is taken only when they
-    keep it, and no word they drop is taken."""
+    keep it, and no word they drop is taken. pivots are the FreeDict
+    dictionaries whose agreement ranks the glosses (language, the path
+    into Russian and into English, without the endings); word_lists are
+    the English word lists the glosses are spelt by; gloss_lists the
+    hand-kept lists of the glosses."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
@@ -209,7 +216,8 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
                                          [w for w in added if nouns.base_form(w) in vouched])
     uses = gloss.uses(mueller_text)
     yo = sidefiles.yo_lines(lines, spellings, uses)
-    glosses = sidefiles.gloss_lines(lines, gloss.glosses(uses))
+    found = glossing.sources(mueller_text, pivots, word_lists, uses)
+    glosses = sidefiles.gloss_lines(lines, glossing.glosses(found, gloss_lists))
     return Base(lines, yo, glosses, undecided)
 
 
@@ -238,17 +246,33 @@ def main(argv=None) -> int:
                         help='hand-kept list of everyday nouns the sources miss (%(default)s)')
     parser.add_argument('--verdicts', default=verdicts.DEFAULT_PATH,
                         help='hand-kept verdicts on words read one by one (%(default)s)')
+    parser.add_argument('--english', action='append',
+                        help='English word list the glosses are spelt by; may be given more than '
+                             f'once (default: {" and ".join(english.DEFAULT_LISTS)})')
+    parser.add_argument('--pivot', action='append', nargs=3, metavar=('LANG', 'INTO_RUS', 'INTO_ENG'),
+                        help="FreeDict dictionaries of one language into Russian and into "
+                             "English, each without the ending, whose agreement ranks the glosses; "
+                             "may be given more than once (default: "
+                             f"{', '.join(code for code, _, _ in glossing.DEFAULT_PIVOTS)} "
+                             "in /usr/share/dictd)")
+    parser.add_argument('--gloss-lists', default=handlists.DATA,
+                        help='folder of the hand-kept lists of the glosses (%(default)s)')
     parser.add_argument('--output', default=DEFAULT_OUTPUT,
                         help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
         added = _read_additions(args.additions)
         read = _read_verdicts(args.verdicts)
+        lists = glossing.read_lists(*(os.path.join(args.gloss_lists, os.path.basename(path))
+                                      for path in (handlists.NEVER_SHOWN, handlists.ALLOWED,
+                                                   handlists.FIXES, handlists.REVIEWED)))
         base = build(args.aff, args.dic, args.mueller, args.spoken, args.fortunes,
                      args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
-                     args.learners or DEFAULT_LEARNERS, args.tesseract, added, read)
-    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing,
-            weblist.ToolMissing, freedict.Unreadable) as error:
+                     args.learners or DEFAULT_LEARNERS, args.tesseract, added, read,
+                     [tuple(p) for p in args.pivot] if args.pivot else glossing.DEFAULT_PIVOTS,
+                     args.english or english.DEFAULT_LISTS, lists)
+    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing, weblist.ToolMissing,
+            freedict.Unreadable, english.Unreadable, handlists.Malformed) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
     folder = os.path.dirname(os.path.abspath(args.output))
