@@ -189,16 +189,16 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     # A source word is the first thing a player sees of a game: only
     # current long words are taken. No word a player reads first as a name
     # is taken, and, given the verdicts, none a reader dropped or has yet
-    # to read; a word a reader kept is as good as known.
+    # to read; a word a reader kept is as good as known, and as current.
     given_names = frozenset(nouns.base_form(name) for name in taught.names)
     ranked = [w for w in selection.ranked(common, noun_items)
               if w in vouched or not commonness.is_name_first(scores, w, given_names)]
-    candidates = [w for w in ranked if not selection.is_long(w) or w in vouched
+    kept = frozenset(w for w, keep in (read or {}).items() if keep)
+    candidates = [w for w in ranked if not selection.is_long(w) or w in vouched or w in kept
                   or commonness.is_current(scores, w, named)]
     undecided = verdicts.undecided(candidates, read, known) if read is not None else []
     order = [w for w in candidates if read is None or verdicts.admitted(w, read, known)]
-    if read is not None:
-        known |= frozenset(w for w, kept in read.items() if kept)
+    known |= kept
     listed = frozenset(w for w in common if commonness.is_listed(scores, w))
     # A known word is worth its line even when only one source word makes
     # it: every line a word that no game meets would take is one less word
