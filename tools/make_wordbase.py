@@ -200,11 +200,8 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     order = [w for w in candidates if read is None or verdicts.admitted(w, read, known)]
     known |= kept
     listed = frozenset(w for w in common if commonness.is_listed(scores, w))
-    # A known word is worth its line even when only one source word makes
-    # it: every line a word that no game meets would take is one less word
-    # to find.
     chosen = selection.select(order, LINES, MIN_LONG_WORDS,
-                              selection.Rules(everyday | known, known, MAX_ABSTRACT_SHARE, listed))
+                              selection.Rules(everyday, known, MAX_ABSTRACT_SHARE, listed))
     lines = selection.shuffled(chosen, SHUFFLE_SEED)
     # The game never draws the last line, so the long words must be met
     # before it.
