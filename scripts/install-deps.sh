@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 fonts-liberation
+  python3 fonts-liberation wbritish-large wamerican-large
   xvfb openbox x11-xkb-utils xdotool x11-apps x11-utils imagemagick desktop-file-utils dpkg-dev file
   libx11-dev libfontconfig-dev time strace shellcheck lintian appstream
   pulseaudio pulseaudio-utils sox

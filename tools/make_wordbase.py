@@ -19,10 +19,11 @@ import argparse
 import collections
 import os
 import sys
-from typing import List, NamedTuple, Optional, Sequence
+from typing import Dict, List, NamedTuple, Optional, Sequence, Tuple
 
-from wordbase import (additions, apertium, basefile, commonness, corpus, freedict, gloss, hunspell, nouns,
-                      ranking, selection, sidefiles, stats, texts, weblist)
+from wordbase import (additions, apertium, basefile, commonness, corpus, english, freedict, gloss,
+                      glossing, handlists, hunspell, nouns, ranking, selection, sidefiles,
+                      stats, texts, verdicts, weblist)
 
 LINES = 11031
 MIN_LONG_WORDS = 2000
@@ -54,6 +55,7 @@ class Base(NamedTuple):
     lines: List[str]
     yo: List[str]
     glosses: List[str]
+    undecided: List[str] = []  # words left out for want of a reader's verdict, best first
 
 
 _OWN_DATA = None
@@ -81,16 +83,34 @@ def _read_additions(path: str) -> List[str]:
         raise BadInput(f'the additions list {path}: {error}') from error
 
 
+def _read_verdicts(path: str) -> Dict[str, bool]:
+    _require(path, 'the verdicts on words', _OWN_DATA)
+    try:
+        return verdicts.read(_read_lines(path))
+    except (verdicts.Malformed, UnicodeError) as error:
+        raise BadInput(f'the verdicts on words {path}: {error}') from error
+
+
 def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
           fortunes: Optional[str] = None, thesaurus: Optional[str] = None,
           analysers: Sequence[str] = (), learners: Sequence[str] = (),
-          tesseract: Optional[str] = None, added: Sequence[str] = ()) -> Base:
+          tesseract: Optional[str] = None, added: Sequence[str] = (),
+          read: Optional[Dict[str, bool]] = None,
+          pivots: Sequence[Tuple[str, str, str]] = (), word_lists: Sequence[str] = (),
+          gloss_lists: glossing.Lists = glossing.NO_LISTS) -> Base:
     """The word base in file order and its side files. Only the hunspell
     dictionary and the Mueller dictionary are needed; a text left out
     counts nothing. learners are FreeDict dictionaries, each the path of
     its .index and .dict.dz without the ending; tesseract is the Russian
     model whose word list says which words web text uses; added are the
-    words of the additions list, in lower case with their Ё."""
+    words of the additions list, in lower case with their Ё; read are the
+    verdicts of readers (base form -> kept): given them, a word of 2 to 4
+    letters or one the texts know less surely is taken only when they
+    keep it, and no word they drop is taken. pivots are the FreeDict
+    dictionaries whose agreement ranks the glosses (language, the path
+    into Russian and into English, without the endings); word_lists are
+    the English word lists the glosses are spelt by; gloss_lists the
+    hand-kept lists of the glosses."""
     _require(aff, 'the hunspell affix file', 'hunspell-ru')
     _require(dic, 'the hunspell dictionary', 'hunspell-ru')
     _require(mueller, 'the Mueller dictionary', 'mueller7-dict')
@@ -167,10 +187,18 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
     everyday |= vouched
     noun_items = {nouns.base_form(w): n for w, n in mueller_counts.noun_items.items()}
     # A source word is the first thing a player sees of a game: only
-    # current long words are taken.
-    order = [w for w in selection.ranked(common, noun_items)
-             if not selection.is_long(w) or w in vouched
-             or commonness.is_current(scores, w, named)]
+    # current long words are taken. No word a player reads first as a name
+    # is taken, and, given the verdicts, none a reader dropped or has yet
+    # to read; a word a reader kept is as good as known, and as current.
+    given_names = frozenset(nouns.base_form(name) for name in taught.names)
+    ranked = [w for w in selection.ranked(common, noun_items)
+              if w in vouched or not commonness.is_name_first(scores, w, given_names)]
+    kept = frozenset(w for w, keep in (read or {}).items() if keep)
+    candidates = [w for w in ranked if not selection.is_long(w) or w in vouched or w in kept
+                  or commonness.is_current(scores, w, named)]
+    undecided = verdicts.undecided(candidates, read, known) if read is not None else []
+    order = [w for w in candidates if read is None or verdicts.admitted(w, read, known)]
+    known |= kept
     listed = frozenset(w for w in common if commonness.is_listed(scores, w))
     chosen = selection.select(order, LINES, MIN_LONG_WORDS,
                               selection.Rules(everyday, known, MAX_ABSTRACT_SHARE, listed))
@@ -185,8 +213,9 @@ def build(aff: str, dic: str, mueller: str, spoken: Optional[str] = None,
                                          [w for w in added if nouns.base_form(w) in vouched])
     uses = gloss.uses(mueller_text)
     yo = sidefiles.yo_lines(lines, spellings, uses)
-    glosses = sidefiles.gloss_lines(lines, gloss.glosses(uses))
-    return Base(lines, yo, glosses)
+    found = glossing.sources(mueller_text, pivots, word_lists, uses)
+    glosses = sidefiles.gloss_lines(lines, glossing.glosses(found, gloss_lists))
+    return Base(lines, yo, glosses, undecided)
 
 
 def main(argv=None) -> int:
@@ -212,16 +241,35 @@ def main(argv=None) -> int:
                         help='Russian model of tesseract, whose word list is read (%(default)s)')
     parser.add_argument('--additions', default=additions.DEFAULT_PATH,
                         help='hand-kept list of everyday nouns the sources miss (%(default)s)')
+    parser.add_argument('--verdicts', default=verdicts.DEFAULT_PATH,
+                        help='hand-kept verdicts on words read one by one (%(default)s)')
+    parser.add_argument('--english', action='append',
+                        help='English word list the glosses are spelt by; may be given more than '
+                             f'once (default: {" and ".join(english.DEFAULT_LISTS)})')
+    parser.add_argument('--pivot', action='append', nargs=3, metavar=('LANG', 'INTO_RUS', 'INTO_ENG'),
+                        help="FreeDict dictionaries of one language into Russian and into "
+                             "English, each without the ending, whose agreement ranks the glosses; "
+                             "may be given more than once (default: "
+                             f"{', '.join(code for code, _, _ in glossing.DEFAULT_PIVOTS)} "
+                             "in /usr/share/dictd)")
+    parser.add_argument('--gloss-lists', default=handlists.DATA,
+                        help='folder of the hand-kept lists of the glosses (%(default)s)')
     parser.add_argument('--output', default=DEFAULT_OUTPUT,
                         help='word base to write; the side files go beside it')
     args = parser.parse_args(argv)
     try:
         added = _read_additions(args.additions)
+        read = _read_verdicts(args.verdicts)
+        lists = glossing.read_lists(*(os.path.join(args.gloss_lists, os.path.basename(path))
+                                      for path in (handlists.NEVER_SHOWN, handlists.ALLOWED,
+                                                   handlists.FIXES, handlists.REVIEWED)))
         base = build(args.aff, args.dic, args.mueller, args.spoken, args.fortunes,
                      args.thesaurus, args.analysers or DEFAULT_ANALYSERS,
-                     args.learners or DEFAULT_LEARNERS, args.tesseract, added)
-    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing,
-            weblist.ToolMissing, freedict.Unreadable) as error:
+                     args.learners or DEFAULT_LEARNERS, args.tesseract, added, read,
+                     [tuple(p) for p in args.pivot] if args.pivot else glossing.DEFAULT_PIVOTS,
+                     args.english or english.DEFAULT_LISTS, lists)
+    except (BadInput, selection.TooFewWords, apertium.AnalyserMissing, weblist.ToolMissing,
+            freedict.Unreadable, english.Unreadable, handlists.Malformed) as error:
         print(f'make_wordbase: {error}', file=sys.stderr)
         return 1
     folder = os.path.dirname(os.path.abspath(args.output))
@@ -240,6 +288,9 @@ def main(argv=None) -> int:
           f'abstract {sum(map(selection.is_abstract, longs)) / len(longs):.1%}')
     print(f'playable words for {STATS_DRAWS} drawn source words: '
           f'median {play.median:g}, minimum {play.minimum} ({play.poorest})')
+    if base.undecided:
+        print(f'left out for want of a verdict in {args.verdicts}: {len(base.undecided)} words, '
+              f'the best first: {" ".join(base.undecided[:20])}')
     print(f'{sidefiles.YO_FILE}: {len(base.yo)} words spelt with Ё; '
           f'{sidefiles.GLOSS_FILE}: {len(base.glosses)} glosses')
     return 0

@@ -15,7 +15,7 @@ from unittest import mock
 import make_wordbase
 from wordbase import (additions, apertium, basefile, borrowing, commonness, corpus, describing,
                       freedict, gloss, hunspell, nouns, ranking, report, selection, sidefiles,
-                      stats, texts, weblist)
+                      stats, texts, verdicts, weblist)
 from wordbase.letters import LetterIndex, fits
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
@@ -167,22 +167,31 @@ class SelectionTest(unittest.TestCase):
             (selection.Rules(common=frozenset({'ПАР'})),
              ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР',
               'НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР']),
-            # Of four long words one may be abstract: НАСТРОЕНИЕ leaves, and
-            # known words fill the lines though no long word makes them.
+            # Of four long words one may be abstract: НАСТРОЕНИЕ leaves. A
+            # known word needs one long word to make it, and those that one
+            # makes take the lines before ОКО, ЭХО and ЖЮРИ, which none makes.
             (selection.Rules(known=everything, max_abstract=0.25),
-             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'ОКО', 'НОС',
-              'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'КИНО']),
+             ['КАРАНДАШИК', 'ПРОГРАММИСТ', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'ПАР', 'НОС', 'ТОН',
+              'РАК', 'СОН', 'НОРА', 'ТИР', 'КИНО']),
             # Known ЭХО and ЖЮРИ, though no long word makes them, come
-            # before the listed ПАР and СОН, and those before the playable
-            # НОРА and ТИР; nothing left fits ПРОГРАММИСТ, which leaves.
+            # before the rest; of those the playable СОН and НОРА come
+            # before ПАР, listed but made by no long word once ПРОГРАММИСТ,
+            # which nothing left fits, leaves.
             (selection.Rules(known=everything - {'ПАР', 'СОН', 'НОРА', 'ТИР', 'КИНО'},
                              listed=frozenset({'ПАР', 'СОН'})),
-             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ПАР', 'ОКО',
-              'НОС', 'ТОН', 'РАК', 'ЭХО', 'ЖЮРИ', 'СОН']),
+             ['КАРАНДАШИК', 'ЛИСТОПАДНИК', 'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ', 'ОКО', 'НОС', 'ТОН',
+              'РАК', 'ЭХО', 'ЖЮРИ', 'СОН', 'НОРА']),
         ]
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
             for rules, expected in cases:
                 self.assertEqual(selection.select(self.ranking(), 12, 3, rules), expected)
+            # The lines the four known short words leave go to the known long
+            # words, though the listed НОРА and ТИР rank above them.
+            ranking = ['НОС', 'ТОН', 'РАК', 'СОН', 'НОРА', 'ТИР', 'КАРАНДАШИК', 'ЛИСТОПАДНИК',
+                       'ОКРАШИВАНИЕ', 'НАСТРОЕНИЕ']
+            rules = selection.Rules(known=frozenset(ranking) - {'НОРА', 'ТИР'},
+                                    listed=frozenset({'НОРА', 'ТИР'}))
+            self.assertEqual(selection.select(ranking, 8, 2, rules), ranking[:4] + ranking[6:])
 
     def test_exact_total_of_playable_words(self):
         with mock.patch.object(selection, 'MIN_PLAYABLE', 1):
@@ -433,11 +442,11 @@ class SideFilesTest(unittest.TestCase):
         glosses = gloss.glosses(gloss.uses(self.ARTICLES))
         # Described, figurative, phrase and repeating headwords stay out;
         # borrowed words count as direct unless a remark narrows them.
-        expected = {'ЯБЛОКО': 'apple', 'СОБАКА': 'dog, hound', 'ТЕОДОЛИТ': 'theodolite (геод.)',
+        expected = {'ЯБЛОКО': 'apple', 'СОБАКА': 'dog, hound', 'ТЕОДОЛИТ': 'theodolite',
                     'ШАНС': 'chance, hazard', 'МАГАЗИН': 'shop', 'РАБОТА': 'work',
                     'ГИСТОЛОГИЯ': 'histology', 'ЯЗВА': 'ulcer', 'ПРИЯТЕЛЬ': 'pal',
                     'ДЕВУШКА': None, 'ЗРАЧОК': None, 'ЖИВОТНОЕ': None, 'НИВЕЛИР': 'level',
-                    'ПАПА': 'dad', 'КВИНТЕТ': 'quintet (муз.)'}
+                    'ПАПА': 'dad', 'КВИНТЕТ': 'quintet'}
         for word, text in expected.items():
             self.assertEqual(glosses.get(word), text, word)
 
@@ -501,6 +510,27 @@ class AdditionsTest(unittest.TestCase):
                 additions.read(['душ # a shower', line])
         with self.assertRaisesRegex(additions.Malformed, 'line 2: черт is listed twice'):
             additions.read(['чёрт # x', 'черт # y'])
+
+
+class VerdictsTest(unittest.TestCase):
+    def test_read_words_enter_as_their_verdict_says(self):
+        read = verdicts.read(['# header', '', 'ёж      keep  # a hedgehog',
+                              'ост     drop  # an abbreviation', 'мезон   drop  # physics',
+                              'кадка   keep  # a tub', 'глория  drop  # a first name'])
+        known = {'ОСТ', 'ГЛОРИЯ', 'ЛОШАДЬ', 'ДОМ'}
+        cases = {'ЕЖ': True, 'ОСТ': False, 'ДОМ': False, 'КОТ': False, 'КАДКА': True,
+                 'МЕЗОН': False, 'СМАЛЬТА': False, 'ГЛОРИЯ': False, 'ЛОШАДЬ': True}
+        for word, entered in cases.items():
+            self.assertEqual(verdicts.admitted(word, read, known), entered, word)
+        self.assertEqual(verdicts.undecided(['КОТ', 'ЕЖ', 'ЛОШАДЬ', 'СМАЛЬТА'], read, known),
+                         ['КОТ', 'СМАЛЬТА'])
+        bad = {'кот # a cat': 'not a word followed by keep or drop',
+               'кот  maybe  # a cat': 'not a word followed by keep or drop',
+               'кот keep': 'no comment', 'Кот keep # x': 'small Russian', 'я keep # x': '2 to 20',
+               'ёж drop # twice': 'ёж is decided twice'}
+        for line, message in bad.items():
+            with self.assertRaisesRegex(verdicts.Malformed, f'line 2: .*{message}'):
+                verdicts.read(['ёж keep # a hedgehog', line])
 
 
 class LearnersTest(unittest.TestCase):
@@ -578,23 +608,28 @@ class VouchersTest(unittest.TestCase):
         texts_ = (commonness.SPOKEN, commonness.FORTUNES, commonness.MUELLER,
                   commonness.THESAURUS, commonness.LEARNERS, commonness.WEB)
         cases = {
-            # word: scores in the order of texts_, (known, listed, everyday, current)
-            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True)),
-            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False)),
-            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False)),
-            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False)),
-            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False)),
-            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False)),
-            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True)),
+            # word: scores in the order of texts_,
+            #       (known, listed, everyday, current, read first as a name)
+            'ДОМ': ((500, 1, 9, 1, 7, 12), (True, True, True, True, False)),
+            'КЛАРК': ((900, 0, 0, 0, 0, 0), (False, False, True, False, True)),
+            'МАКСИМ': ((900, 0, 1, 0, 0, 1), (True, True, True, True, True)),
+            'ИУДА': ((900, 0, 0, 6, 0, 1), (True, True, True, True, False)),
+            'ВЕРА': ((900, 0, 5, 3, 4, 5), (True, True, True, True, False)),
+            'ГРЕЧКА': ((0, 0, 0, 0, 3, 4), (True, True, True, False, False)),
+            'ЛЕКСЕМА': ((0, 0, 0, 0, 2, 1), (False, True, False, False, False)),
+            'ЛОУРЕНСИЙ': ((0, 0, 0, 0, 7, 0), (False, False, False, False, False)),
+            'АРАПНИК': ((0, 0, 2, 5, 0, 0), (False, False, False, False, False)),
+            'ДИХОТОМИЯ': ((0, 0, 1, 0, 5, 3), (True, True, True, True, False)),
         }
         scores = {text: {w: values[i] for w, (values, _) in cases.items()}
                   for i, text in enumerate(texts_)}
-        names = {'КЛАРК'}
+        names = {'КЛАРК', 'МАКСИМ', 'ИУДА', 'ВЕРА'}
         for word, (_, expected) in cases.items():
             self.assertEqual((commonness.is_known(scores, word, names),
                               commonness.is_listed(scores, word),
                               commonness.is_everyday(scores, word),
-                              commonness.is_current(scores, word, names)), expected, word)
+                              commonness.is_current(scores, word, names),
+                              commonness.is_name_first(scores, word, names)), expected, word)
 
 
 if __name__ == '__main__':

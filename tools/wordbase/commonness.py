@@ -65,6 +65,11 @@ AGREEING = 3
 CURRENT_FORMS = 2.0
 CURRENT_VOUCHERS = 3
 
+# How much the Mueller dictionary or the thesaurus must use a word that the
+# learners' dictionaries give only as a name for it to count as a common
+# word too.
+NAME_VOUCHING = 2.0
+
 # Lift every known word above every other one on the common scale, and
 # the listed ones above the rest.
 KNOWN_LEVEL = 100.0
@@ -108,6 +113,17 @@ def is_known(scores: Scores, word: str, names: AbstractSet[str] = frozenset()) -
     return ((web >= WEIGHTS[WEB].unit and others >= 3)
             or (web >= CURRENT_FORMS and others >= 2)
             or (_attested(scores, SPOKEN, word) and (others >= 1 or word not in names)))
+
+
+def is_name_first(scores: Scores, word: str, given_names: AbstractSet[str]) -> bool:
+    """Whether a player reads a word first as a name: the learners'
+    dictionaries give it as a name and never for a common noun, and neither
+    the Mueller dictionary nor the thesaurus makes much use of it
+    (МАКСИМ, ВИКТОРИЯ, ЦЕЗАРЬ; not ИУДА, which the thesaurus lists for a
+    traitor)."""
+    return (word in given_names and not _learners(scores, word)
+            and all(scores[text].get(word, 0.0) < NAME_VOUCHING
+                    for text in (MUELLER, THESAURUS) if text in scores))
 
 
 def is_current(scores: Scores, word: str, names: AbstractSet[str] = frozenset()) -> bool:

@@ -1,10 +1,11 @@
 """Whether a translation in the dictionary only describes the noun before
 it: "яблоко, запечённое в тесте" (dumpling), "животное, роющееся в земле"
 (rooter), "письмо, не доставленное адресату" (dead letter), "время,
-когда поют петухи" (cockcrow). The noun then stands for a narrower thing,
+когда поют петухи" (cockcrow), "комната, в которой спят" (dormitory). The noun then stands for a narrower thing,
 which the English headword names, and is no equivalent of it.
 
-A describing translation starts with a relative pronoun, or with a
+A describing translation starts with a relative pronoun, after a
+preposition if need be, or with a
 participle, after "не" or an adverb if need be ("лошадь, едва поднимающая
 ноги"), that agrees with the noun and is not followed by a noun of its own
 gender in the nominative; that would name the thing anew: "радар,
@@ -16,6 +17,11 @@ import re
 
 _RELATIVES = frozenset('''
     который которая которое которые кто что чей чья чьё когда где куда откуда
+'''.split())
+# The relative pronouns in every case ("в которой", "из чего", "с кем").
+_RELATIVE_FORMS = _RELATIVES | frozenset('''
+    которого которой которому котором которым которую которых которыми
+    кого кому ком кем чего чему чем чём чьего чьей чьих
 '''.split())
 # Prepositions end like nouns (на, за) but start a phrase of their own.
 _PREPOSITIONS = frozenset('''
@@ -40,6 +46,10 @@ def describes(noun: str, item: str) -> bool:
     """Whether the translation item only describes the noun before it."""
     words = item.split()
     if words[:1] and words[0] in _RELATIVES:
+        return True
+    # "гостиница, в которой ...", "место, где ...": a relative after a
+    # preposition.
+    if len(words) > 1 and words[0] in _PREPOSITIONS and words[1] in _RELATIVE_FORMS:
         return True
     # The participle may follow "не" or an adverb.
     for first in range(min(2, len(words) - 1)):

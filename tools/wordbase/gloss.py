@@ -1,6 +1,8 @@
 """English glosses of Russian nouns from the Mueller English-Russian
 dictionary: the headwords whose noun senses give the noun as a translation
 by itself ("lignite _n. лигнит, бурый уголь" glosses ЛИГНИТ as lignite).
+A headword that other languages confirm comes before all of these rules
+(glosses()).
 
 A gloss reads like a small dictionary's: the plain equivalent first, and
 further headwords only when they are as direct. How direct a headword is:
@@ -11,8 +13,9 @@ further headwords only when they are as direct. How direct a headword is:
   the first of a common headword that is first of all a verb or an
   adjective (make: работа) less so; one of a later sense least (transit, whose
   fifth sense is a theodolite). Each homograph (_I, _II) counts anew;
-- a term of a field is one step less direct than a plain word in the same
-  place, and carries its label: "theodolite (геод.)";
+- a term of a field is as direct as a plain word in the same place, and
+  carries its label only where the headword gives nouns of other fields
+  too ("file (шахм.)", not "graph (мат.)"); it never follows a plain word;
 - a sense of a region or a language (the Irish colleen for девушка) comes
   after the rest.
 Among equals the borrowed word comes first (apparatus before gear for
@@ -35,14 +38,19 @@ an English phrase of the article ("top dog а) ... б) ...").
 import collections
 import difflib
 import re
-from typing import Counter, Dict, Iterator, List, NamedTuple, Tuple
+from typing import Callable, Counter, Dict, Iterator, List, NamedTuple, Optional, Set, Tuple
 
-from . import corpus
+from . import corpus, pivot
 from .borrowing import borrowed
 from .describing import describes
 from .nouns import base_form
 
 MAX_HEADWORDS = 3
+# Of the words two languages agree on, as many as make a gloss.
+AGREED_HEADWORDS = 2
+# Two nouns that start alike for this many letters are one word and its
+# diminutive or kin (дядя, дядюшка).
+KIN_STEM = 3
 MAX_LENGTH = 48
 SEPARATOR = ', '
 # How far a headword is from the plain equivalent when it stands alone.
@@ -74,6 +82,11 @@ STYLE_LABELS = frozenset('''
 # Labels that say nothing of how direct a translation is; the others (_ам.,
 # _шотл., _фр.) tell of a region or a language.
 NEUTRAL_LABELS = frozenset('собир офиц стил'.split())
+# Labels of familiar speech, among the style labels: a later sense under
+# one may give the headword to another thing (duck: "_ласк. душка").
+COLLOQUIAL_LABELS = frozenset('''
+    бран вульг груб детск жарг ирон ласк неодобр пренебр презр разг студ уменьш школ шутл эвф
+'''.split())
 
 _HEADWORD = re.compile(r"[A-Za-z][a-z' .-]*")
 # Spellings the first line of an article gives beside its headword
@@ -117,6 +130,8 @@ class Use(NamedTuple):
     # article, and in all.
     frequency: int
     mentions: int
+    # A label of familiar speech covers it (_разг., _ласк.).
+    colloquial: bool = False
 
     def text(self) -> str:
         return f'{self.headword} ({self.label}.)' if self.label else self.headword
@@ -138,9 +153,10 @@ class Use(NamedTuple):
         return min(2, self.sense + (self.place > 1) + self.secondary)
 
     def directness(self) -> Tuple:
-        """Smaller is more direct. A term of a field (theodolite) counts as
-        one step further than a plain word in the same place."""
-        return self.kind, self.regional, self.position() + bool(self.label)
+        """Smaller is more direct. A term of a field counts as much as a
+        plain word in the same place: eczema, a doctor's word, is as
+        direct as tetter."""
+        return self.kind, self.regional, self.position()
 
     def rank(self) -> Tuple:
         """Among equals the word borrowed comes first (apparatus before gear
@@ -247,7 +263,8 @@ def _article_uses(article: List[str], headword: str, english: Counter[str],
             label = next((mark for mark in marks if mark in FIELD_LABELS), '')
             yield word, Use(headword, label, word, kind, _regional(marks), translating, place,
                             item.remark, first_pos != 'n' and headword[0].islower(), compound,
-                            english[headword.lower()], mentions[headword.lower()])
+                            english[headword.lower()], mentions[headword.lower()],
+                            any(mark in COLLOQUIAL_LABELS for mark in marks))
         translating += 1
 
 
@@ -285,27 +302,121 @@ def _repeats(headword: str, earlier: List[str]) -> bool:
     return False
 
 
-def glosses(found: Dict[str, List[Use]]) -> Dict[str, str]:
-    """Base form -> its gloss: at most three headwords, the most direct
-    first and the others as direct, within MAX_LENGTH characters. One from
-    a later sense, or a term of a field from a later place, is a guess and
-    stands alone."""
-    result = {}
+def _labels_by_headword(found: Dict[str, List[Use]]) -> Dict[str, Set[str]]:
+    """English headword -> the field labels of the nouns it gives, '' for
+    none: a headword with more than one tells its senses apart by them."""
+    labels: Dict[str, Set[str]] = collections.defaultdict(set)
+    for places in found.values():
+        for use in places:
+            if use.kind != DESCRIBED:
+                labels[use.headword.lower()].add(use.label)
+    return labels
+
+
+def _first_nouns(found: Dict[str, List[Use]]) -> Dict[str, str]:
+    """English headword -> the noun its first sense gives first."""
+    first: Dict[str, Tuple[int, int, str]] = {}
     for word, places in found.items():
-        ranked = sorted((use for use in places if use.kind != DESCRIBED), key=Use.rank)
+        for use in places:
+            key = (use.sense, use.place, word)
+            first[use.headword] = min(first.get(use.headword, key), key)
+    return {headword: word for headword, (_, _, word) in first.items()}
+
+
+def _transferred(word: str, use: Use, first: Dict[str, str]) -> bool:
+    """Whether a familiar use of a later sense transfers the headword to
+    another thing: duck, first утка, is "_ласк. голубушка; душка"; uncle,
+    first дядя, is "_разг. дядюшка" still."""
+    if not use.colloquial or use.sense == 0:
+        return False
+    main = first.get(use.headword, word)
+    return main[:KIN_STEM] != word[:KIN_STEM]
+
+
+def _usable(word: str, places: List[Use], spell: Optional[Callable[[str], Optional[str]]],
+            first: Dict[str, str]) -> List[Use]:
+    """The uses a gloss may take, spelt right: none described, none
+    transferred, none whose English has no right spelling. Of a headword
+    given twice, an unlabelled use makes both unlabelled."""
+    result = []
+    for use in places:
+        if use.kind == DESCRIBED or _transferred(word, use, first):
+            continue
+        headword = spell(use.headword) if spell else use.headword
+        if headword:
+            result.append(use._replace(headword=headword))
+    plain = {use.headword.lower() for use in result if not use.label}
+    return [use._replace(label='') if use.headword.lower() in plain else use for use in result]
+
+
+def _join(ranked: List[Use], most: int, labels: Dict[str, Set[str]]) -> str:
+    """At most this many of the ranked uses, none repeating an earlier one,
+    within MAX_LENGTH. A field label shows only on a gloss of one headword
+    that gives nouns of other fields too (file (шахм.), not graph (мат.))."""
+    chosen: List[Use] = []
+    for use in ranked:
+        if len(chosen) == most:
+            break
+        if _repeats(use.headword, [c.headword for c in chosen]):
+            continue
+        # A term of a field does not follow a plain word: glacier, a
+        # geologist's лёд, is no second word for it after ice.
+        if chosen and use.label and not chosen[0].label:
+            continue
+        if len(SEPARATOR.join([c.headword for c in chosen] + [use.headword])) > MAX_LENGTH:
+            continue
+        chosen.append(use)
+    if len(chosen) == 1 and len(labels.get(chosen[0].headword.lower(), ())) > 1:
+        return chosen[0].text()
+    return SEPARATOR.join(use.headword for use in chosen)
+
+
+def glosses(found: Dict[str, List[Use]], evidence: Optional[pivot.Evidence] = None,
+            spell: Optional[Callable[[str], Optional[str]]] = None) -> Dict[str, str]:
+    """Base form -> its gloss, at most three headwords within MAX_LENGTH
+    characters.
+
+    The headwords that another language also reaches from the noun are
+    the plain sense and make the gloss, the best witnessed first (dog for
+    СОБАКА: Polish pies, Greek σκύλος, German Hund). Without one, the
+    English words two languages agree on make it (potato for КАРТОШКА,
+    where the dictionary has only spud). Without those, the dictionary's
+    own order decides: the most direct headword first and the others as
+    direct; one from a later sense is a guess and stands alone.
+
+    spell: the right spelling of an English headword, or None for one
+    not to be shown."""
+    labels = _labels_by_headword(found)
+    first = _first_nouns(found)
+    result = {}
+    words = set(found) | (set(evidence.languages) if evidence is not None else set())
+    for word in sorted(words):
+        usable = _usable(word, found.get(word, []), spell, first)
+        if evidence is not None:
+            confirmed = [use for use in usable if evidence.witnesses(word, use.headword)]
+            if confirmed:
+                confirmed.sort(key=lambda use: (-evidence.witnesses(word, use.headword),
+                                                -evidence.paths(word, use.headword)) + use.rank())
+                result[word] = _join(confirmed, MAX_HEADWORDS, labels)
+                continue
+            agreed = [english for english in evidence.agreed(word)
+                      if spell is None or spell(english) == english]
+            # A second word only as well witnessed as the first.
+            agreed = [english for english in agreed[:AGREED_HEADWORDS] if
+                      evidence.witnesses(word, english) == evidence.witnesses(word, agreed[0])]
+            if agreed:
+                result[word] = SEPARATOR.join(agreed)
+                continue
+        ranked = sorted(usable, key=Use.rank)
         if not ranked:
+            sole = [english for english in (evidence.sole(word) if evidence is not None else [])
+                    if spell is None or spell(english) == english]
+            if sole:
+                result[word] = sole[0]
             continue
         best = ranked[0].directness()
         most = 1 if best[-1] >= REMOTE else MAX_HEADWORDS
-        chosen: List[Use] = []
-        for use in ranked:
-            if use.directness() != best or len(chosen) == most:
-                break
-            if _repeats(use.headword, [c.headword for c in chosen]):
-                continue
-            if len(SEPARATOR.join([c.text() for c in chosen] + [use.text()])) > MAX_LENGTH:
-                continue
-            chosen.append(use)
-        if chosen:
-            result[word] = SEPARATOR.join(use.text() for use in chosen)
+        gloss = _join([use for use in ranked if use.directness() == best], most, labels)
+        if gloss:
+            result[word] = gloss
     return result

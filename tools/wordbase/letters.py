@@ -39,6 +39,12 @@ class LetterIndex:
         """Number of indexed words that fit the source word."""
         return bin(self._fitting_mask(source)).count('1')
 
+    def fitting(self, source: str) -> List[int]:
+        """The positions, in ascending order, of the indexed words that fit
+        the source word."""
+        mask = self._fitting_mask(source)
+        return [i for i, bit in enumerate(reversed(bin(mask)[2:])) if bit == '1']
+
     def count_sources(self, word: str) -> int:
         """Number of indexed words that the given word fits into."""
         mask = self._all

@@ -8,11 +8,12 @@ from it, which would make a short game. Among the source words, abstract
 derivatives (-НИЕ, -ОСТЬ, -СТВО...) may take only a share: a game should
 start from a thing a player can picture. A shorter word is worth its line
 when it can be made from at least MIN_SOURCES of the long words taken,
-since otherwise hardly any game could use it; a common word needs only
-one, since a player who meets it in that one game expects it to count.
-Where the rules name the known words, those come first, even the ones no
-long word makes: such a line harms no game, while an obscure word the
-computer plays against the player does.
+since otherwise hardly any game could use it; a common word, or a known
+one where the rules name them, needs only one, since a player who meets
+it in that one game expects it to count. Where the rules name the known
+words, those come first, even the ones no long word makes: such a line
+harms no game, while an obscure word the computer plays against the
+player does.
 """
 
 import math
@@ -29,7 +30,7 @@ MIN_SCORE = 0.5
 MIN_SOURCES = 2
 MIN_PLAYABLE = 15
 
-ABSTRACT_ENDINGS = ('НИЕ', 'ТИЕ', 'ОСТЬ', 'СТВО', 'ИЗМ')
+ABSTRACT_ENDINGS = ('НИЕ', 'ТИЕ', 'НЬЕ', 'ОСТЬ', 'СТВО', 'СТВИЕ', 'ИЗМ')
 
 
 class TooFewWords(Exception):
@@ -42,7 +43,7 @@ def is_long(word: str) -> bool:
 
 def is_abstract(word: str) -> bool:
     """An abstract derivative by its suffix: a state, quality or action
-    (ДОЛЖЕНСТВОВАНИЕ, НОСКОСТЬ, ГЕРОИЗМ)."""
+    (ДОЛЖЕНСТВОВАНИЕ, НОСКОСТЬ, ГЕРОИЗМ, ВЕСЕЛЬЕ, ДЕЙСТВИЕ)."""
     return word.endswith(ABSTRACT_ENDINGS)
 
 
@@ -102,20 +103,22 @@ def ranked(scores: Dict[str, float], noun_items: Dict[str, int]) -> List[str]:
 def _playable_shorts(ranking: List[str], sources: List[str], rules: Rules) -> List[str]:
     index = LetterIndex(sources)
     return [w for w in ranking if not is_long(w)
-            and index.count_sources(w) >= (1 if w in rules.common else MIN_SOURCES)]
+            and index.count_sources(w) >= (1 if w in rules.common or w in (rules.known or ())
+                                           else MIN_SOURCES)]
 
 
 def _shorts(ranking: List[str], sources: List[str], rules: Rules, count: int) -> List[str]:
     """Up to count short words: the playable ones in rank order; given the
     known words, the known ones first, playable before unplayable, then
-    the listed ones and the others the same way."""
+    the others the same way, everyday words and then listed ones first
+    each time."""
     playable = _playable_shorts(ranking, sources, rules)
     if rules.known is None:
         return playable[:count]
     playing = set(playable)
     shorts = [w for w in ranking if not is_long(w)]
-    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in rules.listed,
-                                          w not in playing))
+    order = sorted(shorts, key=lambda w: (w not in rules.known, w not in playing,
+                                          w not in rules.common, w not in rules.listed))
     return order[:count]
 
 
@@ -131,6 +134,11 @@ def _select_once(ranking: List[str], total: int, min_long: int, rules: Rules) ->
                         key=rank.__getitem__)[:total]
     most = _most_sources(longs, rules.max_abstract)
     long_count = min(most, max(min_long, sum(map(is_long, contenders))))
+    if rules.known is not None:
+        # A line the known short words leave goes to a known long word
+        # rather than to a word less surely known.
+        known_shorts = sum(not is_long(w) and w in rules.known for w in ranking)
+        long_count = min(most, max(long_count, total - known_shorts))
     while True:
         sources = capped_sources(longs, long_count, rules.max_abstract)
         shorts = _shorts(ranking, sources, rules, total - long_count)
