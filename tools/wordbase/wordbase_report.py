@@ -6,9 +6,9 @@ gave it, what changed against an earlier base, and its English glosses:
 how many words and everyday nouns have one, how many the hand-kept lists
 changed, and a seeded sample to read.
 
-    python3 tools/wordbase_report.py [BASE] [--previous OLD_BASE] [--vocabulary LIST]
+    python3 tools/wordbase/wordbase_report.py [BASE] [--previous OLD_BASE] [--vocabulary LIST]
                                      [--additions LIST] [--glosses FILE] [--no-recount]
-    python3 tools/wordbase_report.py --review [BASE]
+    python3 tools/wordbase/wordbase_report.py --review [BASE]
 
 --review prints instead the words whose glosses readers check, one a line:
 the base word in lower case, a tab, its gloss ("-" for none), a tab, and
@@ -20,12 +20,11 @@ import argparse
 import os
 import sys
 
-from wordbase import additions, basefile, corpus, english, glossing, handlists, report, texts
+from wordbase import additions, basefile, corpus, english, glossing, handlists, paths, report, texts
 
-_TOOLS = os.path.dirname(os.path.abspath(__file__))
-DEFAULT_BASE = os.path.join(os.path.dirname(_TOOLS), 'assets', 'wmbase.txt')
-DEFAULT_VOCABULARY = os.path.join(_TOOLS, 'wordbase', 'data', 'everyday_nouns.txt')
-DEFAULT_SPOKEN = os.path.join(_TOOLS, 'wordbase', 'data', 'ru_50k.txt')
+DEFAULT_BASE = os.path.join(paths.ASSETS, 'wmbase.txt')
+DEFAULT_VOCABULARY = os.path.join(paths.DATA, 'everyday_nouns.txt')
+DEFAULT_SPOKEN = os.path.join(paths.DATA, 'ru_50k.txt')
 DEFAULT_MUELLER = '/usr/share/dictd/mueller7.dict.dz'
 
 

@@ -5,9 +5,9 @@ import os
 import re
 import unittest
 
-from wordbase import english, gloss, glossing, handlists, pivot
+from wordbase import english, gloss, glossing, handlists, paths, pivot
 
-_ASSETS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), 'assets')
+_ASSETS = paths.ASSETS
 
 
 def evidence(*pairs):

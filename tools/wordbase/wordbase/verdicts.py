@@ -26,9 +26,10 @@ import re
 from typing import AbstractSet, Dict, Iterable, List
 
 from .nouns import base_form
+from .paths import DATA
 from .selection import MAX_LENGTH, MIN_LENGTH
 
-DEFAULT_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'data', 'verdicts.txt')
+DEFAULT_PATH = os.path.join(DATA, 'verdicts.txt')
 MAX_SHORT = 4
 VERDICTS = {'keep': True, 'drop': False}
 _WORD = re.compile(r'[а-яё]+')

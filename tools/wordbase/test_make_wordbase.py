@@ -14,11 +14,11 @@ from unittest import mock
 
 import make_wordbase
 from wordbase import (additions, apertium, basefile, borrowing, commonness, corpus, describing,
-                      freedict, gloss, hunspell, nouns, ranking, report, selection, sidefiles,
+                      freedict, gloss, hunspell, nouns, paths, ranking, report, selection, sidefiles,
                       stats, texts, verdicts, weblist)
 from wordbase.letters import LetterIndex, fits
 
-ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'assets')
+ASSETS = paths.ASSETS
 SHIPPED = os.path.join(ASSETS, 'wmbase.txt')
 
 AFF = '''SET UTF-8

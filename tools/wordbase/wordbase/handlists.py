@@ -20,8 +20,8 @@ import re
 from typing import Dict, FrozenSet, Iterable, Iterator, Tuple
 
 from .nouns import base_form
+from .paths import DATA
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'data')
 NEVER_SHOWN = os.path.join(DATA, 'never_shown.txt')
 FIXES = os.path.join(DATA, 'english_fixes.txt')
 ALLOWED = os.path.join(DATA, 'english_allowed.txt')

@@ -14,9 +14,10 @@ from typing import FrozenSet, Iterable, List
 
 from .corpus import fold
 from .nouns import base_form, is_excluded
+from .paths import DATA
 from .selection import MAX_LENGTH, MIN_LENGTH
 
-DEFAULT_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'data', 'additions.txt')
+DEFAULT_PATH = os.path.join(DATA, 'additions.txt')
 _WORD = re.compile(r'[а-яё]+')
 
 

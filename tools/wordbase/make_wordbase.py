@@ -22,7 +22,7 @@ import sys
 from typing import Dict, List, NamedTuple, Optional, Sequence, Tuple
 
 from wordbase import (additions, apertium, basefile, commonness, corpus, english, freedict, gloss,
-                      glossing, handlists, hunspell, nouns, ranking, selection, sidefiles,
+                      glossing, handlists, hunspell, nouns, paths, ranking, selection, sidefiles,
                       stats, texts, verdicts, weblist)
 
 LINES = 11031
@@ -32,11 +32,10 @@ SHUFFLE_SEED = 11031
 STATS_SEED = 2024
 STATS_DRAWS = 1000
 
-_REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_AFF = '/usr/share/hunspell/ru_RU.aff'
 DEFAULT_DIC = '/usr/share/hunspell/ru_RU.dic'
 DEFAULT_MUELLER = '/usr/share/dictd/mueller7.dict.dz'
-DEFAULT_SPOKEN = os.path.join(_REPO, 'tools', 'wordbase', 'data', 'ru_50k.txt')
+DEFAULT_SPOKEN = os.path.join(paths.DATA, 'ru_50k.txt')
 DEFAULT_FORTUNES = '/usr/share/games/fortunes/ru'
 DEFAULT_THESAURUS = '/usr/share/mythes/th_ru_RU_v2.dat'
 DEFAULT_ANALYSERS = ('/usr/share/apertium/apertium-rus-ukr/rus-ukr.automorf.bin',
@@ -44,7 +43,7 @@ DEFAULT_ANALYSERS = ('/usr/share/apertium/apertium-rus-ukr/rus-ukr.automorf.bin'
 LEARNERS_LANGUAGES = ('deu', 'pol', 'fra', 'ita', 'swe', 'nld', 'ell')
 DEFAULT_LEARNERS = tuple(f'/usr/share/dictd/freedict-{code}-rus' for code in LEARNERS_LANGUAGES)
 DEFAULT_TESSERACT = '/usr/share/tesseract-ocr/5/tessdata/rus.traineddata'
-DEFAULT_OUTPUT = os.path.join(_REPO, 'assets', 'wmbase.txt')
+DEFAULT_OUTPUT = os.path.join(paths.ASSETS, 'wmbase.txt')
 
 
 class BadInput(Exception):
