@@ -89,7 +89,7 @@ protected:
 };
 
 TEST_F(ReviewTest, OpensOnlyOnceTheGameIsEvaluatedAndIsReusedUntilTheNextStart) {
-    const QColor green(0, 128, 0), grey(128, 128, 128), dark(0, 0, 0), blue(0, 0, 255);
+    const QColor green(0, 120, 0), grey(102, 102, 102), dark(0, 0, 0), blue(0, 0, 255);
     random.numbers = {DrawSourceWord(), ComputerStartsAfter(0)};
     CtrlR();
     Click(&window, "cmdstart");
@@ -181,11 +181,12 @@ TEST_F(ReviewTest, SideFilesGlossTheWordsTheyKnowAndEnterOrADoubleClickLooksAWor
     OpenedAddresses opened;
     auto* list = review()->findChild<QListWidget*>(QStringLiteral("List1"));
     QAccessibleInterface* const rows = QAccessible::queryAccessibleInterface(list);
-    // 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА, 5 ПОРА, 6 РАМА; Enter
-    // on the even rows, a double click (which moves the keyboard) on the odd.
+    // 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА, 5 ПОРА, 6 РАМА: the
+    // keyboard starts on ГРАММ and steps over the captions. Enter on the even
+    // rows, a double click (which moves the keyboard) on the odd.
     const QString glossLines[] = {{}, {}, QStringLiteral("ПАРОМ — ferry"), {}, {}, {},
                                   QStringLiteral("РАМА — frame (тех.)")};
-    for (int row = 0; row < list->count(); ++row) {
+    for (const int row : {1, 2, 4, 5, 6}) {
         const QPoint at = list->visualItemRect(list->item(row)).center();
         if (row % 2 == 0) {
             QTest::keyClick(list, Qt::Key_Return);
@@ -195,7 +196,8 @@ TEST_F(ReviewTest, SideFilesGlossTheWordsTheyKnowAndEnterOrADoubleClickLooksAWor
         }
         EXPECT_EQ(list->currentRow(), row);
         EXPECT_EQ(Label("Label4"), glossLines[row]) << row;
-        EXPECT_EQ(rows->child(row)->text(QAccessible::Description), glossLines[row].section(QStringLiteral(" — "), 1));
+        EXPECT_EQ(rows->child(row)->text(QAccessible::Description),
+                  glossLines[row].isEmpty() ? QString() : "по-английски: " + glossLines[row].section(" — ", 1));
         QTest::keyClick(list, Qt::Key_Down);
     }
     EXPECT_EQ(opened.opened, (std::vector<QString>{kArticles + "%D0%B3%D1%80%D0%B0%D0%BC%D0%BC",
@@ -228,14 +230,20 @@ TEST(ReviewWindow, ScreenReadersReadEveryRowAndTheKeyboardScrollsTheList) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::List);
     ASSERT_EQ(accessible->childCount(), list->count());
-    const std::vector<QString> expected{QStringLiteral("7 букв"), QStringLiteral("СЛОВОАЯ, не найдено"),
-                                        QStringLiteral("СЛОВОБЯ, нашли вы"),
-                                        QStringLiteral("СЛОВОВЯ, сыграл компьютер")};
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        QAccessibleInterface* const row = accessible->child(static_cast<int>(i));
+    // The caption a heading, so that the words alone are counted as items;
+    // no row has an action, and the keyboard starts on the first word.
+    const std::pair<const char*, QAccessible::Role> expected[] = {{"7 букв", QAccessible::Heading},
+                                                                  {"СЛОВОАЯ, не найдено", QAccessible::ListItem},
+                                                                  {"СЛОВОБЯ, нашли вы", QAccessible::ListItem},
+                                                                  {"СЛОВОВЯ, сыграл компьютер", QAccessible::ListItem}};
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface* const row = accessible->child(i);
         ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->text(QAccessible::Name), expected[i]) << i;
+        EXPECT_EQ(row->text(QAccessible::Name), QString::fromUtf8(expected[i].first)) << i;
+        EXPECT_EQ(row->role(), expected[i].second) << i;
+        EXPECT_EQ(row->actionInterface(), nullptr) << i;
     }
+    EXPECT_EQ(accessible->focusChild(), accessible->child(1));
 
     QScrollBar* const scroll = list->verticalScrollBar();
     ASSERT_GT(scroll->maximum(), 0) << "the list should be longer than its window";
@@ -248,6 +256,7 @@ TEST(ReviewWindow, ScreenReadersReadEveryRowAndTheKeyboardScrollsTheList) {
     EXPECT_EQ(scroll->value(), scroll->maximum());
     QTest::keyClick(list, Qt::Key_Home);
     EXPECT_EQ(scroll->value(), 0);
+    EXPECT_EQ(list->currentRow(), 1);
 }
 
 TEST(ReviewWindow, OpensBesideTheMainWindowAndStaysOnTheScreen) {
