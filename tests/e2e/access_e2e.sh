@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# What a screen reader meets, in real windows under Xvfb, read through AT-SPI:
+# the entry's description tells the game after every move; its context menu,
+# opened from the keyboard, looks up the last words of both sides; after a
+# look-up from a word list the keyboard is back in the entry; the review and
+# the history are dialogs whose descriptions hold their figures.
+#
+# Usage: access_e2e.sh GAME SOURCE_DIR
+set -euo pipefail
+
+if [[ -z ${TORVEL_E2E_SESSION_BUS-} ]]; then
+  TORVEL_E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+game=$(readlink -f "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/x_session.sh
+source "$here/x_session.sh"
+# shellcheck source=tests/e2e/lookup_session.sh
+source "$here/lookup_session.sh"
+check() { timeout 40 /usr/bin/python3 "$here/atspi_check.py" "$@"; }
+reads() { check "$(basename "$game")" "$@"; }
+
+open_work_folder
+start_x 100 || die "no X server"
+launch_lookup_game "$game" "$(readlink -f "$2")" || die "the game did not start"
+xdotool windowfocus --sync "$main" key F2
+type_into "$main" "лед" && xdotool key Return
+reads text "Ваше слово" description \
+  "Исходное слово: ЛЕДОКОЛЬНЫЙ. Ваша сумма букв: 3, компьютера: 3. Слово компьютера: КОЛ." ||
+  die "the entry's description does not tell the game after the move"
+
+items=$(check menu shift+F10 Down) || die "the entry's menu could not be read"
+[[ $items == "Что значит «КОЛ»?"$'\n'"Что значит «ЛЕД»?"$'\n'* ]] || die "the entry's menu begins: $items"
+xdotool key Return
+wait_opened 1 || die "the look-up of КОЛ from the entry's menu opened nothing"
+# ЛЕД is the first line of the player's list: a right click on it takes the
+# keyboard there, then its look-up gives the keyboard back to the entry.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --sync $((X + 45)) $((Y + 120)) click 3 sleep 0.5 key Down Return
+wait_opened 2 || die "the look-up of ЛЕД from the player's list opened nothing"
+xdotool type --delay 20 "к"
+reads text "Ваше слово" text "К" || die "after a look-up the keyboard is not back in the entry"
+
+click "$main" "$MAIN_END"
+find_window "$STATS_TITLE" > /dev/null || die "the game could not be ended"
+xdotool windowfocus --sync "$main" key ctrl+Cyrillic_ka
+reads dialog "Разбор партии" description \
+  "Исходное слово: ЛЕДОКОЛЬНЫЙ. Вы нашли 1 из 2 слов, компьютер — 1, не найдено — 0. 3 буквы: 1 из 2." ||
+  die "the review is not a dialog that tells its figures"
+reads "list item" "ЛЕД, нашли вы" description "по-английски: ice (геогр.)" || die "ЛЕД's gloss is not marked English"
+xdotool key ctrl+Cyrillic_sha
+reads dialog "История игр" description "Сыграно партий: 1. Побед: 0 (0 %), ничьих: 1, поражений: 0. \
+Лучший результат: 63 очка, в среднем: 63. Самое длинное слово: ЛЕД, 3 буквы. Средняя длина слова: 3,0 буквы." ||
+  die "the history is not a dialog that tells its figures"
+reads chart "График очков" focusable true || die "the chart cannot take the keyboard"
+echo "a screen reader hears the game, the look-ups and both windows' figures; the keyboard comes back to the entry"
