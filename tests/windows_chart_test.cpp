@@ -1,0 +1,57 @@
+// The chart of the history's points as painted: wins, draws and losses told
+// apart by their fill as well as their colour, and the scale's numbers apart
+// however close their marks.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "windows/points_chart.h"
+#include "windows/theme.h"
+
+namespace torvel::test {
+namespace {
+
+TEST(PointsChart, BarsDifferByTheirFillAndNumbersNearZeroStandApart) {
+    // 0 and -27 are eight rows apart, less than a number's height.
+    const std::vector<ChartGame> games{{380, Verdict::Win}, {-27, Verdict::Loss}, {150, Verdict::Draw}};
+    PointsChart chart(nullptr);
+    chart.resize(284, 160);
+    chart.SetGames(games);
+    const QImage image = chart.grab().toImage();
+
+    // Down the first and second columns of each bar, the share painted in its
+    // colour, the rest left in the plot's: a solid win, a loss's outline, a
+    // draw striped across.
+    const std::pair<double, double> shares[][2] = {
+        {{1.0, 1.0}, {1.0, 1.0}}, {{1.0, 1.0}, {0.0, 0.3}}, {{0.45, 0.55}, {0.45, 0.55}}};
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        const QRect bar = PointsChart::BarRect(image.size(), games, i);
+        for (const int column : {0, 1}) {
+            int painted = 0;
+            for (int y = bar.top(); y <= bar.bottom(); ++y) {
+                const QColor pixel = image.pixelColor(bar.left() + column, y);
+                painted += pixel == PointsChart::VerdictColour(games[i].verdict);
+                EXPECT_TRUE(pixel == PointsChart::VerdictColour(games[i].verdict) || pixel == theme::kWindow) << i;
+            }
+            const double share = static_cast<double>(painted) / bar.height();
+            EXPECT_TRUE(share >= shares[i][column].first && share <= shares[i][column].second)
+                << i << ", column " << column << ": " << share;
+        }
+    }
+
+    // Left of the plot, bands of rows with ink, parted by rows without:
+    // "Очки" above, then 380, 0 and -27.
+    const QColor ground = image.pixelColor(0, image.height() - 1);
+    int bands = 0;
+    bool inked = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool row = false;
+        for (int x = 0; x < PointsChart::kLeft - 4; ++x) row = row || image.pixelColor(x, y) != ground;
+        bands += row && !inked;
+        inked = row;
+    }
+    EXPECT_EQ(bands, 4);
+}
+
+}  // namespace
+}  // namespace torvel::test
