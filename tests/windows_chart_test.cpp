@@ -1,6 +1,5 @@
 // The chart of the history's points as painted: wins, draws and losses told
-// apart by their fill as well as their colour, and the scale's numbers apart
-// however close their marks.
+// apart by their fill as well as their colour, the scale's numbers apart.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -19,9 +18,8 @@ TEST(PointsChart, BarsDifferByTheirFillAndNumbersNearZeroStandApart) {
     chart.SetGames(games);
     const QImage image = chart.grab().toImage();
 
-    // Down the first and second columns of each bar, the share painted in its
-    // colour, the rest left in the plot's: a solid win, a loss's outline, a
-    // draw striped across.
+    // Down each bar's first and second columns, the share in its colour, the
+    // rest in the plot's: a solid win, a loss's outline, a draw's stripes.
     const std::pair<double, double> shares[][2] = {
         {{1.0, 1.0}, {1.0, 1.0}}, {{1.0, 1.0}, {0.0, 0.3}}, {{0.45, 0.55}, {0.45, 0.55}}};
     for (std::size_t i = 0; i < games.size(); ++i) {
@@ -34,20 +32,17 @@ TEST(PointsChart, BarsDifferByTheirFillAndNumbersNearZeroStandApart) {
                 EXPECT_TRUE(pixel == PointsChart::VerdictColour(games[i].verdict) || pixel == theme::kWindow) << i;
             }
             const double share = static_cast<double>(painted) / bar.height();
-            EXPECT_TRUE(share >= shares[i][column].first && share <= shares[i][column].second)
-                << i << ", column " << column << ": " << share;
+            EXPECT_TRUE(share >= shares[i][column].first && share <= shares[i][column].second) << i << ": " << share;
         }
     }
 
-    // Left of the plot, bands of rows with ink, parted by rows without:
-    // "Очки" above, then 380, 0 and -27.
+    // Left of the plot, bands of rows with ink: "Очки", then 380, 0 and -27.
     const QColor ground = image.pixelColor(0, image.height() - 1);
     int bands = 0;
-    bool inked = false;
-    for (int y = 0; y < image.height(); ++y) {
-        bool row = false;
-        for (int x = 0; x < PointsChart::kLeft - 4; ++x) row = row || image.pixelColor(x, y) != ground;
-        bands += row && !inked;
+    for (int y = 0, inked = 0; y < image.height(); ++y) {
+        int row = 0;
+        for (int x = 0; x < PointsChart::kLeft - 4; ++x) row |= image.pixelColor(x, y) != ground;
+        bands += row > inked;
         inked = row;
     }
     EXPECT_EQ(bands, 4);

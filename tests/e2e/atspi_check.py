@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
 """atspi_check.py APPLICATION ROLE NAME WHAT EXPECTED: waits until the running
-program has an object of ROLE (an AT-SPI role name) named NAME whose WHAT (its
-"description", its "text", or a state such as "focusable", then "true") is
-EXPECTED, as a screen reader reads it; no-break spaces read as spaces.
-atspi_check.py menu KEY...: presses the keys and prints the items of the
-menu that then takes the keyboard, a line each."""
+program has an object of ROLE named NAME whose WHAT, its "description" (no-break
+spaces read as spaces) or a state ("focused"), is EXPECTED ("true" for a state).
+atspi_check.py menu KEY...: presses the keys and prints, a line each, the items
+of the menu that then takes the keyboard."""
 import subprocess
 import sys
 
@@ -17,29 +16,23 @@ from atspi_press import find, wait_for
 def value(accessible, what):
     if what == "description":
         return accessible.description.replace("\u00a0", " ")
-    if what == "text":
-        return accessible.queryText().getText(0, -1)
     return str(accessible.getState().contains(getattr(pyatspi, "STATE_" + what.upper()))).lower()
-
-
-def menu_items(keys):
-    items = []
-
-    def listen(event):
-        if event.detail1 and event.source.getRoleName() == "menu item":
-            items.extend(item.name for item in event.source.parent)
-            pyatspi.Registry.stop()
-
-    pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused")
-    GLib.idle_add(lambda: subprocess.run(["xdotool", "key", *keys], check=True) and False)
-    GLib.timeout_add_seconds(10, lambda: pyatspi.Registry.stop() or False)
-    pyatspi.Registry.start()
-    return items
 
 
 def main():
     if sys.argv[1] == "menu":
-        print("\n".join(menu_items(sys.argv[2:])))
+        items = []
+
+        def listen(event):
+            if event.detail1 and event.source.getRoleName() == "menu item":
+                items.extend(item.name for item in event.source.parent)
+                pyatspi.Registry.stop()
+
+        pyatspi.Registry.registerEventListener(listen, "object:state-changed:focused")
+        GLib.idle_add(lambda: subprocess.run(["xdotool", "key", *sys.argv[2:]], check=True) and False)
+        GLib.timeout_add_seconds(10, lambda: pyatspi.Registry.stop() or False)
+        pyatspi.Registry.start()
+        print("\n".join(items))
         return
     application, role, name, what, expected = sys.argv[1:6]
     app = wait_for(application, lambda: find(pyatspi.Registry.getDesktop(0), lambda a: a.name == application, 11))
