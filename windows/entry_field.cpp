@@ -2,8 +2,6 @@
 // slips corrected, Enter submits.
 #include "windows/entry_field.h"
 
-#include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <utility>
@@ -25,13 +23,6 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit enterPressed();
-        return;
-    }
-    // Shift+F10 opens the context menu, as the menu key does, at the cursor.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        const QPoint at = cursorRect().center();
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
-        QCoreApplication::sendEvent(this, &menu);
         return;
     }
     const QString typed = Typed(event->text());

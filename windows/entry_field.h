@@ -1,5 +1,5 @@
 // The main window's entry field: capitals as the player types, the keyboard's
-// slips corrected, Enter submits, Shift+F10 opens the context menu.
+// slips corrected, Enter submits.
 #pragma once
 
 #include <QLineEdit>

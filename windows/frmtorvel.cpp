@@ -252,6 +252,7 @@ void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButt
         // Before the game is evaluated there is no review, and Ctrl+R does nothing.
         {Qt::CTRL | Qt::Key_R, [this] { m_session->ShowReview(); }},
         {Qt::CTRL | Qt::Key_I, [this] { m_session->ShowHistory(); }},
+        {Qt::SHIFT | Qt::Key_F10, [] { OpenContextMenu(QApplication::focusWidget()); }},
     };
     for (const auto& [keys, action] : shortcuts) {
         // The game's keys work in each of its windows while this one is open.
