@@ -3,9 +3,7 @@
 # the entry's description tells the game; its context menu (Shift+F10) looks
 # up both sides' last words; after a look-up from a word list the keyboard is
 # back in the entry; the review and the history are dialogs that describe
-# their figures, and the chart takes the keyboard.
-#
-# Usage: access_e2e.sh GAME SOURCE_DIR
+# their figures, and the chart takes the keyboard. Usage: access_e2e.sh GAME SOURCE_DIR
 set -euo pipefail
 
 if [[ -z ${TORVEL_E2E_SESSION_BUS-} ]]; then
