@@ -1,13 +1,13 @@
-# shellcheck shell=bash disable=SC2034,SC2154  # sourced: $work is the caller's, $main and $review are for it
+# shellcheck shell=bash disable=SC2034,SC2154  # sourced: $work is the caller's, $review is for it
 # Shared by the look-up test and its measurement (sourced after x_session.sh,
 # bash, on a session bus of their own): a game whose review lists КОЛ and ЛЕД,
 # with the side files that spell ЛЕД with ё and gloss it, and a browser of the
 # test's own: an xdg-open earlier in PATH that writes the moment it started
 # and the address it was given, a line each time, into $work/opened.
 
-# launch_lookup_game GAME SOURCE_DIR: starts the game with screen readers
-# served; sets $main.
-launch_lookup_game() {
+# start_lookup_game GAME SOURCE_DIR: starts the game with screen readers
+# served, ends a game at once and opens its review; sets $review.
+start_lookup_game() {
   make_game_folder "$work/play" "$2"
   # Its words ПРОГРАММА, МАМА, РОГ become ЛЕДОКОЛЬНЫЙ, ЛЕД, КОЛ.
   iconv -f CP1251 -t UTF-8 "$work/play/wmbase.txt" | sed 's/^П.*/ЛЕДОКОЛЬНЫЙ\r/; s/^М.*/ЛЕД\r/; s/^Р.*/КОЛ\r/' |
@@ -25,13 +25,8 @@ EOF
   (cd "$work/play" && PATH="$work/bin:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec env -u SNAP timeout 120 "$1") \
     > "$work/game.log" 2>&1 &
   x_pids+=($!)
-  main=$(find_window "$MAIN_TITLE")
-}
-
-# start_lookup_game GAME SOURCE_DIR: the same, then ends a game at once and
-# opens its review; sets $review.
-start_lookup_game() {
-  launch_lookup_game "$@" || return 1
+  local main
+  main=$(find_window "$MAIN_TITLE") || return 1
   { click "$main" "$MAIN_START" && click "$main" "$MAIN_END"; } || return 1
   find_window "$STATS_TITLE" > /dev/null || return 1
   # The keyboard is Russian alone: the key of R sends К with Ctrl.
