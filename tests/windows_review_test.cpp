@@ -181,9 +181,8 @@ TEST_F(ReviewTest, SideFilesGlossTheWordsTheyKnowAndEnterOrADoubleClickLooksAWor
     OpenedAddresses opened;
     auto* list = review()->findChild<QListWidget*>(QStringLiteral("List1"));
     QAccessibleInterface* const rows = QAccessible::queryAccessibleInterface(list);
-    // 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА, 5 ПОРА, 6 РАМА: the
-    // keyboard starts on ГРАММ and steps over the captions. Enter on the even
-    // rows, a double click (which moves the keyboard) on the odd.
+    // 0 "5 букв", 1 ГРАММ, 2 ПАРОМ, 3 "4 буквы", 4 МАМА, 5 ПОРА, 6 РАМА; Enter
+    // on the even rows, a double click (which moves the keyboard) on the odd.
     const QString glossLines[] = {{}, {}, QStringLiteral("ПАРОМ — ferry"), {}, {}, {},
                                   QStringLiteral("РАМА — frame (тех.)")};
     for (const int row : {1, 2, 4, 5, 6}) {

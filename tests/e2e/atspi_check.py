@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
-"""atspi_check.py APPLICATION ROLE NAME WHAT EXPECTED: waits until the program
-has an object of ROLE named NAME whose "description" (no-break spaces read as
-spaces) or state (WHAT "focused", say, and EXPECTED "true") is EXPECTED.
-atspi_check.py menu KEY...: presses the keys and prints, a line each, the items
-of the menu that then has the keyboard."""
+"""atspi_check.py APPLICATION ROLE NAME WHAT EXPECTED: waits for an object of ROLE named NAME whose
+"description" (no-break spaces as spaces) or state ("focused": "true") is EXPECTED.
+atspi_check.py menu KEY...: presses the keys, prints the items of the menu then focused."""
 import subprocess
 import sys
 
