@@ -165,7 +165,9 @@ void frmreview::Fill(const GameReview& review) {
     // The summary once more, for a screen reader that reads the window's
     // description rather than its texts as it opens.
     QString summary = QStringLiteral("Исходное слово: %1. %2.").arg(sourceWord, m_Label2->text());
-    if (!review.lengths.empty()) summary += QStringLiteral(" %1.").arg(QString::fromStdString(LengthsLine(review, "; ")));
+    if (!review.lengths.empty()) {
+        summary += QStringLiteral(" %1.").arg(QString::fromStdString(LengthsLine(review, "; ")));
+    }
     setAccessibleDescription(summary);
     const QRect below = review_layout::kBelowSummary.rect();
     const int lengthsHeight = m_Label3->heightForWidth(below.width());

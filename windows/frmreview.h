@@ -19,9 +19,9 @@ class ReviewList;
 // main window. Escape closes it. To assistive technology it is a dialog whose
 // description is its summary. The list takes the keyboard on its first word,
 // so the arrow and page keys scroll it, and each word is read out with who
-// found it and its gloss; Tab reaches the summary's lines too. The line under the list glosses the word at the keyboard's place;
-// a double click on a word, Enter on it or its context menu asks for its
-// meaning.
+// found it and its gloss; Tab reaches the summary's lines too. The line under
+// the list glosses the word at the keyboard's place; a double click on a
+// word, Enter on it or its context menu asks for its meaning.
 class frmreview final : public QWidget, public ReviewScreen {
     Q_OBJECT
 public:

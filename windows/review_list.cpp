@@ -144,7 +144,8 @@ void ReviewList::SetCurrentWord(int row) {
 }
 
 void ReviewList::scrollTo(const QModelIndex& index, ScrollHint hint) {
-    if (index.row() > 0 && IsCaption(item(index.row() - 1))) QListWidget::scrollTo(model()->index(index.row() - 1, 0), hint);
+    const int row = index.row();
+    if (row > 0 && IsCaption(item(row - 1))) QListWidget::scrollTo(model()->index(row - 1, 0), hint);
     QListWidget::scrollTo(index, hint);
 }
 
