@@ -40,8 +40,9 @@ void ShowAnnounced(QLabel* label, const QString& what, const QString& text) {
 }
 
 void MakeReadable(QLabel* label) {
-    // Qt gives a label that the keyboard selects in a place in the Tab order.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Qt lets only the mouse give such a label the keyboard.
+    label->setFocusPolicy(Qt::StrongFocus);
 }
 
 Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind) {

@@ -169,7 +169,7 @@ void PointsChart::paintEvent(QPaintEvent*) {
 
     // Where the keyboard is: a dotted frame just outside the plot's.
     if (hasFocus()) {
-        painter.setPen(QPen(theme::kFigure, 1, Qt::DotLine));
+        painter.setPen(QPen(theme::kKeyboardPlace, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(plot.adjusted(-2, -2, 1, 1));
     }

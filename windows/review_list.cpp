@@ -3,8 +3,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPainter>
 #include <QPointer>
+#include <QStyledItemDelegate>
 #include <unordered_map>
+
+#include "windows/theme.h"
 
 namespace torvel {
 
@@ -121,9 +125,30 @@ private:
     mutable std::unordered_map<int, QAccessible::Id> m_rows;
 };
 
+// Paints a row as the style does, but for the keyboard's place: a frame
+// over no fill, since the fill some styles give it would take a word's
+// colour below the contrast it needs.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem unfocused(option);
+        unfocused.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, unfocused, index);
+        if (!option.state.testFlag(QStyle::State_HasFocus)) return;
+        painter->save();
+        painter->setPen(theme::kKeyboardPlace);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
 }  // namespace
 
 ReviewList::ReviewList(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new RowDelegate(this));
     static const bool installed = [] {
         QAccessible::installFactory([](const QString& className, QObject* object) -> QAccessibleInterface* {
             if (className != QLatin1String("torvel::ReviewList")) return nullptr;
@@ -162,12 +187,17 @@ QModelIndex ReviewList::moveCursor(CursorAction action, Qt::KeyboardModifiers mo
 void ReviewList::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     // The list takes the keyboard on its current word: a screen reader reads
-    // that word as the list is reached, as it does on every move after.
-    if (QAccessible::isActive() && currentIndex().isValid()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(currentRow());
-        QAccessible::updateAccessibility(&focus);
-    }
+    // that word as the list is reached, as it does on every move after. Told
+    // once Qt has told that the list itself has the keyboard, so as to be last.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!QAccessible::isActive() || !hasFocus() || !currentIndex().isValid()) return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace torvel

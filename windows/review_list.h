@@ -10,7 +10,8 @@ namespace torvel {
 // steps over the captions. To assistive technology a caption is a heading
 // and a word an item of the list, so that a screen reader counts the words
 // alone; a row's name and description are its Qt::AccessibleTextRole and
-// Qt::AccessibleDescriptionRole, and no row offers an action of its own.
+// Qt::AccessibleDescriptionRole, and no row offers an action of its own. The
+// word the keyboard is on is framed, never filled.
 class ReviewList final : public QListWidget {
     Q_OBJECT
 public:

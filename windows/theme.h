@@ -36,6 +36,8 @@ inline constexpr QColor kFoundByPlayer{0, 120, 0};  // the words of the list, on
 inline constexpr QColor kFoundByComputer{102, 102, 102};
 inline constexpr QColor kMissed{0, 0, 0};  // words nobody found
 inline constexpr QColor kGloss{0, 0, 0};
+// The frame around what has the keyboard: the review's word, the chart.
+inline constexpr QColor kKeyboardPlace{87, 87, 87};
 // The chart's bars, on the window's colour, and its key, on the panel; the
 // bars differ by their fill as well: see PointsChart.
 inline constexpr QColor kWin{0, 128, 0};

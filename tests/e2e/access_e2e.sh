@@ -29,6 +29,8 @@ xdotool key ctrl+Cyrillic_sha
 reads dialog "История игр" description "Сыграно партий: 1. Побед: 0 (0 %), ничьих: 1, поражений: 0. \
 Лучший результат: 0 очков, в среднем: 0. Самое длинное слово: пока нет. Средняя длина слова: 0." ||
   die "the history is not a dialog that tells its figures"
+xdotool key Tab
+reads label "Сыграно партий: 1" focused true || die "Tab from «Закрыть» does not reach the history's figures"
 reads chart "График очков" focusable true || die "the chart cannot take the keyboard"
 
 # The statistics of the game ended, moved off the main window as a player would.
