@@ -46,6 +46,10 @@ if(TARGET torvel-game)
            COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/lookup_e2e.sh
                    $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
   set_tests_properties(e2e_word_lookup PROPERTIES LABELS e2e TIMEOUT 180)
+  add_test(NAME e2e_screen_reader
+           COMMAND timeout -k 5 150 bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/access_e2e.sh
+                   $<TARGET_FILE:torvel-game> ${PROJECT_SOURCE_DIR})
+  set_tests_properties(e2e_screen_reader PROPERTIES LABELS e2e TIMEOUT 180)
 
   # The buttons' sounds, recorded from a private sound server's null sink.
   add_test(NAME audio_button_sounds
@@ -71,6 +75,7 @@ if(SHELLCHECK)
                    tests/packaging/fake_game.sh tests/e2e/x_session.sh tests/e2e/window_e2e.sh
                    tests/e2e/ratio_e2e.sh tests/e2e/window_manager_e2e.sh tests/e2e/sound_session.sh tests/e2e/audio_e2e.sh
                    tests/e2e/soak_e2e.sh tests/e2e/lookup_session.sh tests/e2e/lookup_e2e.sh tests/e2e/history_e2e.sh
+                   tests/e2e/access_e2e.sh
                    bench/real_windows.sh bench/measure_process.sh bench/measure_sound_delay.sh bench/measure_lookup.sh
            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   set_tests_properties(packaging_shellcheck PROPERTIES LABELS packaging)

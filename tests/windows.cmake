@@ -6,6 +6,7 @@ if(TARGET torvel_windows)
       windows_test_support.cpp
       windows_accessibility_test.cpp
       windows_background_test.cpp
+      windows_chart_test.cpp
       windows_drag_test.cpp
       windows_game_test.cpp
       windows_layout_test.cpp

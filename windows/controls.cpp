@@ -1,6 +1,8 @@
 // Building the controls of the windows' layouts.
 #include "windows/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPalette>
 
 namespace torvel {
@@ -37,6 +39,12 @@ void ShowAnnounced(QLabel* label, const QString& what, const QString& text) {
     label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
 }
 
+void MakeReadable(QLabel* label) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Qt lets only the mouse give such a label the keyboard.
+    label->setFocusPolicy(Qt::StrongFocus);
+}
+
 Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind) {
     return Placed(new Shape(kind, parent), place);
 }
@@ -56,6 +64,24 @@ void MakeToolWindow(QWidget* window, const QString& title, QSize clientSize) {
     window->setAttribute(Qt::WA_QuitOnClose, true);
     window->setWindowTitle(title);
     window->setFixedSize(clientSize);
+}
+
+namespace {
+
+const char* const kDialogProperty = "torvelDialog";
+
+}  // namespace
+
+void AnnounceAsDialog(QWidget* window) {
+    window->setProperty(kDialogProperty, true);
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+            if (!object->isWidgetType() || !object->property(kDialogProperty).toBool()) return nullptr;
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+        });
+        return true;
+    }();
+    (void)installed;
 }
 
 }  // namespace torvel

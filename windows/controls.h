@@ -36,6 +36,10 @@ QLabel* SetUpLabel(QLabel* label, const Place& place, const QFont& font, const Q
 // ПРОГРАММА"), so that a new value is announced as a change of its name.
 void ShowAnnounced(QLabel* label, const QString& what, const QString& text);
 
+// Lets the keyboard reach a label's text: Tab stops at it, the arrow keys
+// move a caret through it and its text can be copied, never changed.
+void MakeReadable(QLabel* label);
+
 Shape* AddShape(QWidget* parent, const Place& place, Shape::Kind kind);
 
 // The window's own background colour behind everything else.
@@ -44,5 +48,9 @@ void SetBackgroundColour(QWidget* window, const QColor& colour);
 // A fixed tool window: a small caption with a close box, no minimise or
 // maximise box, not in the task bar.
 void MakeToolWindow(QWidget* window, const QString& title, QSize clientSize);
+
+// Shows `window` to assistive technology as a dialog: a screen reader reads
+// a dialog's texts as it opens. Called before the window is first shown.
+void AnnounceAsDialog(QWidget* window);
 
 }  // namespace torvel

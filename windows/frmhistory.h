@@ -14,10 +14,12 @@ namespace torvel {
 
 class ButtonServices;
 class PointsChart;
+class VantorButton;
 
 // A tool window, built when first opened, reused after, and opened beside the
-// main window. Escape closes it. Every figure is a label a screen reader
-// reads; the chart describes itself in words.
+// main window. Escape closes it. To assistive technology it is a dialog whose
+// description holds its figures; every figure is a label that Tab reaches,
+// and the chart, which Tab reaches too, describes itself in words.
 class frmhistory final : public QWidget, public HistoryScreen {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     std::array<QLabel*, 5> m_lines{};  // games, results, points, longest word, word length
     PointsChart* m_chart = nullptr;
+    VantorButton* m_close = nullptr;
 };
 
 }  // namespace torvel

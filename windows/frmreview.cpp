@@ -14,6 +14,7 @@
 #include "windows/cp1251_text.h"
 #include "windows/form_buttons.h"
 #include "windows/layouts.h"
+#include "windows/review_list.h"
 #include "windows/review_text.h"
 #include "windows/theme.h"
 #include "windows/word_lookup.h"
@@ -43,10 +44,10 @@ QColor MarkColour(WordMark mark) {
     return {};
 }
 
-// The caption above each length's words.
+// The caption above each length's words, which the keyboard steps over.
 QListWidgetItem* LengthItem(std::size_t length, const QFont& font) {
     auto* item = new QListWidgetItem(QString::fromStdString(LengthCaption(length)));
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::NoItemFlags);
     QFont bold = font;
     bold.setBold(true);
     item->setFont(bold);
@@ -64,7 +65,9 @@ QListWidgetItem* WordItem(const ReviewWord& word) {
     // The gloss for the mouse too, which may rest on a word without choosing it.
     item->setToolTip(gloss.isEmpty() ? mark : mark + QStringLiteral("\n") + gloss);
     item->setData(Qt::AccessibleTextRole, text + QStringLiteral(", ") + mark);
-    item->setData(Qt::AccessibleDescriptionRole, gloss);
+    // Said to be English, so that a Russian voice does not read it as Russian.
+    item->setData(Qt::AccessibleDescriptionRole,
+                  gloss.isEmpty() ? QString() : QStringLiteral("по-английски: ") + gloss);
     item->setData(kWordRole, text);
     // "ЛИГНИТ — lignite (горн.)"; nothing, not a bare dash, without a gloss.
     item->setData(kGlossLineRole, gloss.isEmpty() ? QString() : text + QStringLiteral(" — ") + gloss);
@@ -76,20 +79,23 @@ QListWidgetItem* WordItem(const ReviewWord& word) {
 frmreview::frmreview(ButtonServices& buttons, QWidget* mainWindow) : m_mainWindow(mainWindow) {
     using namespace review_layout;
     setObjectName(QStringLiteral("frmreview"));
+    AnnounceAsDialog(this);
     MakeToolWindow(this, QStringLiteral("Разбор партии"), kClient);
     SetBackgroundColour(this, theme::kWindow);
     setFont(theme::WindowFont());
 
     AddShape(this, Shape1, Shape::Kind::Panel);
     m_Label1 = AddLabel(this, Label1, theme::ValueFont(), theme::kSourceWord, Qt::AlignHCenter);
-    m_Label2 = AddLabel(this, Label2, theme::LineFont(), theme::kText, Qt::AlignLeft);
-    m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kText, Qt::AlignLeft);
+    m_Label2 = AddLabel(this, Label2, theme::LineFont(), theme::kFigure, Qt::AlignLeft);
+    m_Label3 = AddLabel(this, kBelowSummary, font(), theme::kFigure, Qt::AlignLeft);
     m_Label4 = AddLabel(this, Label4, theme::ListFont(), theme::kGloss, Qt::AlignLeft);
     for (QLabel* line : {m_Label2, m_Label3, m_Label4}) line->setWordWrap(true);
+    // Tab goes from the list to "Закрыть" and on through the summary.
+    for (QLabel* line : {m_Label1, m_Label2, m_Label3}) MakeReadable(line);
     // A gloss may be worth copying.
     m_Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_List1 = new QListWidget(this);
+    m_List1 = new ReviewList(this);
     m_List1->setObjectName(QStringLiteral("List1"));
     // Rows are read, not chosen: the keyboard moves a focus frame through
     // them, and a highlight would hide the colour that tells who found a word.
@@ -132,8 +138,8 @@ void frmreview::ShowReview(const GameReview& review) {
         RefreshReview(review);
     } else {
         Fill(review);
-        // The keyboard starts at the top of the list.
-        m_List1->setCurrentRow(0);
+        // The keyboard starts on the first word.
+        m_List1->SetCurrentWord(0);
         if (m_mainWindow) MoveBeside(this, m_mainWindow);
     }
     show();
@@ -147,14 +153,22 @@ void frmreview::RefreshReview(const GameReview& review) {
     const int row = m_List1->currentRow();
     const int scrolled = m_List1->verticalScrollBar()->value();
     Fill(review);
-    m_List1->setCurrentRow(std::clamp(row, 0, m_List1->count() - 1));
+    m_List1->SetCurrentWord(std::clamp(row, 0, m_List1->count() - 1));
     m_List1->verticalScrollBar()->setValue(scrolled);
 }
 
 void frmreview::Fill(const GameReview& review) {
-    m_Label1->setText(FromCp1251(review.sourceWord));
+    const QString sourceWord = FromCp1251(review.sourceWord);
+    ShowAnnounced(m_Label1, QStringLiteral("Исходное слово"), sourceWord);
     m_Label2->setText(QString::fromStdString(FoundLine(review)));
     m_Label3->setText(QString::fromStdString(LengthsLine(review)));
+    // The summary once more, for a screen reader that reads the window's
+    // description rather than its texts as it opens.
+    QString summary = QStringLiteral("Исходное слово: %1. %2.").arg(sourceWord, m_Label2->text());
+    if (!review.lengths.empty()) {
+        summary += QStringLiteral(" %1.").arg(QString::fromStdString(LengthsLine(review, "; ")));
+    }
+    setAccessibleDescription(summary);
     const QRect below = review_layout::kBelowSummary.rect();
     const int lengthsHeight = m_Label3->heightForWidth(below.width());
     m_Label3->setGeometry(below.x(), below.y(), below.width(), lengthsHeight);

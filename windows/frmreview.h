@@ -8,19 +8,20 @@
 #include "session/screens.h"
 
 class QLabel;
-class QListWidget;
 class QListWidgetItem;
 
 namespace torvel {
 
 class ButtonServices;
+class ReviewList;
 
 // A tool window, reused from one opening to the next and opened beside the
-// main window. Escape closes it; the list takes the keyboard, so the arrow and
-// page keys scroll it, and each word is read out with who found it and its
-// gloss. The line under the list glosses the word at the keyboard's place;
-// a double click on a word, Enter on it or its context menu asks for its
-// meaning.
+// main window. Escape closes it. To assistive technology it is a dialog whose
+// description is its summary. The list takes the keyboard on its first word,
+// so the arrow and page keys scroll it, and each word is read out with who
+// found it and its gloss; Tab reaches the summary's lines too. The line under
+// the list glosses the word at the keyboard's place; a double click on a
+// word, Enter on it or its context menu asks for its meaning.
 class frmreview final : public QWidget, public ReviewScreen {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ private:
     QLabel* m_Label2 = nullptr;  // how many words each side found
     QLabel* m_Label3 = nullptr;  // the player's finds by length
     QLabel* m_Label4 = nullptr;  // the gloss of the word at the keyboard's place
-    QListWidget* m_List1 = nullptr;
+    ReviewList* m_List1 = nullptr;
 };
 
 }  // namespace torvel

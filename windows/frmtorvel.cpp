@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -75,6 +76,22 @@ const QString kSourceWordName = QStringLiteral("Исходное слово");
 const QString kPlayerTotalName = QStringLiteral("Ваша сумма букв");
 const QString kComputerTotalName = QStringLiteral("Сумма букв компьютера");
 const QString kComputerWordName = QStringLiteral("Слово компьютера");
+
+// The game as the entry field's description tells it, for a screen reader to
+// read whenever the entry takes the keyboard: "Исходное слово: ПРОГРАММА.
+// Ваша сумма букв: 4, компьютера: 3. Слово компьютера: РОГ."; nothing before
+// the first start.
+QString GameDescription(const Game& game) {
+    if (game.sourceWord().empty()) return {};
+    QString text = QStringLiteral("%1: %2. %3: %4, компьютера: %5.")
+                       .arg(kSourceWordName, FromCp1251(game.sourceWord()), kPlayerTotalName)
+                       .arg(game.playerTotal())
+                       .arg(game.computerTotal());
+    if (!game.computerLastWord().empty()) {
+        text += QStringLiteral(" %1: %2.").arg(kComputerWordName, FromCp1251(game.computerLastWord()));
+    }
+    return text;
+}
 
 QIcon ProgramIcon(std::initializer_list<int> sizes) {
     QStringList files;
@@ -156,7 +173,12 @@ void frmtorvel::BuildControls() {
     ShowAnnounced(m_Label3, kComputerTotalName, m_Label3->text());
     ShowAnnounced(m_Label7, kComputerWordName, QString());
     m_Label7->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_Label7, &QLabel::customContextMenuRequested, this, &frmtorvel::ShowLastWordMenu);
+    connect(m_Label7, &QLabel::customContextMenuRequested, this, [this](const QPoint& point) {
+        const QString word = m_Label7->text();
+        if (CanLookUp(word)) {
+            PopUpLookUpMenu(this, m_Label7->mapToGlobal(point), word, [this, word] { LookUpHere(word); });
+        }
+    });
 
     m_Text2 = Placed(new WordList(this), Text2);
     m_Text3 = Placed(new WordList(this), Text3);
@@ -166,7 +188,7 @@ void frmtorvel::BuildControls() {
         QPalette palette = list->palette();
         palette.setColor(QPalette::Base, theme::kWindow);
         list->setPalette(palette);
-        connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUp);
+        connect(list, &WordList::lookUpRequested, this, &frmtorvel::LookUpHere);
     }
 
     m_Text1 = Placed(new EntryField(this), Text1);
@@ -177,6 +199,8 @@ void frmtorvel::BuildControls() {
     entryColours.setColor(QPalette::Text, theme::kEntryText);
     m_Text1->setPalette(entryColours);
     m_Text1->SetTypingRules([this] { return m_session->typingRules(); });
+    m_Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Text1, &QLineEdit::customContextMenuRequested, this, &frmtorvel::ShowEntryMenu);
     connect(m_Text1, &EntryField::enterPressed, this, [this] {
         entr();
         ReturnToEntry();
@@ -228,6 +252,7 @@ void frmtorvel::AddShortcuts(VantorButton* start, VantorButton* help, VantorButt
         // Before the game is evaluated there is no review, and Ctrl+R does nothing.
         {Qt::CTRL | Qt::Key_R, [this] { m_session->ShowReview(); }},
         {Qt::CTRL | Qt::Key_I, [this] { m_session->ShowHistory(); }},
+        {Qt::SHIFT | Qt::Key_F10, [] { OpenContextMenu(QApplication::focusWidget()); }},
     };
     for (const auto& [keys, action] : shortcuts) {
         // The game's keys work in each of its windows while this one is open.
@@ -329,9 +354,27 @@ void frmtorvel::LookUp(const QString& word) {
     }
 }
 
-void frmtorvel::ShowLastWordMenu(const QPoint& point) {
-    const QString word = m_Label7->text();
-    if (CanLookUp(word)) PopUpLookUpMenu(this, m_Label7->mapToGlobal(point), word, [this, word] { LookUp(word); });
+void frmtorvel::LookUpHere(const QString& word) {
+    LookUp(word);
+    // The word lists keep the keyboard after their menu: what the player
+    // types next belongs in the entry.
+    ReturnToEntry();
+}
+
+void frmtorvel::ShowEntryMenu(const QPoint& point) {
+    QMenu* const menu = m_Text1->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The last words of both sides, which the word lists show but the
+    // keyboard does not reach, over the entry's own items.
+    QAction* const first = menu->actions().value(0);
+    bool added = false;
+    for (const QString& word : {m_Label7->text(), m_playerLastWord}) {
+        if (!CanLookUp(word)) continue;
+        menu->insertAction(first, LookUpAction(menu, word, [this, word] { LookUpHere(word); }));
+        added = true;
+    }
+    if (added && first != nullptr) menu->insertSeparator(first);
+    menu->popup(m_Text1->mapToGlobal(point));
 }
 
 void frmtorvel::ShowGame(const Game& game) {
@@ -341,6 +384,8 @@ void frmtorvel::ShowGame(const Game& game) {
     ShowAnnounced(m_Label7, kComputerWordName, FromCp1251(game.computerLastWord()));
     m_Text2->ShowList(game.playerWords());
     m_Text3->ShowList(game.computerWords());
+    m_playerLastWord = game.playerWords().empty() ? QString() : FromCp1251(game.playerWords().back());
+    m_Text1->setAccessibleDescription(GameDescription(game));
     // The captions show from the first start on; a started game always has
     // its source word.
     if (!game.sourceWord().empty()) {

@@ -77,7 +77,11 @@ private:
     // Opens the article that explains `word`, as a list shows it, in the
     // desktop's browser.
     void LookUp(const QString& word);
-    void ShowLastWordMenu(const QPoint& point);
+    // The same for a word of this window, then the keyboard back in the entry.
+    void LookUpHere(const QString& word);
+    // The entry's context menu: its own items under the look-ups of both
+    // sides' last words.
+    void ShowEntryMenu(const QPoint& point);
     // Gives the entry field the keyboard back, activating the window when
     // `activate` says the keyboard was elsewhere.
     void ReturnToEntry(bool activate = false);
@@ -105,6 +109,7 @@ private:
     WordList* m_Text2 = nullptr;
     WordList* m_Text3 = nullptr;
     EntryField* m_Text1 = nullptr;
+    QString m_playerLastWord;  // the player's last word of the game shown
 };
 
 }  // namespace torvel

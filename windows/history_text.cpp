@@ -48,6 +48,15 @@ std::string WordLengthLine(const HistoryFigures& figures) {
     return "Средняя длина слова: " + std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " буквы";
 }
 
+std::string HistorySummary(const HistoryFigures& figures) {
+    std::string text;
+    for (const std::string& line : {GamesLine(figures), ResultsLine(figures), PointsLine(figures),
+                                    LongestWordLine(figures), WordLengthLine(figures)}) {
+        text += (text.empty() ? "" : " ") + line + ".";
+    }
+    return text;
+}
+
 std::string ChartSummary(const HistoryFigures& figures) {
     const std::size_t shown = figures.lastGames.size();
     std::string text = "Очки за " + std::string(RussianPlural(shown, "последнюю", "последние", "последние")) + " " +

@@ -23,6 +23,10 @@ std::string LongestWordLine(const HistoryFigures& figures);
 // "Средняя длина слова: 4,6 буквы", to a tenth with a decimal comma.
 std::string WordLengthLine(const HistoryFigures& figures);
 
+// Every line above, as sentences: "Сыграно партий: 12. Побед: 7 (58 %), …
+// Средняя длина слова: 4,6 буквы."
+std::string HistorySummary(const HistoryFigures& figures);
+
 // What the chart shows, for a screen reader: "Очки за последние 3 партии, от
 // давней к последней: 303, победа; -50, поражение; 92, ничья."
 std::string ChartSummary(const HistoryFigures& figures);

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "windows/history_text.h"
@@ -38,11 +39,34 @@ int Row(const QRect& plot, std::pair<int, int> range, int points) {
     return plot.top() + static_cast<int>((down + span / 2) / span);
 }
 
+// A bar, or a square of the key, in the look of its verdict: a win solid, a
+// draw in stripes, filled on the rows an even number of rows from `even` and
+// open on the others, a loss as an outline a pixel wide.
+void PaintBar(QPainter& painter, const QRect& bar, Verdict verdict, int even) {
+    const QColor colour = PointsChart::VerdictColour(verdict);
+    switch (verdict) {
+        case Verdict::Win:
+            painter.fillRect(bar, colour);
+            break;
+        case Verdict::Draw:
+            for (int y = bar.top(); y <= bar.bottom(); ++y) {
+                if ((y - even) % 2 == 0) painter.fillRect(bar.left(), y, bar.width(), 1, colour);
+            }
+            break;
+        case Verdict::Loss:
+            painter.setPen(colour);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(bar.adjusted(0, 0, -1, -1));
+            break;
+    }
+}
+
 }  // namespace
 
 PointsChart::PointsChart(QWidget* parent) : QWidget(parent) {
     setFont(theme::WindowFont());
     setAccessibleName(QStringLiteral("График очков"));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PointsChart::SetGames(std::vector<ChartGame> games) {
@@ -75,6 +99,24 @@ QColor PointsChart::VerdictColour(Verdict verdict) {
     return {};
 }
 
+std::vector<int> PointsChart::MarkTops(const std::vector<int>& rows, int height, int top, int bottom) {
+    std::vector<int> tops;
+    for (const int row : rows) tops.push_back(row - height / 2);
+    // Each pushed down clear of the one above it, then pulled back up where
+    // that took the lowest past the bottom.
+    int free = top;
+    for (int& at : tops) {
+        at = std::max(at, free);
+        free = at + height;
+    }
+    free = bottom;
+    for (auto at = tops.rbegin(); at != tops.rend(); ++at) {
+        *at = std::min(*at, free - height);
+        free = *at;
+    }
+    return tops;
+}
+
 void PointsChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect plot = PlotRect(size());
@@ -83,35 +125,54 @@ void PointsChart::paintEvent(QPaintEvent*) {
     painter.drawRect(plot.adjusted(-1, -1, 0, 0));
     const std::pair<int, int> range = Range(m_games);
     const QFontMetrics metrics(font());
-    painter.setPen(theme::kText);
+    painter.setPen(theme::kFigure);
 
-    // The scale: the highest and lowest points and zero, each with its line.
-    for (const int mark : std::set<int>{range.first, 0, range.second}) {
-        const int row = Row(plot, range, mark);
-        painter.drawLine(plot.left(), row, plot.right(), row);
-        const QRect label(0, row - metrics.height() / 2, kLeft - 4, metrics.height());
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, QString::number(mark));
+    // The scale: the highest and lowest points and zero, each with its line,
+    // from the top down.
+    const std::set<int, std::greater<>> marks{range.first, 0, range.second};
+    std::vector<int> rows;
+    for (const int mark : marks) rows.push_back(Row(plot, range, mark));
+    const std::vector<int> tops = MarkTops(rows, metrics.height(), 0, height());
+    auto top = tops.begin();
+    auto row = rows.begin();
+    for (const int mark : marks) {
+        painter.drawLine(plot.left(), *row, plot.right(), *row);
+        painter.drawText(QRect(0, *top, kLeft - 4, metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(mark));
+        ++top;
+        ++row;
     }
 
+    const int zero = Row(plot, range, 0);
     for (std::size_t i = 0; i < m_games.size() && i < HistoryFigures::kChartGames; ++i) {
-        painter.fillRect(BarRect(size(), m_games, i), VerdictColour(m_games[i].verdict));
+        PaintBar(painter, BarRect(size(), m_games, i), m_games[i].verdict, zero);
     }
 
-    // The axis's name on the left above the bars, the key of the colours on the right.
+    // The axis's name on the left above the bars, the key on the right.
     const QRect captions(0, 0, width(), kTop - 2);
+    painter.setPen(theme::kFigure);
     painter.drawText(captions, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Очки"));
     int right = width() - kRight;
     for (const Verdict verdict : {Verdict::Loss, Verdict::Draw, Verdict::Win}) {
         const QString word = QString::fromStdString(VerdictWord(verdict));
         right -= metrics.horizontalAdvance(word);
-        painter.setPen(theme::kText);
+        painter.setPen(theme::kFigure);
         painter.drawText(QRect(right, 0, metrics.horizontalAdvance(word), kTop - 2), Qt::AlignVCenter, word);
         right -= 12;
-        painter.fillRect(QRect(right, (kTop - 2) / 2 - 4, 8, 8), VerdictColour(verdict));
+        const QRect square(right, (kTop - 2) / 2 - 4, 8, 8);
+        PaintBar(painter, square, verdict, square.top());
         right -= 8;
     }
+    painter.setPen(theme::kFigure);
     painter.drawText(QRect(plot.left(), height() - kBottom + 2, plot.width(), kBottom - 2), Qt::AlignCenter,
                      QStringLiteral("Партии, от давней к последней"));
+
+    // Where the keyboard is: a dotted frame just outside the plot's.
+    if (hasFocus()) {
+        painter.setPen(QPen(theme::kKeyboardPlace, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(plot.adjusted(-2, -2, 1, 1));
+    }
 }
 
 void InstallPointsChartAccessibility() {

@@ -33,10 +33,10 @@ std::string FoundLine(const GameReview& review) {
            Glued({"не", "найдено", "—", std::to_string(review.missed)});
 }
 
-std::string LengthsLine(const GameReview& review) {
+std::string LengthsLine(const GameReview& review, std::string_view separator) {
     std::string line;
     for (const LengthTally& tally : review.lengths) {
-        if (!line.empty()) line += " · ";
+        if (!line.empty()) line += separator;
         line += Glued({std::to_string(tally.length), std::string(Letters(tally.length)) + ":",
                        std::to_string(tally.found), "из", std::to_string(tally.total)});
     }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "game/game_review.h"
 
@@ -14,8 +15,8 @@ namespace torvel {
 std::string FoundLine(const GameReview& review);
 
 // "9 букв: 1 из 1 · 6 букв: 2 из 5", longest first; the player's finds of
-// each length.
-std::string LengthsLine(const GameReview& review);
+// each length, parted by `separator`.
+std::string LengthsLine(const GameReview& review, std::string_view separator = " · ");
 
 // "1 буква", "3 буквы", "9 букв".
 std::string LengthCaption(std::size_t length);

@@ -1,6 +1,10 @@
 // Keyboard shortcuts that work whichever layout the keyboard is on.
 #include "windows/shortcut_keys.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QWidget>
+
 #include "game/typing.h"
 
 namespace torvel {
@@ -15,6 +19,13 @@ QList<QKeySequence> OnEitherLayout(QKeyCombination latin) {
         keys.append(QKeySequence(QKeyCombination(latin.keyboardModifiers(), static_cast<Qt::Key>(russian))));
     }
     return keys;
+}
+
+void OpenContextMenu(QWidget* widget) {
+    if (widget == nullptr) return;
+    const QPoint at = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at));
+    QCoreApplication::sendEvent(widget, &menu);
 }
 
 }  // namespace torvel

@@ -14,11 +14,15 @@ bool CanLookUp(const QString& text) {
     });
 }
 
-void AddLookUpItem(QMenu* menu, const QString& word, std::function<void()> lookUp) {
-    QAction* const first = menu->actions().value(0);
+QAction* LookUpAction(QMenu* menu, const QString& word, std::function<void()> lookUp) {
     auto* item = new QAction(QStringLiteral("Что значит «%1»?").arg(word), menu);
     QObject::connect(item, &QAction::triggered, menu, std::move(lookUp));
-    menu->insertAction(first, item);
+    return item;
+}
+
+void AddLookUpItem(QMenu* menu, const QString& word, std::function<void()> lookUp) {
+    QAction* const first = menu->actions().value(0);
+    menu->insertAction(first, LookUpAction(menu, word, std::move(lookUp)));
     if (first != nullptr) menu->insertSeparator(first);
 }
 

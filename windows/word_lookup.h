@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QAction;
 class QMenu;
 class QPoint;
 class QWidget;
@@ -13,6 +14,10 @@ namespace torvel {
 // Whether text taken from a list can be a word of the base, and so be looked
 // up: letters of the base's code page, and hyphens.
 bool CanLookUp(const QString& text);
+
+// The item «Что значит «СЛОВО»?» of `menu`, not yet placed in it; `lookUp`
+// runs when the player chooses it.
+QAction* LookUpAction(QMenu* menu, const QString& word, std::function<void()> lookUp);
 
 // Puts «Что значит «СЛОВО»?» at the top of `menu`, set apart from the items
 // below it; `lookUp` runs when the player chooses it.

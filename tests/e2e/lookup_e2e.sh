@@ -21,8 +21,8 @@ open_work_folder
 start_x 100 || die "no X server"
 start_lookup_game "$game" "$(readlink -f "$2")" || die "the review of a game did not open"
 
-# The list has the keyboard on its first row, the caption "3 буквы"; КОЛ and ЛЕД follow.
-xdotool windowfocus --sync "$review" key Down Down Return
+# The list has the keyboard on its first word, КОЛ, under the caption "3 буквы"; ЛЕД follows.
+xdotool windowfocus --sync "$review" key Down Return
 wait_opened 1 || die "Enter on ЛЕД opened nothing"
 read -r x y < <(row_centre "$game" "КОЛ, не найдено") || die "КОЛ is not in the review's list"
 xdotool mousemove --sync "$x" "$y" click --repeat 2 --delay 80 1
