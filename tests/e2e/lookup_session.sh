@@ -1,6 +1,7 @@
 # shellcheck shell=bash disable=SC2034,SC2154  # sourced: $work is the caller's, $review is for it
-# Shared by the look-up test and its measurement (sourced after x_session.sh,
-# bash, on a session bus of their own): a game whose review lists КОЛ and ЛЕД,
+# Shared by the look-up test, its measurement and the screen reader's walk
+# (sourced after x_session.sh, bash, on a session bus of their own): a game
+# whose review lists КОЛ and ЛЕД,
 # with the side files that spell ЛЕД with ё and gloss it, and a browser of the
 # test's own: an xdg-open earlier in PATH that writes the moment it started
 # and the address it was given, a line each time, into $work/opened.
